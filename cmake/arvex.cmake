@@ -1,0 +1,39 @@
+# arvex_library(name DIR dir [DEPS ...]): one static library of every .cpp below dir.
+# Sources are globbed so that each area can add files without touching the build.
+function(arvex_library name)
+  cmake_parse_arguments(A "" "DIR" "DEPS" ${ARGN})
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${A_DIR}/*.cpp)
+  list(FILTER srcs EXCLUDE REGEX "/main\\.cpp$")
+  if(NOT srcs)
+    set(srcs ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
+  endif()
+  add_library(${name} STATIC ${srcs})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${A_DEPS})
+endfunction()
+
+# arvex_test_dirs(root DEPS ...): one test program per folder below root that holds *_test.cpp
+# files, named after the folder (tests/engine/model -> test_engine_model).
+function(arvex_test_dirs root)
+  cmake_parse_arguments(A "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE tests CONFIGURE_DEPENDS ${root}/*_test.cpp)
+  set(dirs "")
+  foreach(t ${tests})
+    get_filename_component(d ${t} DIRECTORY)
+    list(APPEND dirs ${d})
+  endforeach()
+  list(REMOVE_DUPLICATES dirs)
+  foreach(d ${dirs})
+    file(RELATIVE_PATH rel ${CMAKE_SOURCE_DIR} ${d})
+    string(REPLACE "/" "_" name ${rel})
+    string(REGEX REPLACE "^tests_" "test_" name ${name})
+    file(GLOB srcs CONFIGURE_DEPENDS ${d}/*.cpp)
+    add_executable(${name} ${srcs})
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
+    target_link_libraries(${name} PRIVATE ${A_DEPS} testsupport GTest::gtest_main GTest::gmock)
+    target_compile_definitions(${name} PRIVATE
+      ARVEX_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ARVEX_BINARY_DIR="${CMAKE_BINARY_DIR}")
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+  endforeach()
+endfunction()

@@ -1,0 +1,83 @@
+#include "platform/core/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+std::optional<std::string> read_file_bytes_(const std::string& path, uint64_t max_bytes) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || uint64_t(st.st_size) > max_bytes) {
+    ::close(fd);
+    return std::nullopt;
+  }
+  std::string data;
+  data.resize(size_t(st.st_size));
+  size_t got = 0;
+  while (got < data.size()) {
+    ssize_t n = ::read(fd, data.data() + got, data.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got += size_t(n);
+  }
+  ::close(fd);
+  if (got != data.size()) return std::nullopt;
+  return data;
+}
+
+bool save_file_atomic_(const std::string& path, std::string_view data) {
+  if (path.empty()) return false;
+  fs::path target(path);
+  fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  std::string tmpl = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+  int fd = ::mkstemp(tmpl.data());
+  if (fd < 0) return false;
+  bool ok = true;
+  for (size_t done = 0; ok && done < data.size();) {
+    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) ok = false;
+    else done += size_t(n);
+  }
+  // Keep the permissions of a file being replaced; a new file gets the usual 0644 less umask.
+  struct stat st {};
+  mode_t mode = 0;
+  if (::stat(path.c_str(), &st) == 0) mode = st.st_mode & 07777;
+  else {
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  if (ok) ok = ::fchmod(fd, mode) == 0;
+  if (ok) ok = ::fsync(fd) == 0;
+  if (::close(fd) != 0) ok = false;
+  if (ok) ok = ::rename(tmpl.c_str(), path.c_str()) == 0;
+  if (!ok) ::unlink(tmpl.c_str());
+  return ok;
+}
+
+bool file_exists_path_(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && fs::is_regular_file(path, ec);
+}
+
+bool remove_file_(const std::string& path) {
+  return !path.empty() && ::unlink(path.c_str()) == 0;
+}
+
+std::string program_folder_() {
+  char buf[PATH_MAX];
+  ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+  if (n <= 0) return "./";
+  buf[n] = 0;
+  std::string p = fs::path(buf).parent_path().string();
+  return p.empty() ? "./" : p + "/";
+}
