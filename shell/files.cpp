@@ -57,7 +57,8 @@ bool folder_usable(const std::string& folder) {
 
 std::string temp_folder_() {
   temp_state& s = state();
-  if (!s.folder.empty() && folder_usable(s.folder)) return s.folder;
+  // A forked child makes a folder of its own rather than share (and outlive) its parent's.
+  if (!s.folder.empty() && s.owner == ::getpid() && folder_usable(s.folder)) return s.folder;
   std::string tmpl = system_temp_dir() + "arvex-XXXXXX";
   if (::mkdtemp(tmpl.data()) == nullptr) {  // mkdtemp makes the folder 0700
     s.folder.clear();
@@ -90,4 +91,9 @@ std::string temp_file_name_() {
     }
   }
   return {};
+}
+
+void temp_names_seed_(uint32_t seed, bool forget_issued) {
+  state().rng.seed(seed);
+  if (forget_issued) state().issued.clear();
 }

@@ -1,5 +1,6 @@
 // File existence and temporary file names.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -19,3 +20,6 @@ std::string temp_folder_();
 // and a name is never handed out twice in a run, even after the caller deleted the file. The caller
 // writes over it and deletes it when done. Empty when no file could be created.
 std::string temp_file_name_();
+
+// Tests only: makes the name sequence repeatable; forget_issued also forgets the names handed out.
+void temp_names_seed_(uint32_t seed, bool forget_issued = false);
