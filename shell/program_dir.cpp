@@ -18,3 +18,5 @@ std::string program_dir_() {
 void set_program_dir_(const std::string& folder) {
   override_dir() = folder.empty() ? std::string() : with_separator_(folder);
 }
+
+std::string icon_folder_() { return program_dir_() + "icons/"; }

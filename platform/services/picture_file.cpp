@@ -4,6 +4,8 @@
 #include <QImageReader>
 #include <QString>
 
+#include "platform/core/file_io.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -35,7 +37,8 @@ bool to_plain(const QImage& source, picture_image_rec_& out) {
 
 bool load_picture_file_(const std::string& path, picture_rec_& out) {
   out.images.clear();
-  if (path.empty() || path.find('\0') != std::string::npos) return false;
+  // Only regular files: a device or pipe could block or never end.
+  if (path.find('\0') != std::string::npos || !file_exists_path_(path)) return false;
   QImageReader reader(QString::fromStdString(path));
   const QByteArray format = reader.format();
   const bool all_images = format == "ico" || format == "cur";

@@ -121,10 +121,16 @@ TEST_F(shell_fixture, EmptyNamesFailCleanlyInBothStores) {
 TEST_F(shell_fixture, UserStoreRoundTripsUntrimmedText) {
   ASSERT_EQ(portable_mode_, false_);
   EXPECT_EQ(get_setting_(setting_gui_skin_), value_::of("3"));
-  for (std::string v : {" EN ", "a, b", "Żółć", "x=y;z"}) {
+  for (std::string v : {" EN ", "a, b", "Żółć", "x=y;z", "", "@Variant(x)"}) {
     ASSERT_TRUE(save_setting_("kalvinor.zaz", "windows\\MDI", "left", v));
     EXPECT_EQ(get_setting_(" KALVINOR.zaz", "Windows\\mdi", "LEFT ", value_::of(0)), value_::of(v));
   }
+  // Sections and keys are kept apart however they are named.
+  ASSERT_TRUE(save_setting_("kalvinor.zaz", "General", "x", "g"));
+  ASSERT_TRUE(save_setting_("kalvinor.zaz", "windows", "mdi", "w"));
+  EXPECT_EQ(get_setting_("kalvinor.zaz", "general", "x", value_::of("")), value_::of("g"));
+  EXPECT_EQ(get_setting_("kalvinor.zaz", "windows", "mdi", value_::of("")), value_::of("w"));
+  EXPECT_EQ(get_setting_("kalvinor.zaz", "windows\\mdi", "left", value_::of("")), value_::of("@Variant(x)"));
 }
 
 TEST_F(shell_fixture, UnreadableUserStoreFallsBackToDefaults) {
