@@ -50,6 +50,15 @@ int32_t find_setting_record_(std::string_view key);
 value_ get_setting_(std::string_view app, std::string_view section, std::string_view key,
                     const value_& def);
 value_ get_setting_(const setting_def_rec_& setting);
+// The same with a plain default: get_setting_("kalvinor.zaz", "windows\\exlayers", "left", 0).
+inline value_ get_setting_(std::string_view app, std::string_view section, std::string_view key,
+                           double def) {
+  return get_setting_(app, section, key, value_::of(def));
+}
+inline value_ get_setting_(std::string_view app, std::string_view section, std::string_view key,
+                           std::string_view def) {
+  return get_setting_(app, section, key, value_::of(std::string(def)));
+}
 // Stores value; false when a name is empty or the store could not be written.
 bool save_setting_(std::string_view app, std::string_view section, std::string_view key,
                    std::string_view value);

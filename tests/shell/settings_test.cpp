@@ -48,6 +48,8 @@ TEST_F(portable_settings, RoundTripsIntoFixedRecords) {
 TEST_F(portable_settings, AbsentSettingGivesDefaultOfItsOwnType) {
   EXPECT_EQ(get_setting_(setting_gui_skin_), value_::of(3));
   EXPECT_EQ(get_setting_(setting_template_), value_::of(""));
+  EXPECT_EQ(get_setting_("kalvinor.zaz", "windows\\exlayers", "left", 0), value_::of(0));
+  EXPECT_EQ(get_setting_("kalvinor.zaz", "default", "template", "none"), value_::of("none"));
 }
 
 TEST_F(portable_settings, NamesAreTrimmedAndLowerCasedValuesTrimmed) {
