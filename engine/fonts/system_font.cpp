@@ -24,18 +24,31 @@ struct fc_match {
   int slant = FC_SLANT_ROMAN;
 };
 
+// Our own fontconfig configuration, loaded once and released at exit.
+FcConfig* fc_config() {
+  struct holder {
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    ~holder() {
+      if (config) FcConfigDestroy(config);
+    }
+  };
+  static holder h;
+  return h.config;
+}
+
 bool fc_find(const std::string& face, bool bold, bool italic, fc_match& out) {
-  if (!FcInit()) return false;
+  FcConfig* config = fc_config();
+  if (!config) return false;
   FcPattern* pat = FcPatternCreate();
   if (!pat) return false;
   FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(face.c_str()));
   FcPatternAddInteger(pat, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(pat, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcPatternAddBool(pat, FC_SCALABLE, FcTrue);
-  FcConfigSubstitute(nullptr, pat, FcMatchPattern);
+  FcConfigSubstitute(config, pat, FcMatchPattern);
   FcDefaultSubstitute(pat);
   FcResult res = FcResultNoMatch;
-  FcPattern* m = FcFontMatch(nullptr, pat, &res);
+  FcPattern* m = FcFontMatch(config, pat, &res);
   FcPatternDestroy(pat);
   if (!m) return false;
   FcChar8* file = nullptr;
