@@ -49,7 +49,7 @@ TEST_F(blocks, CreateTakesSelectionAndFlattensInserts) {
   EXPECT_EQ(e->blocks_count_(), 2);
 }
 
-TEST_F(blocks, DeleteRenumbersInsertsAndRespectsForce) {
+TEST_F(blocks, DeleteRenumbersInsertsAndHonoursForce) {
   for (int i = 0; i < 3; ++i) {
     select({e->add_line_(0, 0, 1, static_cast<float>(i))});
     ASSERT_EQ(e->block_create_("b", 0, 0, false_), i + 1);
