@@ -76,9 +76,10 @@ flag16_ zaz_class_::layer_delete_(int32_t layer_id_) {
   for (int32_t r = 1; r <= store.counts[0]; ++r) {
     object_rec_& o = store.live.objects[r];
     if (o.page != pages.active) continue;
-    if (o.layer == layer_id_)
+    if (o.layer == layer_id_) {
       o.deleted = true_;
-    else if (o.layer > layer_id_)
+      o.selected = false_;  // a deleted record must not ride along with a later selection edit
+    } else if (o.layer > layer_id_)
       --o.layer;
   }
   p->layers.erase(p->layers.begin() + layer_id_);

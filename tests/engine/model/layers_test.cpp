@@ -79,7 +79,7 @@ TEST_F(Layers, DeletingMiddleLayerRenumbersThisPageOnly) {
   EXPECT_EQ(e->layer_title_(2), "L3");
   EXPECT_EQ(obj(on1).layer, 1);
   EXPECT_EQ(obj(on2).deleted, true_);
-  EXPECT_EQ(obj(on2).selected, true_);  // selection left alone
+  EXPECT_EQ(obj(on2).selected, false_);  // deleted records leave the selection
   EXPECT_EQ(obj(on3).layer, 2);
   EXPECT_EQ(obj(on3).deleted, false_);
   EXPECT_EQ(obj(other3).layer, 3);
