@@ -176,6 +176,9 @@ TEST(Image, LoadsEachPictureFormatWithItsPixelSize) {
     EXPECT_EQ(img.height_(), c.h) << c.name;
     EXPECT_EQ(img.pixels_().argb_(0, 0), c.first) << c.name;
     std::filesystem::remove(path);
+    image_ from_memory;
+    EXPECT_TRUE(from_memory.load_bytes_({reinterpret_cast<const char*>(c.bytes.data()), c.bytes.size()})) << c.name;
+    EXPECT_EQ(from_memory.pixels_().argb_(0, 0), c.first) << c.name;
   }
   const std::string png = write_temp("alpha.png", png_2x1);
   image_ img;
@@ -195,6 +198,7 @@ TEST(Image, DamagedOrHugeFilesFailCleanly) {
     const std::string path = write_temp("bad" + std::to_string(i), bad[i]);
     EXPECT_FALSE(img.load_(path)) << i;
     EXPECT_TRUE(img.empty_());
+    EXPECT_FALSE(img.load_bytes_({reinterpret_cast<const char*>(bad[i].data()), bad[i].size()})) << i;
     std::filesystem::remove(path);
   }
   EXPECT_FALSE(img.load_("/nonexistent/folder/picture.png"));
