@@ -78,8 +78,11 @@ TEST(Graphics, AliasedLinesHaveNoInBetweenColours) {
         partial += c != white && c != 0;
       }
     EXPECT_GT(full + partial, 40);
-    if (smooth) EXPECT_GT(partial, 0);
-    else EXPECT_EQ(partial, 0);
+    if (smooth) {
+      EXPECT_GT(partial, 0);
+    } else {
+      EXPECT_EQ(partial, 0);
+    }
   }
 }
 
@@ -105,8 +108,11 @@ TEST(Graphics, DashedWidePenLeavesGaps) {
     g.draw_line_(pen, 0.0f, 5.0f, 100.0f, 5.0f);
     int32_t gaps = 0;
     for (int32_t x = 0; x < 90; ++x) gaps += s.colour_(x, 5) == 0;
-    if (dash == gp_dash_::solid_) EXPECT_EQ(gaps, 0);
-    else EXPECT_GT(gaps, 10) << int(dash);
+    if (dash == gp_dash_::solid_) {
+      EXPECT_EQ(gaps, 0);
+    } else {
+      EXPECT_GT(gaps, 10) << int(dash);
+    }
   }
 }
 
