@@ -32,10 +32,10 @@ constexpr uint32_t gp_colour_(uint32_t colour, uint8_t alpha = 255) {
   return (uint32_t(alpha) << 24) | ((colour & 0xFFu) << 16) | (colour & 0xFF00u) | ((colour >> 16) & 0xFFu);
 }
 
-// A path of figures: straight and cubic pieces, each figure open or closed.
+// A path of figures: straight and cubic segments, each figure open or closed.
 class gp_path_ {
  public:
-  enum class kind_ : uint8_t { start_, line_, cubic_ };  // a cubic piece takes three points
+  enum class kind_ : uint8_t { start_, line_, cubic_ };  // a cubic segment takes three points
   struct element_ {
     kind_ kind;
     gp_point_ point;
