@@ -4,10 +4,7 @@
 #include <array>
 #include <cstdint>
 
-// One segment of a pattern tile, or a prepared hatch line in drawing units.
-struct hatch_segment_rec_ {
-  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
+#include "engine/model/records.h"  // hatch_segment_rec_: a segment in tile units here
 
 inline constexpr int32_t hatch_pattern_capacity_ = 999;
 inline constexpr int32_t hatch_pattern_first_ = 0;

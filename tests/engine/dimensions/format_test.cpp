@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/zaz_class.h"
 #include "platform/core/codepage.h"
 
 namespace {
@@ -163,8 +164,9 @@ TEST(AccuracySample, ListsTheTemplateOfEachUnit) {
       {3, 4, "0'-0 1/16\""}, {3, 8, "0'-0 1/256\""},  {4, 0, "0\""},     {4, 1, "0 1/2\""},
       {6, 0, ""},           {1, 9, ""},               {3, 9, ""},
   };
+  const zaz_class_ engine;
   for (const sample_case& c : cases)
-    EXPECT_EQ(dim_accuracy_sample_(c.type, c.accuracy), c.expected) << int(c.type) << "/" << int(c.accuracy);
+    EXPECT_EQ(engine.get_dim_acc_(c.type, c.accuracy), c.expected) << int(c.type) << "/" << int(c.accuracy);
 }
 
 TEST(TextSubstitute, PutsTheValueAtEveryPlaceholder) {
