@@ -15,8 +15,9 @@ bool finite2(float a, float b) { return std::isfinite(a) && std::isfinite(b); }
 
 float zaz_class_::clamp_nonzero_(float v) const {
   constexpr float eps = 0.000001f;
-  if (v > -eps && v <= 0) v = -eps;
-  if (v >= 0 && v < eps) v = eps;
+  // Zero itself goes to the positive side.
+  if (v > -eps && v < 0) return -eps;
+  if (v >= 0 && v < eps) return eps;
   return v;
 }
 
