@@ -24,9 +24,10 @@ struct decimal_ {
 decimal_ to_decimal_(double magnitude, bool shortest_float) {
   decimal_ d;
   char buf[64];
-  std::to_chars_result r = shortest_float
-      ? std::to_chars(buf, buf + sizeof buf, static_cast<float>(magnitude), std::chars_format::scientific)
-      : std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
+  std::to_chars_result r =
+      shortest_float
+          ? std::to_chars(buf, buf + sizeof buf, static_cast<float>(magnitude), std::chars_format::scientific)
+          : std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
   std::string_view s(buf, size_t(r.ptr - buf));
   size_t e = s.find('e');
   for (char c : s.substr(0, e))
@@ -168,8 +169,10 @@ struct feet_ {
 feet_ split_feet_(double a) {
   feet_ r;
   r.feet = std::floor(a / 12.0);
-  while (12.0 * (r.feet + 1) <= a) r.feet += 1;
-  while (r.feet > 0 && 12.0 * r.feet > a) r.feet -= 1;
+  if (r.feet < 1e15) {  // beyond, whole numbers are too coarse for a correction to matter
+    while (12.0 * (r.feet + 1) <= a) r.feet += 1;
+    while (r.feet > 0 && 12.0 * r.feet > a) r.feet -= 1;
+  }
   r.inches = static_cast<float>((a / 12.0 - r.feet) * 12.0);
   return r;
 }
@@ -306,7 +309,8 @@ std::string dim_format_angle_(float value, uint8_t unit, uint8_t accuracy, std::
       if (accuracy > 4) return write_fixed_(value, -1, sep, true) + std::string(dim_degree_mark_);
       return write_dms_(value, accuracy, sep);
     case dim_angle_radians_:
-      return write_fixed_(static_cast<float>(double(value) * double(3.1415927f) / 180.0), decimals, sep, true);
+      return write_fixed_(static_cast<float>(double(value) * double(3.1415927f) / 180.0), decimals, sep,
+                          true);
     case dim_angle_gradians_:
       return write_fixed_(static_cast<float>(double(value) * 100.0 / 90.0), decimals, sep, true);
     default:

@@ -104,6 +104,14 @@ TEST(LengthFormat, NonFiniteValuesGiveNoDigits) {
   }
 }
 
+TEST(LengthFormat, HugeValuesKeepEveryWholeDigit) {
+  EXPECT_EQ(dim_format_length_(3e9f, 1, 1, 0), "3000000000.0");
+  EXPECT_EQ(dim_format_length_(-1e20f, 4, 2, 0), "-100000002004087734272\"");
+  const std::string feet = dim_format_length_(3.4e38f, 3, 2, 0);
+  EXPECT_EQ(feet.find("'-"), 38u) << feet;
+  EXPECT_EQ(dim_format_length_(3.4e38f, 2, 2, 0).find("'-"), 38u);
+}
+
 TEST(LengthFormat, MarksAreTheGlyphCodesOfTheStrokeFonts) {
   EXPECT_EQ(utf8_to_cp1250_(dim_degree_mark_), "\xB0");
   EXPECT_EQ(utf8_to_cp1250_(dim_diameter_mark_), "\xB2");

@@ -20,7 +20,9 @@ class HatchEngine : public testing::Test {
     e->vertex_clear_();
     for (auto [x, y] : pts) e->vertex_add_(x, y);
   }
-  const hatch_rec_& hatch_of(int32_t record) { return e->store.live.hatches[size_t(e->object_(record).index)]; }
+  const hatch_rec_& hatch_of(int32_t record) {
+    return e->store.live.hatches[size_t(e->object_(record).index)];
+  }
 
   std::unique_ptr<zaz_class_> e = std::make_unique<zaz_class_>();
   std::vector<std::string> messages;

@@ -71,17 +71,14 @@ TEST(HatchPlace, LatticeHalfSizeRoundsHalvesToEven) {
     double diagonal, tile;
     int32_t n;
   } cases[] = {
-      {5, 1, 2},       // m 5, 2.5 -> 2
-      {7, 1, 4},       // m 7, 3.5 -> 4
-      {201, 1, 100},   // 100.5 -> 100, still accepted
-      {202, 1, 101},   // refused by the caller
-      {111.8034, 10, 6},
-      {0.4, 1, 0},
-      {5, 0, -1},
-      {INFINITY, 1, -1},
-      {1e12, 1e-3, -1},
+      {5, 1, 2},      // m 5, 2.5 -> 2
+      {7, 1, 4},      // m 7, 3.5 -> 4
+      {201, 1, 100},  // 100.5 -> 100, still accepted
+      {202, 1, 101},  // refused by the caller
+      {111.8034, 10, 6}, {0.4, 1, 0}, {5, 0, -1}, {INFINITY, 1, -1}, {1e12, 1e-3, -1},
   };
-  for (const auto& c : cases) EXPECT_EQ(hatch_lattice_half_(c.diagonal, c.tile), c.n) << c.diagonal << "/" << c.tile;
+  for (const auto& c : cases)
+    EXPECT_EQ(hatch_lattice_half_(c.diagonal, c.tile), c.n) << c.diagonal << "/" << c.tile;
 }
 
 TEST(HatchPlace, TileSizeIsTenScaleAndNeverBelowOneHundredth) {
