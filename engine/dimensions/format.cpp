@@ -309,12 +309,12 @@ std::string dim_format_length_(float value, uint8_t unit, uint8_t accuracy, int1
 }
 
 std::string dim_format_angle_(float value, uint8_t unit, uint8_t accuracy, std::string_view sep) {
+  if (!std::isfinite(value)) return "";
   const int decimals = accuracy > 4 ? -1 : accuracy;
   switch (unit) {
     case dim_angle_degrees_:
       return write_fixed_(value, decimals, sep, true) + std::string(dim_degree_mark_);
     case dim_angle_dms_:
-      if (!std::isfinite(value)) return "";
       if (accuracy > 4) return write_fixed_(value, -1, sep, true) + std::string(dim_degree_mark_);
       return write_dms_(value, accuracy, sep);
     case dim_angle_radians_:
