@@ -35,7 +35,9 @@ TEST(Blit, TransparentStretchLeavesKeyedPixelsUntouched) {
         ASSERT_TRUE(v == green || v == blue) << x << "," << y;
         const bool inside = x >= x0 && x < x0 + w && y >= 5 && y < 5 + c.h;
         const bool ring = inside && (x == x0 || y == 5 || x == x0 + w - 1 || y == 5 + c.h - 1);
-        if (!inside || ring) EXPECT_EQ(v, green) << x << "," << y;  // the frame's place stays as it was
+        if (!inside || ring) {
+          EXPECT_EQ(v, green) << x << "," << y;  // the frame's place stays as it was
+        }
         blues += v == blue;
       }
     EXPECT_GT(blues, 0);

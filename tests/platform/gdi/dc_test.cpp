@@ -402,3 +402,24 @@ TEST(DcState, SurvivesPointlessInput) {
   EXPECT_EQ(de.get_pixel_(0, 0), invalid_colour_);
   EXPECT_EQ(de.set_pixel_(0, 0, white), invalid_colour_);
 }
+
+TEST(DcState, FollowsItsSurfaceThroughResizes) {
+  surface_ s(10, 10);
+  dc_ dc(s);
+  dc.select_pen_({pen_style_::solid_, 1, white});
+  dc.select_brush_({brush_style_::solid_, white});
+  s.resize_(5, 5);
+  dc.move_to_(0, 0);
+  dc.line_to_(10, 10);
+  dc.rectangle_(0, 0, 10, 10);
+  dc.fill_rectangle_({0, 0, 10, 10}, white);
+  EXPECT_EQ(with_colour(s, white).size(), 25u);
+  s.resize_(20, 20);
+  dc.rectangle_(0, 0, 20, 20);
+  EXPECT_EQ(with_colour(s, white).size(), 400u);
+  // A clip the program set stays, cut to the surface.
+  dc.intersect_clip_rect_({0, 0, 15, 15});
+  s.resize_(8, 8);
+  dc.fill_rectangle_({0, 0, 20, 20}, white);
+  EXPECT_EQ(with_colour(s, white).size(), 64u);
+}
