@@ -49,7 +49,8 @@ struct axis_map_ {
     return dst_len > 0 && src_len > 0;
   }
   int64_t source_(int64_t j) const {  // j in 0..dst_len-1
-    int64_t k = ((2 * j + 1) * src_len) / (2 * dst_len);
+    // 128-bit: extreme sizes would overflow the product in 64 bits.
+    int64_t k = int64_t((static_cast<__int128>(2 * j + 1) * src_len) / (2 * static_cast<__int128>(dst_len)));
     if (mirror) k = src_len - 1 - k;
     return src0 + k;
   }

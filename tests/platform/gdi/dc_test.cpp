@@ -423,3 +423,23 @@ TEST(DcState, FollowsItsSurfaceThroughResizes) {
   dc.fill_rectangle_({0, 0, 20, 20}, white);
   EXPECT_EQ(with_colour(s, white).size(), 64u);
 }
+
+TEST(DcShapes, WidePensAreExactlyTheirWidthAcross) {
+  for (int32_t width = 2; width <= 7; ++width) {
+    for (bool vertical : {false, true}) {
+      surface_ s(60, 60);
+      dc_ dc(s);
+      dc.select_pen_({pen_style_::solid_, width, white});
+      dc.move_to_(vertical ? 30 : 10, vertical ? 10 : 30);
+      dc.line_to_(vertical ? 30 : 50, vertical ? 50 : 30);
+      int32_t across = 0;
+      for (int32_t k = 0; k < 60; ++k) across += s.colour_(vertical ? k : 30, vertical ? 30 : k) == white;
+      EXPECT_EQ(across, width) << width << (vertical ? " vertical" : " horizontal");
+      // Round ends reach half the width beyond the end points, no further.
+      int32_t along = 0;
+      for (int32_t k = 0; k < 60; ++k) along += s.colour_(vertical ? 30 : k, vertical ? k : 30) == white;
+      EXPECT_GE(along, 40 + width - 1);
+      EXPECT_LE(along, 40 + width + 1);
+    }
+  }
+}
