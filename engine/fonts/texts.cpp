@@ -11,10 +11,19 @@
 
 namespace {
 
-// Glyph codes are Windows-1250 bytes; plain ASCII needs no conversion.
+// The glyph of the diameter mark that dimension texts use.
+constexpr uint8_t diameter_code_ = 178;
+
+// Glyph codes are Windows-1250 bytes; plain ASCII needs no conversion. The code page has no
+// diameter sign, so the signs users type for it draw the fonts' diameter mark.
 std::string_view glyph_codes(const std::string& text, std::string& scratch) {
   if (std::all_of(text.begin(), text.end(), [](char c) { return uint8_t(c) < 0x80; })) return text;
-  scratch = utf8_to_cp1250_(text);
+  scratch.clear();
+  for (size_t pos = 0; pos < text.size();) {
+    const char32_t cp = utf8_next_(text, pos);
+    const int code = (cp == 0x2300 || cp == 0x00D8) ? diameter_code_ : unicode_to_cp1250_(cp);
+    scratch.push_back(code < 0 ? '?' : char(code));
+  }
   return scratch;
 }
 

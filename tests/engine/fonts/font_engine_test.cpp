@@ -141,6 +141,19 @@ TEST_F(FontEngine, MeasuringUsesTheCodePageGlyphs) {
   EXPECT_EQ(y1, zy1);
 }
 
+TEST_F(FontEngine, DiameterSignsDrawTheDiameterMark) {
+  ASSERT_EQ(e.font_add_(kFontDir + "technic_normal"), 1);
+  auto width = [&](const std::string& text) {
+    float x1, y1, x2, y2;
+    e.measure_text_(1, text, 0, 0, 10, 1, 0, x1, y1, x2, y2);
+    return std::make_pair(x2 - x1, y2 - y1);
+  };
+  const auto mark = width("\xCB\x9B" "10");  // the code page's own character at that code
+  EXPECT_EQ(width("\xE2\x8C\x80" "10"), mark);  // diameter sign
+  EXPECT_EQ(width("\xC3\x98" "10"), mark);       // capital O with stroke, typed for it
+  EXPECT_NE(width("?10"), mark);
+}
+
 TEST_F(FontEngine, PaintingStaysInsideTheMeasuredBox) {
   ASSERT_EQ(e.font_add_(kFontDir + "technic_normal"), 1);
   surface_ s(120, 100);
