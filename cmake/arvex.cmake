@@ -29,6 +29,7 @@ function(arvex_test_dirs root)
     string(REGEX REPLACE "^tests_" "test_" name ${name})
     file(GLOB srcs CONFIGURE_DEPENDS ${d}/*.cpp)
     add_executable(${name} ${srcs})
+    add_dependencies(${name} arvex_resources)
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
     target_link_libraries(${name} PRIVATE ${A_DEPS} testsupport GTest::gtest_main GTest::gmock)
     target_compile_definitions(${name} PRIVATE
