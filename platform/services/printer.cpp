@@ -12,6 +12,7 @@
 
 #include <cmath>
 
+#include "platform/gdi/qt_bridge.h"
 #include "platform/services/printer_painter.h"
 
 struct printer_::impl_ {
@@ -137,6 +138,13 @@ void printer_::abort_document_() {
   d.painter.end();
   // A half-written file would pass for a finished one.
   if (d.printer.outputFormat() == QPrinter::PdfFormat) QFile::remove(d.printer.outputFileName());
+}
+
+bool printer_::draw_surface_(const surface_& s, int32_t x, int32_t y, int32_t width, int32_t height) {
+  impl_& d = *impl_ptr_;
+  if (!d.printing || s.empty_() || width <= 0 || height <= 0) return false;
+  d.painter.drawImage(QRect(x, y, width, height), qimage_view_of_(s));
+  return true;
 }
 
 bool printer_::printing_() const { return impl_ptr_->printing; }

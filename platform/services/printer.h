@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/gdi/surface.h"
+
 std::vector<std::string> printer_names_();
 std::string default_printer_name_();
 
@@ -45,6 +47,9 @@ class printer_ {
   bool end_document_();
   void abort_document_();
   bool printing_() const;
+  // Puts a surface on the current page, scaled into a rectangle of page pixels (pictures,
+  // pages rendered off screen).
+  bool draw_surface_(const surface_& s, int32_t x, int32_t y, int32_t width, int32_t height);
   int32_t page_number_() const;  // 1 for the first page, 0 outside a document
 
   struct impl_;
