@@ -3,6 +3,7 @@
 #pragma once
 #include <QImage>
 
+#include "platform/gdi/region.h"
 #include "platform/gdi/surface.h"
 
 // A QImage over the surface's own memory, without copying: drawing through either shows in
@@ -37,3 +38,13 @@ inline bool surface_from_qimage_(const QImage& image, surface_& out) {
   }
   return true;
 }
+
+// Makes sure a Qt application object exists (fonts and painting need one). The program's own
+// start-up creates it first; tests and tools that draw without windows get a widgets
+// application on the offscreen platform when no display is set. Call it instead of
+// constructing a second application object.
+void ensure_qt_app_();
+
+// The clip of a device context as a Qt region.
+class QRegion;
+QRegion qregion_of_(const region_& r);
