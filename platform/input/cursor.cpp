@@ -104,7 +104,7 @@ void restore_screen_cursor_() {
 
 bool screen_cursor_set_() { return override_depth > 0; }
 
-point_px_ cursor_pos_() {
+pixel_point_ cursor_pos_() {
   const QPoint p = QCursor::pos();
   return {p.x(), p.y()};
 }

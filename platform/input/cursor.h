@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/window/geometry.h"
+#include "platform/gdi/pixel_types.h"
 
 enum class cursor_shape_ : uint8_t {
   arrow, ibeam, wait, cross, up_arrow, size_all, size_nesw, size_ns, size_nwse, size_we,
@@ -27,4 +27,4 @@ void restore_screen_cursor_();
 bool screen_cursor_set_();
 
 // Pointer position in screen pixels.
-point_px_ cursor_pos_();
+pixel_point_ cursor_pos_();

@@ -32,7 +32,7 @@ uint32_t colour_value(const QColor& c) {
 int32_t screen_width_px_() { return screen() ? screen()->geometry().width() : 0; }
 int32_t screen_height_px_() { return screen() ? screen()->geometry().height() : 0; }
 
-rect_px_ work_area_() {
+pixel_rect_ work_area_() {
   if (!screen()) return {};
   const QRect r = screen()->availableGeometry();
   return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
@@ -42,9 +42,9 @@ int32_t screen_bits_per_pixel_() { return screen() ? screen()->depth() : 0; }
 int32_t twips_per_pixel_x_() { return twips_for_dpi(screen() ? screen()->logicalDotsPerInchX() : 96.0); }
 int32_t twips_per_pixel_y_() { return twips_for_dpi(screen() ? screen()->logicalDotsPerInchY() : 96.0); }
 
-bool capture_screen_(const rect_px_& r, surface_& out) {
-  if (!screen() || r.width() <= 0 || r.height() <= 0) return false;
-  const QImage img = screen()->grabWindow(0, r.left, r.top, r.width(), r.height()).toImage();
+bool capture_screen_(const pixel_rect_& r, surface_& out) {
+  if (!screen() || r.empty_() || r.width_() > surface_::max_side_ || r.height_() > surface_::max_side_) return false;
+  const QImage img = screen()->grabWindow(0, r.left, r.top, static_cast<int>(r.width_()), static_cast<int>(r.height_())).toImage();
   if (img.isNull() || !surface_from_qimage_(img.convertToFormat(QImage::Format_RGB32), out)) return false;
   out.set_kind_(surface_kind_::opaque_);
   return true;

@@ -4,18 +4,18 @@
 #include <string>
 
 #include "platform/gdi/surface.h"
-#include "platform/window/geometry.h"
+#include "platform/gdi/pixel_types.h"
 
 int32_t screen_width_px_();
 int32_t screen_height_px_();
-rect_px_ work_area_();  // the desktop less panels and task bars
+pixel_rect_ work_area_();  // the desktop less panels and task bars
 int32_t screen_bits_per_pixel_();
 // Twips per pixel from the screen's logical DPI: 15 at 96 DPI.
 int32_t twips_per_pixel_x_();
 int32_t twips_per_pixel_y_();
 // What the screen shows inside a rectangle (screen pixels), as an opaque surface; false when
 // the platform gives nothing.
-bool capture_screen_(const rect_px_& r, surface_& out);
+bool capture_screen_(const pixel_rect_& r, surface_& out);
 
 // System colours by the classic index (0..30, e.g. 15 the button face) or as a colour code
 // with the top bit set (0x8000000F); the result is 0x00BBGGRR, or 0 for an unknown index.

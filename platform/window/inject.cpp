@@ -44,7 +44,7 @@ bool blocked_by_modal(QWidget* w) {
 
 bool inject_mouse_at_(window_& win, mouse_type_ type, int32_t x, int32_t y, int32_t button,
                       int32_t shift, int32_t wheel) {
-  const point_px_ s = win.client_to_screen_({x, y});
+  const pixel_point_ s = win.client_to_screen_({x, y});
   return inject_mouse_(type, s.x, s.y, button, shift, wheel);
 }
 

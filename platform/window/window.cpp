@@ -34,7 +34,7 @@ window_handle_ focus_request = 0;  // the last window asked for focus, for platf
 bool decorations_by_system = false;
 
 QPoint client_origin(const window_* w) {
-  const rect_px_ in = w->frame_insets_();
+  const pixel_rect_ in = w->frame_insets_();
   return QPoint(in.left, in.top);
 }
 
@@ -165,7 +165,7 @@ void window_widget_::deliver_mouse(mouse_type_ type, QPointF local, QPointF glob
   m.wheel = wheel;
   const int32_t lx = static_cast<int32_t>(std::floor(local.x()));
   const int32_t ly = static_cast<int32_t>(std::floor(local.y()));
-  const rect_px_ in = target->frame_insets_();
+  const pixel_rect_ in = target->frame_insets_();
   const bool in_client = lx >= in.left && ly >= in.top && lx < width() - in.right && ly < height() - in.bottom;
   if (!in_client && !target->has_capture_() && type != mouse_type_::leave) {
     m.x = lx;
@@ -377,7 +377,7 @@ show_state_ window_::state_() const {
   return show_state_::normal;
 }
 
-rect_px_ window_::window_rect_() const {
+pixel_rect_ window_::window_rect_() const {
   if (!widget_ptr_) return {};
   if (widget_ptr_->isWindow()) {
     const QRect g = decorations_by_system ? widget_ptr_->frameGeometry() : widget_ptr_->geometry();
@@ -387,7 +387,7 @@ rect_px_ window_::window_rect_() const {
   return {o.x(), o.y(), o.x() + widget_ptr_->width(), o.y() + widget_ptr_->height()};
 }
 
-rect_px_ window_::client_rect_() const {
+pixel_rect_ window_::client_rect_() const {
   if (!widget_ptr_) return {};
   const QPoint o = widget_ptr_->mapToGlobal(QPoint(insets_.left, insets_.top));
   return {o.x(), o.y(), o.x() + client_width_(), o.y() + client_height_()};
@@ -419,17 +419,17 @@ void window_::move_(int32_t x, int32_t y, int32_t width, int32_t height) {
 }
 
 void window_::move_to_(int32_t x, int32_t y) {
-  const rect_px_ r = window_rect_();
-  move_(x, y, r.width(), r.height());
+  const pixel_rect_ r = window_rect_();
+  move_(x, y, static_cast<int32_t>(r.width_()), static_cast<int32_t>(r.height_()));
 }
 
-point_px_ window_::client_to_screen_(point_px_ p) const {
+pixel_point_ window_::client_to_screen_(pixel_point_ p) const {
   if (!widget_ptr_) return p;
   const QPoint g = widget_ptr_->mapToGlobal(QPoint(p.x + insets_.left, p.y + insets_.top));
   return {g.x(), g.y()};
 }
 
-point_px_ window_::screen_to_client_(point_px_ p) const {
+pixel_point_ window_::screen_to_client_(pixel_point_ p) const {
   if (!widget_ptr_) return p;
   const QPoint l = widget_ptr_->mapFromGlobal(QPoint(p.x, p.y));
   return {l.x() - insets_.left, l.y() - insets_.top};
@@ -563,27 +563,28 @@ void window_::set_focus_() {
 }
 bool window_::has_focus_() const { return focused_window_() == this; }
 
-void window_::set_region_(const std::vector<point_px_>& polygon, bool winding) {
-  if (!widget_ptr_) return;
+void window_::set_region_(const std::vector<pixel_point_>& polygon, bool winding) {
   if (polygon.empty()) {
     clear_region_();
     return;
   }
-  QPolygon poly;
-  for (const point_px_& p : polygon) poly << QPoint(p.x, p.y);
-  widget_ptr_->setMask(QRegion(poly, winding ? Qt::WindingFill : Qt::OddEvenFill));
-  region_set_ = true;
+  set_region_(region_::polygon_(polygon.data(), polygon.size(),
+                                winding ? fill_mode_::winding_ : fill_mode_::alternate_));
 }
 
-void window_::set_region_rect_(const rect_px_& r) {
+void window_::set_region_(const region_& shape) {
   if (!widget_ptr_) return;
-  widget_ptr_->setMask(QRegion(r.left, r.top, std::max(0, r.width()), std::max(0, r.height())));
+  shape_ = shape;
   region_set_ = true;
+  widget_ptr_->setMask(qregion_of_(shape_));
 }
+
+void window_::set_region_rect_(const pixel_rect_& r) { set_region_(region_(r)); }
 
 void window_::clear_region_() {
   if (!widget_ptr_) return;
   widget_ptr_->clearMask();
+  shape_ = region_();
   region_set_ = false;
 }
 
@@ -591,7 +592,7 @@ bool window_::has_region_() const { return region_set_; }
 
 bool window_::region_contains_(int32_t x, int32_t y) const {
   if (!widget_ptr_ || x < 0 || y < 0 || x >= widget_ptr_->width() || y >= widget_ptr_->height()) return false;
-  return !region_set_ || widget_ptr_->mask().contains(QPoint(x, y));
+  return !region_set_ || shape_.contains_(x, y);
 }
 
 void window_::set_opacity_(uint8_t alpha) {
@@ -638,8 +639,8 @@ void window_::invalidate_() {
   if (widget_ptr_) widget_ptr_->update();
 }
 
-void window_::invalidate_rect_(const rect_px_& r) {
-  if (widget_ptr_) widget_ptr_->update(QRect(r.left + insets_.left, r.top + insets_.top, r.width(), r.height()));
+void window_::invalidate_rect_(const pixel_rect_& r) {
+  if (widget_ptr_) widget_ptr_->update(QRect(r.left + insets_.left, r.top + insets_.top, static_cast<int>(r.width_()), static_cast<int>(r.height_())));
 }
 
 void window_::update_() {
@@ -699,9 +700,9 @@ window_* window_at_(int32_t screen_x, int32_t screen_y) {
   for (const auto& [h, w] : registry()) {
     window_widget_* ww = w->widget_();
     if (!ww || !ww->isWindow() || !ww->isVisible() || w->click_through_()) continue;
-    const rect_px_ r = w->window_rect_();
-    if (!r.contains(screen_x, screen_y)) continue;
-    const point_px_ local{screen_x - ww->geometry().left(), screen_y - ww->geometry().top()};
+    const pixel_rect_ r = w->window_rect_();
+    if (!r.contains_(screen_x, screen_y)) continue;
+    const pixel_point_ local{screen_x - ww->geometry().left(), screen_y - ww->geometry().top()};
     if (!w->region_contains_(local.x, local.y)) continue;
     // Pop-ups and topmost windows stand above ordinary ones.
     const int rank = (ww->windowFlags() & Qt::WindowStaysOnTopHint ? 2 : 0) + (w->kind_() == window_kind_::popup ? 1 : 0);

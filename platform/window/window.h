@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/gdi/region.h"
 #include "platform/gdi/surface.h"
 #include "platform/input/cursor.h"
 #include "platform/input/input_events.h"
-#include "platform/window/geometry.h"
+#include "platform/gdi/pixel_types.h"
 
 class window_widget_;
 
@@ -93,23 +94,23 @@ class window_ {
   show_state_ state_() const;
 
   // Geometry in pixels. Window and client rectangles are in screen coordinates.
-  rect_px_ window_rect_() const;
-  rect_px_ client_rect_() const;
+  pixel_rect_ window_rect_() const;
+  pixel_rect_ client_rect_() const;
   int32_t client_width_() const;
   int32_t client_height_() const;
   // Moves and sizes the whole window: screen position for top-level and pop-up windows,
   // parent client position for child windows.
   void move_(int32_t x, int32_t y, int32_t width, int32_t height);
   void move_to_(int32_t x, int32_t y);
-  point_px_ client_to_screen_(point_px_ p) const;
-  point_px_ screen_to_client_(point_px_ p) const;
+  pixel_point_ client_to_screen_(pixel_point_ p) const;
+  pixel_point_ screen_to_client_(pixel_point_ p) const;
   window_placement_ placement_() const;
   void set_placement_(const window_placement_& p);
 
   // The frame band that our own frame painter draws: the client area is the whole window
   // less these insets. Zero for windows the window manager decorates.
   void set_frame_insets_(int32_t left, int32_t top, int32_t right, int32_t bottom);
-  rect_px_ frame_insets_() const { return insets_; }  // left, top, right, bottom widths
+  pixel_rect_ frame_insets_() const { return insets_; }  // left, top, right, bottom widths
   // Hands the pointer press to the window manager to move or size the window.
   void start_system_move_();
   void start_system_resize_(int32_t edges);  // bits: 1 left, 2 top, 4 right, 8 bottom
@@ -137,10 +138,11 @@ class window_ {
   void set_focus_();
   bool has_focus_() const;
 
-  // The window's shape. Points are in whole-window pixels; alternate (even-odd) filling
-  // unless winding is set. An empty list removes the shape.
-  void set_region_(const std::vector<point_px_>& polygon, bool winding = false);
-  void set_region_rect_(const rect_px_& r);
+  // The window's shape in whole-window pixels: exactly the pixels a fill of the same polygon
+  // paints (alternate filling unless winding is set). An empty list removes the shape.
+  void set_region_(const std::vector<pixel_point_>& polygon, bool winding = false);
+  void set_region_(const region_& shape);
+  void set_region_rect_(const pixel_rect_& r);
   void clear_region_();
   bool has_region_() const;
   // Whether a whole-window pixel lies inside the window's shape (the whole window without one).
@@ -163,7 +165,7 @@ class window_ {
   void set_background_(uint32_t colour) { background_ = colour; }
   // Presents the surfaces again: later, or at once.
   void invalidate_();
-  void invalidate_rect_(const rect_px_& client_rect);
+  void invalidate_rect_(const pixel_rect_& client_rect);
   void update_();
   // What the window shows now, rendered into a surface of the window's size.
   bool grab_(surface_& out);
@@ -192,7 +194,7 @@ class window_ {
   window_kind_ kind_now_ = window_kind_::top_level;
   window_handle_ parent_id_ = 0;
   window_handle_ owner_id_ = 0;
-  rect_px_ insets_{};
+  pixel_rect_ insets_{};
   surface_ client_px_;
   surface_ window_px_;
   uint32_t background_ = 0xFFFFFF;
@@ -201,6 +203,7 @@ class window_ {
   bool per_pixel_alpha_on_ = false;
   bool click_through_on_ = false;
   bool region_set_ = false;
+  region_ shape_;
 };
 
 std::unique_ptr<window_> create_window_(const window_options_& options);

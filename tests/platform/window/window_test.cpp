@@ -72,7 +72,7 @@ TEST_F(window_test, child_floats_as_owned_top_level_and_returns_with_its_content
   EXPECT_EQ(bar->parent_(), nullptr);
   EXPECT_EQ(bar->owner_(), main.get());
   EXPECT_TRUE(main->children_().empty());
-  EXPECT_EQ(bar->window_rect_(), (rect_px_{400, 300, 450, 340}));
+  EXPECT_EQ(bar->window_rect_(), (pixel_rect_{400, 300, 450, 340}));
   EXPECT_TRUE(bar->visible_());
   EXPECT_EQ(shown_mismatches(*bar), 0);
 
@@ -80,8 +80,8 @@ TEST_F(window_test, child_floats_as_owned_top_level_and_returns_with_its_content
   do_events_();
   EXPECT_EQ(bar->parent_(), main.get());
   EXPECT_EQ(main->children_(), std::vector<window_*>{bar.get()});
-  const rect_px_ c = main->client_rect_();
-  EXPECT_EQ(bar->window_rect_(), (rect_px_{c.left + 20, c.top + 30, c.left + 70, c.top + 70}));
+  const pixel_rect_ c = main->client_rect_();
+  EXPECT_EQ(bar->window_rect_(), (pixel_rect_{c.left + 20, c.top + 30, c.left + 70, c.top + 70}));
   EXPECT_EQ(shown_mismatches(*bar), 0);
 }
 
@@ -91,7 +91,7 @@ TEST_F(window_test, capture_brings_moves_from_outside_with_outside_coordinates) 
   do_events_();
   std::vector<mouse_event_> got;
   w->on_mouse = [&](const mouse_event_& m) { got.push_back(m); };
-  const rect_px_ c = w->client_rect_();
+  const pixel_rect_ c = w->client_rect_();
 
   EXPECT_FALSE(inject_mouse_(mouse_type_::move, c.left + 150, c.top + 5));
   EXPECT_TRUE(got.empty());
@@ -176,13 +176,13 @@ TEST_F(window_test, frame_insets_separate_client_and_window_rectangles) {
   w->set_frame_insets_(4, 30, 4, 4);
   w->show_();
   do_events_();
-  EXPECT_EQ(w->window_rect_(), (rect_px_{200, 150, 500, 350}));
-  EXPECT_EQ(w->client_rect_(), (rect_px_{204, 180, 496, 346}));
+  EXPECT_EQ(w->window_rect_(), (pixel_rect_{200, 150, 500, 350}));
+  EXPECT_EQ(w->client_rect_(), (pixel_rect_{204, 180, 496, 346}));
   EXPECT_EQ(w->client_surface_().width_(), 292);
   EXPECT_EQ(w->client_surface_().height_(), 166);
   EXPECT_EQ(w->window_surface_().width_(), 300);
-  EXPECT_EQ(w->client_to_screen_({0, 0}), (point_px_{204, 180}));
-  EXPECT_EQ(w->screen_to_client_({210, 190}), (point_px_{6, 10}));
+  EXPECT_EQ(w->client_to_screen_({0, 0}), (pixel_point_{204, 180}));
+  EXPECT_EQ(w->screen_to_client_({210, 190}), (pixel_point_{6, 10}));
 
   // Presses on the band go to the frame handler in whole-window pixels, the rest to the client.
   std::vector<mouse_event_> frame, client;
@@ -219,16 +219,16 @@ TEST_F(window_test, resize_keeps_the_surface_overlap_and_fills_the_rest) {
 
 TEST_F(window_test, placement_in_twips_round_trips_through_pixels) {
   auto w = top(0, 0, 10, 10);
-  const rect_px_ before = w->window_rect_();
+  const pixel_rect_ before = w->window_rect_();
   window_placement_ p = w->placement_();
   ASSERT_GT(p.width, 0);
-  const int32_t tpp = p.width / before.width();
+  const int32_t tpp = static_cast<int32_t>(p.width / before.width_());
   p.left = 120 * tpp;
   p.top = 80 * tpp;
   p.width = 640 * tpp;
   p.height = 480 * tpp;
   w->set_placement_(p);
-  EXPECT_EQ(w->window_rect_(), (rect_px_{120, 80, 760, 560}));
+  EXPECT_EQ(w->window_rect_(), (pixel_rect_{120, 80, 760, 560}));
   const window_placement_ back = w->placement_();
   EXPECT_EQ(back.left, p.left);
   EXPECT_EQ(back.height, p.height);
