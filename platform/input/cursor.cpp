@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmap>
 
@@ -104,7 +105,23 @@ void restore_screen_cursor_() {
 
 bool screen_cursor_set_() { return override_depth > 0; }
 
+namespace {
+bool injected_pos_live = false;   // an injected event is being delivered
+bool injected_pos_known = false;  // some injected event set the position
+pixel_point_ injected_pos;
+}  // namespace
+
+void note_injected_pointer_(pixel_point_ p, bool delivering) {
+  injected_pos = p;
+  injected_pos_known = true;
+  injected_pos_live = delivering;
+}
+
 pixel_point_ cursor_pos_() {
+  // Handlers of replayed input read the pointer where the replayed event happened; without a
+  // real pointer (offscreen) the last injected position stands.
+  if (injected_pos_live) return injected_pos;
+  if (injected_pos_known && qGuiApp && QGuiApplication::platformName() == QLatin1String("offscreen")) return injected_pos;
   const QPoint p = QCursor::pos();
   return {p.x(), p.y()};
 }

@@ -42,6 +42,13 @@ int32_t screen_bits_per_pixel_() { return screen() ? screen()->depth() : 0; }
 int32_t twips_per_pixel_x_() { return twips_for_dpi(screen() ? screen()->logicalDotsPerInchX() : 96.0); }
 int32_t twips_per_pixel_y_() { return twips_for_dpi(screen() ? screen()->logicalDotsPerInchY() : 96.0); }
 
+int32_t menu_bar_height_px_() {
+  const double dpi = screen() ? screen()->logicalDotsPerInchY() : 96.0;
+  return static_cast<int32_t>(std::lround(20.0 * (dpi > 0 ? dpi : 96.0) / 96.0));
+}
+
+int32_t double_click_ms_() { return qApp ? QApplication::doubleClickInterval() : 500; }
+
 bool capture_screen_(const pixel_rect_& r, surface_& out) {
   if (!screen() || r.empty_() || r.width_() > surface_::max_side_ || r.height_() > surface_::max_side_) return false;
   const QImage img = screen()->grabWindow(0, r.left, r.top, static_cast<int>(r.width_()), static_cast<int>(r.height_())).toImage();

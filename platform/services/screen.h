@@ -10,6 +10,9 @@ int32_t screen_width_px_();
 int32_t screen_height_px_();
 pixel_rect_ work_area_();  // the desktop less panels and task bars
 int32_t screen_bits_per_pixel_();
+// The height of a classic menu bar (20 pixels at 96 DPI) and the double-click time.
+int32_t menu_bar_height_px_();
+int32_t double_click_ms_();
 // Twips per pixel from the screen's logical DPI: 15 at 96 DPI.
 int32_t twips_per_pixel_x_();
 int32_t twips_per_pixel_y_();

@@ -13,14 +13,18 @@
 #include "platform/window/window_widget.h"
 
 void ensure_application_() {
-  if (qApp) return;
-  // Without a display, run on the offscreen platform rather than fail to start.
-  if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static int argc = 1;
-  static char name[] = "arvex";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);  // lives until the process ends
+  if (!qApp) {
+    // Without a display, run on the offscreen platform rather than fail to start.
+    const char* qpa = std::getenv("QT_QPA_PLATFORM");
+    if ((!qpa || !*qpa) && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+      setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "arvex";
+    static char* argv[] = {name, nullptr};
+    // Never deleted: windows, timers and input devices kept in statics would otherwise be
+    // torn down after the application object under them.
+    new QApplication(argc, argv);
+  }
   attach_input_filter_();
 }
 

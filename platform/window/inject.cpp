@@ -49,6 +49,7 @@ bool inject_mouse_at_(window_& win, mouse_type_ type, int32_t x, int32_t y, int3
 }
 
 bool inject_mouse_(mouse_type_ type, int32_t sx, int32_t sy, int32_t button, int32_t shift, int32_t wheel) {
+  note_injected_pointer_({sx, sy}, false);
   window_* target = capture_window_();
   if (!target) target = window_at_(sx, sy);
   if (!target || !target->widget_()) return false;
@@ -62,7 +63,9 @@ bool inject_mouse_(mouse_type_ type, int32_t sx, int32_t sy, int32_t button, int
   if (type == mouse_type_::wheel) {
     QWheelEvent ev(local, global, QPoint(), QPoint(0, wheel), held, qt_mods(shift), Qt::NoScrollPhase, false);
     ev.setTimestamp(++stamp);
+    note_injected_pointer_({sx, sy}, true);
     QCoreApplication::sendEvent(w, &ev);
+    note_injected_pointer_({sx, sy}, false);
     return true;
   }
   if (type == mouse_type_::leave) {
@@ -76,7 +79,9 @@ bool inject_mouse_(mouse_type_ type, int32_t sx, int32_t sy, int32_t button, int
                                                                    : QEvent::MouseMove;
   QMouseEvent ev(qt_type, local, global, type == mouse_type_::move ? Qt::NoButton : b, held, qt_mods(shift));
   ev.setTimestamp(++stamp);
+  note_injected_pointer_({sx, sy}, true);
   QCoreApplication::sendEvent(w, &ev);
+  note_injected_pointer_({sx, sy}, false);
   return true;
 }
 

@@ -608,6 +608,17 @@ void window_::set_per_pixel_alpha_(bool on) {
   invalidate_();
 }
 
+void window_::update_layered_(const surface_& picture, int32_t x, int32_t y, uint8_t constant_alpha) {
+  if (!widget_ptr_) return;
+  if (!per_pixel_alpha_on_) set_per_pixel_alpha_(true);
+  move_(x, y, picture.width_(), picture.height_());
+  surface_& s = insets_.left || insets_.top || insets_.right || insets_.bottom ? window_px_ : client_px_;
+  if (s.width_() == picture.width_() && s.height_() == picture.height_())
+    std::copy_n(picture.pixels_(), static_cast<size_t>(picture.width_()) * picture.height_(), s.pixels_());
+  set_opacity_(constant_alpha);
+  invalidate_();
+}
+
 void window_::set_click_through_(bool on) {
   if (!widget_ptr_) return;
   click_through_on_ = on;

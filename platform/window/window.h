@@ -154,6 +154,9 @@ class window_ {
   void set_per_pixel_alpha_(bool on);
   void set_click_through_(bool on);
   bool per_pixel_alpha_() const { return per_pixel_alpha_on_; }
+  // Shows a premultiplied alpha picture as the whole window at a screen position, at the
+  // picture's size, under a constant alpha (shadows, splash pictures).
+  void update_layered_(const surface_& picture, int32_t x, int32_t y, uint8_t constant_alpha);
   bool click_through_() const { return click_through_on_; }
 
   // The client surface the owner paints; it keeps its content (resizes keep the overlap and

@@ -56,5 +56,7 @@ int32_t shift_bits_of_(Qt::KeyboardModifiers mods);
 void attach_input_filter_();
 // Draws the caret over a window's presented image when it is in its visible phase.
 void paint_caret_over_(window_* win, class QPainter& p, QPoint client_origin);
+// Records the pointer position of injected input, for cursor_pos_.
+void note_injected_pointer_(pixel_point_ p, bool delivering);
 // Converts a Qt key event into our record (key code by US position, shift bits, character).
 key_event_ key_event_of_(const class QKeyEvent* e, key_type_ type);

@@ -297,3 +297,88 @@ TEST_F(window_test, timer_ticks_on_the_event_loop_until_stopped) {
 }
 
 }  // namespace
+
+namespace {
+
+class window_input_test : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ensure_application_(); }
+};
+
+TEST_F(window_input_test, mouse_events_carry_buttons_shift_and_wheel_steps) {
+  window_options_ o;
+  o.x = 300;
+  o.y = 300;
+  o.width = 60;
+  o.height = 40;
+  auto w = create_window_(o);
+  w->show_();
+  do_events_();
+  std::vector<mouse_event_> got;
+  w->on_mouse = [&](const mouse_event_& m) { got.push_back(m); };
+  struct case_ { mouse_type_ type; int32_t button, shift, wheel, held_after; };
+  const case_ cases[] = {
+      {mouse_type_::down, button_left_, 0, 0, button_left_},
+      {mouse_type_::move, 0, mod_shift_, 0, button_left_},
+      {mouse_type_::down, button_right_, mod_ctrl_, 0, button_left_ | button_right_},
+      {mouse_type_::up, button_left_, 0, 0, button_right_},
+      {mouse_type_::up, button_right_, 0, 0, 0},
+      {mouse_type_::double_click, button_left_, mod_alt_, 0, button_left_},
+      {mouse_type_::up, button_left_, 0, 0, 0},
+      {mouse_type_::wheel, 0, 0, -240, 0},
+      {mouse_type_::wheel, 0, mod_ctrl_ | mod_shift_, 120, 0},
+  };
+  for (const case_& c : cases) {
+    got.clear();
+    ASSERT_TRUE(inject_mouse_at_(*w, c.type, 12, 7, c.button, c.shift, c.wheel));
+    ASSERT_EQ(got.size(), 1u);
+    const mouse_event_& m = got[0];
+    EXPECT_EQ(m.type, c.type);
+    EXPECT_EQ(m.button, c.type == mouse_type_::move || c.type == mouse_type_::wheel ? 0 : c.button);
+    EXPECT_EQ(m.buttons, c.held_after);
+    EXPECT_EQ(m.shift, c.shift);
+    EXPECT_EQ(m.wheel, c.wheel);
+    EXPECT_EQ(m.x, 12);
+    EXPECT_EQ(m.y, 7);
+    EXPECT_EQ(m.screen_x, w->client_rect_().left + 12);
+    // Handlers that read the pointer instead of the event see the same place.
+    EXPECT_EQ(cursor_pos_(), (pixel_point_{m.screen_x, m.screen_y}));
+  }
+}
+
+TEST_F(window_input_test, popups_show_without_taking_activation_and_click_through_lets_clicks_pass) {
+  window_options_ o;
+  o.x = 500;
+  o.y = 100;
+  o.width = 200;
+  o.height = 200;
+  auto main = create_window_(o);
+  main->show_();
+  main->activate_();
+  do_events_();
+  ASSERT_EQ(active_window_(), main.get());
+
+  o.kind = window_kind_::popup;
+  o.parent = main.get();
+  o.x = 550;
+  o.y = 150;
+  o.width = 50;
+  o.height = 50;
+  auto list = create_window_(o);
+  list->show_no_activate_();
+  do_events_();
+  EXPECT_EQ(active_window_(), main.get());
+  EXPECT_EQ(list->owner_(), main.get());
+  EXPECT_EQ(window_at_(560, 160), list.get());
+
+  surface_ shadow(50, 50, surface_kind_::alpha_);
+  shadow.fill_argb_(0x40000000u);
+  list->update_layered_(shadow, 550, 150, 64);
+  list->set_click_through_(true);
+  EXPECT_TRUE(list->per_pixel_alpha_());
+  EXPECT_EQ(list->client_surface_().argb_(10, 10), 0x40000000u);
+  EXPECT_EQ(window_at_(560, 160), main.get());
+  EXPECT_EQ(active_window_(), main.get());
+}
+
+}  // namespace
