@@ -6,6 +6,7 @@
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -207,4 +208,26 @@ bool choose_font_(window_* owner, const std::string& initial_face, font_choice_&
   chosen.italic = f.italic();
   chosen.underline = f.underline();
   return true;
+}
+
+int32_t context_menu_(window_* owner, int32_t screen_x, int32_t screen_y, const std::vector<menu_item_>& items) {
+  auto choosable = [&](int32_t n) {
+    return n >= 1 && n <= static_cast<int32_t>(items.size()) && items[n - 1].enabled && !items[n - 1].separator;
+  };
+  std::string captions;
+  for (const menu_item_& i : items) captions += (captions.empty() ? "" : "|") + (i.separator ? std::string("-") : i.caption);
+  dialog_reply_ r;
+  if (scripted({dialog_kind_::context_menu, captions, {}, 0, false}, r))
+    return !r.cancel && choosable(r.answer) ? r.answer : 0;
+  QMenu menu(owner_widget(owner));
+  std::vector<QAction*> actions;
+  for (const menu_item_& i : items) {
+    QAction* a = i.separator ? menu.addSeparator() : menu.addAction(QString::fromStdString(i.caption));
+    a->setEnabled(i.enabled && !i.separator);
+    actions.push_back(a);
+  }
+  QAction* chosen = menu.exec(QPoint(screen_x, screen_y));
+  for (size_t n = 0; n < actions.size(); ++n)
+    if (actions[n] == chosen && choosable(static_cast<int32_t>(n + 1))) return static_cast<int32_t>(n + 1);
+  return 0;
 }

@@ -51,12 +51,21 @@ struct font_choice_ {
 // Font choice; false on cancel, leaving chosen as it was.
 bool choose_font_(window_* owner, const std::string& initial_face, font_choice_& chosen);
 
+// A context menu at a screen point, modal until a pick or a dismissal: the 1-based number of
+// the chosen item, or 0 when none was chosen. Separators and disabled items cannot be chosen.
+struct menu_item_ {
+  std::string caption;
+  bool enabled = true;
+  bool separator = false;
+};
+int32_t context_menu_(window_* owner, int32_t screen_x, int32_t screen_y, const std::vector<menu_item_>& items);
+
 // Scripting.
-enum class dialog_kind_ : uint8_t { message_box, input_box, open_file, save_file, colour, font, any };
+enum class dialog_kind_ : uint8_t { message_box, input_box, open_file, save_file, colour, font, context_menu, any };
 
 struct dialog_reply_ {
   dialog_kind_ kind = dialog_kind_::any;  // any: answers whatever dialog comes next
-  int32_t answer = answer_ok_;            // message box answer
+  int32_t answer = answer_ok_;            // message box answer; menu item number
   bool cancel = false;                    // input, file, colour and font dialogs
   std::string text;                       // input text, file path
   int32_t filter_index = 1;               // save dialog
@@ -67,7 +76,7 @@ struct dialog_reply_ {
 // What a dialog was asked, kept for tests to read.
 struct dialog_request_ {
   dialog_kind_ kind = dialog_kind_::message_box;
-  std::string text;   // message, prompt, or the filter of a file dialog
+  std::string text;   // message, prompt, the filter of a file dialog, menu captions joined by "|"
   std::string title;  // title, or the default extension of a file dialog
   int32_t style = 0;
   bool answered = false;  // false when scripting cancelled it for want of a reply

@@ -3,9 +3,11 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QTime>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -28,6 +30,8 @@ void ensure_application_() {
   attach_input_filter_();
 }
 
+std::string platform_name_() { return qGuiApp ? QGuiApplication::platformName().toStdString() : std::string(); }
+
 int32_t run_event_loop_() {
   if (!qApp) return -1;
   attach_input_filter_();
@@ -42,6 +46,16 @@ void do_events_() {
   if (!qApp) return;
   QCoreApplication::sendPostedEvents();
   QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void wait_events_(int32_t max_ms) {
+  if (!qApp) return;
+  QTimer limit;
+  limit.setSingleShot(true);
+  limit.start(std::max(max_ms, 0));
+  QEventLoop loop;
+  loop.processEvents(QEventLoop::WaitForMoreEvents);
+  do_events_();
 }
 
 void post_task_(std::function<void()> task) {

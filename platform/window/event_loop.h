@@ -7,11 +7,16 @@
 
 // Makes sure the application object exists (the program creates it in main; tests call this).
 void ensure_application_();
+// The windowing platform in use ("xcb", "wayland", "offscreen"...), empty before the application.
+std::string platform_name_();
 // Runs the event loop until quit_event_loop_; returns the exit code.
 int32_t run_event_loop_();
 void quit_event_loop_(int32_t code = 0);
 // Lets every pending event run once, then returns. Re-entrant: a handler may call it.
 void do_events_();
+// Waits until at least one event arrives (or max_ms pass), runs what is pending and returns:
+// for loops that poll until the user ends a state, without spinning.
+void wait_events_(int32_t max_ms);
 // Runs a function from the event loop, after the events already queued.
 void post_task_(std::function<void()> task);
 

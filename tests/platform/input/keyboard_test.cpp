@@ -112,6 +112,23 @@ TEST_F(keyboard_test, shift_states_reach_the_hook_and_key_states_follow_presses)
   EXPECT_EQ(shift_state_(), 0);
 }
 
+TEST_F(keyboard_test, caps_lock_presses_change_what_letters_type) {
+  // A real X server keeps the lamp itself, and injected presses never reach it.
+  if (platform_name_() != "offscreen") GTEST_SKIP();
+  const bool was = caps_lock_on_();
+  inject_key_(key_type_::down, key_capital_);
+  inject_key_(key_type_::up, key_capital_);
+  EXPECT_NE(caps_lock_on_(), was);
+  inject_key_(key_type_::down, 'Q');
+  inject_key_(key_type_::up, 'Q');
+  inject_key_(key_type_::down, 'Q', mod_shift_);
+  inject_key_(key_type_::up, 'Q', mod_shift_);
+  EXPECT_EQ(typed, was ? "qQ" : "Qq");
+  inject_key_(key_type_::down, key_capital_);
+  inject_key_(key_type_::up, key_capital_);
+  EXPECT_EQ(caps_lock_on_(), was);
+}
+
 TEST_F(keyboard_test, us_key_positions_type_their_characters) {
   struct case_ { int32_t key; int32_t shift; bool caps; uint32_t ch; };
   const case_ cases[] = {

@@ -118,6 +118,24 @@ TEST_F(services_test, common_dialogs_answer_from_the_script) {
   EXPECT_TRUE(cancelled);
 }
 
+TEST_F(services_test, context_menu_picks_only_choosable_items) {
+  const std::vector<menu_item_> items = {{"Undo", false, false}, {"", true, true}, {"Copy"}, {"Paste"}};
+  struct case_ { bool queued; int32_t pick; int32_t expect; };
+  for (case_ c : {case_{true, 3, 3}, case_{true, 4, 4}, case_{true, 1, 0}, case_{true, 2, 0},
+                  case_{true, 5, 0}, case_{true, -1, 0}, case_{false, 0, 0}}) {
+    if (c.queued) {
+      dialog_reply_ r;
+      r.kind = dialog_kind_::context_menu;
+      r.answer = c.pick;
+      push_dialog_reply_(r);
+    }
+    EXPECT_EQ(context_menu_(nullptr, 10, 10, items), c.expect) << c.pick;
+  }
+  const std::vector<dialog_request_> asked = take_dialog_requests_();
+  ASSERT_EQ(asked.size(), 7u);
+  EXPECT_EQ(asked[0].text, "Undo|-|Copy|Paste");
+}
+
 TEST_F(services_test, documents_are_recorded_not_launched_while_scripted) {
   take_opened_documents_();
   EXPECT_TRUE(open_document_("  /opt/arvex/help/help.pdf "));

@@ -128,6 +128,13 @@ TEST_F(window_test, letting_pending_events_run_handles_a_queued_one_first) {
   inject_mouse_at_(*w, mouse_type_::up, 5, 5, button_left_);
 }
 
+TEST_F(window_test, waiting_for_events_runs_what_arrives) {
+  bool ran = false;
+  post_task_([&] { ran = true; });
+  wait_events_(1000);
+  EXPECT_TRUE(ran);
+}
+
 TEST_F(window_test, polygon_region_decides_inside_and_where_clicks_land) {
   auto back = top(0, 0, 400, 400);
   auto shaped = top(100, 100, 100, 100);
