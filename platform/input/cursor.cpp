@@ -18,8 +18,8 @@
 namespace {
 
 std::map<cursor_handle_, QCursor>& loaded() {
-  static std::map<cursor_handle_, QCursor> all;
-  return all;
+  static auto* all = new std::map<cursor_handle_, QCursor>();  // outlives statics at exit
+  return *all;
 }
 cursor_handle_ last_cursor = 0;
 int override_depth = 0;

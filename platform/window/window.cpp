@@ -23,10 +23,11 @@
 
 namespace {
 
-// Every live window by handle. Handles grow, so iteration order is creation order.
+// Every live window by handle. Handles grow, so iteration order is creation order. Never
+// destroyed: windows kept in statics may go after it at exit.
 std::map<window_handle_, window_*>& registry() {
-  static std::map<window_handle_, window_*> all;
-  return all;
+  static auto* all = new std::map<window_handle_, window_*>();
+  return *all;
 }
 window_handle_ last_handle = 0;
 window_handle_ capture_handle = 0;
@@ -296,6 +297,7 @@ void window_::destroy_() {
   std::vector<window_*> kids = children_();
   widget_gone_();
   for (window_* k : kids) k->destroy_();
+  if (!qApp) return;  // at exit, after the application: its widgets are beyond reach
   widget->hide();
   if (widget->busy())
     widget->deleteLater();  // we are inside one of its handlers

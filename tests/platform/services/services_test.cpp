@@ -18,7 +18,10 @@ namespace {
 
 class services_test : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { ensure_application_(); }
+  static void SetUpTestSuite() {
+    ensure_application_();
+    set_dialog_scripting_(true);  // on by itself only where no display exists
+  }
   void SetUp() override {
     clear_dialog_replies_();
     take_dialog_requests_();
@@ -36,7 +39,6 @@ TEST_F(services_test, clipboard_text_round_trips) {
 }
 
 TEST_F(services_test, message_box_takes_scripted_answers_and_cancels_without_one) {
-  ASSERT_TRUE(dialog_scripting_());
   struct case_ { int32_t style; bool queued; int32_t reply; int32_t expect; bool answered; };
   const case_ cases[] = {
       {box_yes_no_cancel_ + box_icon_question_, true, answer_no_, answer_no_, true},
