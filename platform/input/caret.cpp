@@ -23,9 +23,12 @@ struct caret_state {
 };
 caret_state caret;
 
+// Presents the caret's cells again without asking the owner to repaint.
 void repaint_caret() {
-  if (window_* w = find_window_(caret.win))
-    w->invalidate_rect_({caret.x, caret.y, caret.x + caret.width, caret.y + caret.height});
+  window_* w = find_window_(caret.win);
+  if (!w || !w->widget_()) return;
+  const pixel_rect_ in = w->frame_insets_();
+  w->widget_()->update(QRect(in.left + caret.x, in.top + caret.y, caret.width, caret.height));
 }
 
 // Every move or show starts a blink cycle lit, so the caret is seen where it lands.

@@ -120,12 +120,18 @@ void window_widget_::paintEvent(QPaintEvent*) {
   QPainter p(this);
   if (win_->per_pixel_alpha_()) p.setCompositionMode(QPainter::CompositionMode_Source);
   const QPoint origin = client_origin(win_);
-  if (!origin.isNull() || win_->frame_insets_().right || win_->frame_insets_().bottom) {
-    if (win_->on_frame_paint) win_->on_frame_paint();
+  const bool framed = !origin.isNull() || win_->frame_insets_().right || win_->frame_insets_().bottom;
+  if (win_->owner_paint_due_) {
+    win_->owner_paint_due_ = false;
+    const window_handle_ h = win_->handle_();
+    if (framed && win_->on_frame_paint) win_->on_frame_paint();
+    if (find_window_(h) && win_ && win_->on_paint) win_->on_paint();
+    if (!win_) return;  // the owner destroyed the window while painting
+  }
+  if (framed) {
     QImage frame = qimage_view_of_(win_->window_surface_());
     if (!frame.isNull()) p.drawImage(0, 0, frame);
   }
-  if (win_->on_paint) win_->on_paint();
   QImage client = qimage_view_of_(win_->client_surface_());
   if (!client.isNull()) p.drawImage(origin, client);
   paint_caret_over_(win_, p, origin);
@@ -641,6 +647,7 @@ void window_::resize_surfaces_() {
 
 void window_::sync_size_() {
   resize_surfaces_();
+  owner_paint_due_ = true;
   const int32_t w = client_width_(), h = client_height_();
   if (w == reported_width_ && h == reported_height_) return;
   reported_width_ = w;
@@ -649,14 +656,17 @@ void window_::sync_size_() {
 }
 
 void window_::invalidate_() {
+  owner_paint_due_ = true;
   if (widget_ptr_) widget_ptr_->update();
 }
 
 void window_::invalidate_rect_(const pixel_rect_& r) {
+  owner_paint_due_ = true;
   if (widget_ptr_) widget_ptr_->update(QRect(r.left + insets_.left, r.top + insets_.top, static_cast<int>(r.width_()), static_cast<int>(r.height_())));
 }
 
 void window_::update_() {
+  owner_paint_due_ = true;
   if (widget_ptr_) widget_ptr_->repaint();
 }
 

@@ -57,8 +57,9 @@ class window_ {
   // insets, in whole-window pixels; not sent while the window holds the capture.
   std::function<void(const mouse_event_&)> on_frame_mouse;
   std::function<void(const key_event_&)> on_key;
-  // Asks the owner to bring the client surface up to date before it is presented (after an
-  // invalidation or a resize); owners that keep their surface current need not set it.
+  // Asks the owner to bring the client surface up to date before it is presented, once after
+  // each invalidation or resize (not when the platform merely shows the surface again);
+  // owners that keep their surface current need not set it.
   std::function<void()> on_paint;
   std::function<void()> on_frame_paint;  // the same for the whole-window surface
   std::function<void(int32_t width, int32_t height)> on_resize;  // new client size
@@ -206,6 +207,7 @@ class window_ {
   bool per_pixel_alpha_on_ = false;
   bool click_through_on_ = false;
   bool region_set_ = false;
+  bool owner_paint_due_ = true;
   region_ shape_;
 };
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -222,6 +223,26 @@ TEST_F(window_test, resize_keeps_the_surface_overlap_and_fills_the_rest) {
   const surface_& s = w->client_surface_();
   EXPECT_EQ(s.colour_(39, 19), pattern(39, 19));
   EXPECT_EQ(s.colour_(40, 0), rgb_(1, 2, 3));
+}
+
+TEST_F(window_test, owner_paints_once_per_invalidation_not_per_presentation) {
+  auto w = top(0, 0, 40, 30);
+  int paints = 0;
+  w->on_paint = [&] { ++paints; };
+  w->show_();
+  surface_ shot;
+  struct step_ { const char* what; std::function<void()> act; int paints_after; };
+  const step_ steps[] = {
+      {"shown", [&] { w->grab_(shot); }, 1},
+      {"presented again", [&] { w->grab_(shot); }, 1},
+      {"invalidated", [&] { w->invalidate_rect_({1, 1, 5, 5}); w->grab_(shot); }, 2},
+      {"resized", [&] { w->move_(0, 0, 50, 30); w->grab_(shot); }, 3},
+      {"presented again", [&] { w->grab_(shot); }, 3},
+  };
+  for (const step_& s : steps) {
+    s.act();
+    EXPECT_EQ(paints, s.paints_after) << s.what;
+  }
 }
 
 TEST_F(window_test, placement_in_twips_round_trips_through_pixels) {
