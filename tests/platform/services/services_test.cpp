@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/core/file_io.h"
+#include "platform/gdiplus/graphics.h"
 #include "platform/services/clipboard.h"
 #include "platform/services/desktop.h"
 #include "platform/services/dialogs.h"
@@ -185,7 +186,10 @@ TEST_F(services_test, printer_writes_each_page_to_a_pdf_file) {
   surface_ picture(40, 30);
   picture.fill_colour_(rgb_(200, 10, 10));
   for (int page = 0; page < 3; ++page) {
-    EXPECT_NE(printer_painter_(p), nullptr);
+    // Antialiased drawing reaches the page through the printer's painter.
+    graphics_ g(printer_painter_(p));
+    EXPECT_TRUE(g.valid_());
+    g.draw_line_(gp_pen_{0xFF000000u, 4.0f}, 0, 0, float(p.page_width_px_()), float(p.page_height_px_()));
     EXPECT_TRUE(p.draw_surface_(picture, 100, 100, 400, 300));
     if (page < 2) {
       ASSERT_TRUE(p.new_page_());
