@@ -93,8 +93,10 @@ window_widget_* window_widget_of_(QObject* o) {
   return nullptr;
 }
 
+static int dispatch_depth = 0;  // window handlers on the stack, of any window
+
 bool window_widget_::event(QEvent* e) {
-  ++busy_;
+  ++dispatch_depth;
   bool handled = false;
   switch (e->type()) {
     case QEvent::KeyPress:
@@ -111,7 +113,7 @@ bool window_widget_::event(QEvent* e) {
     default:
       handled = QWidget::event(e);
   }
-  --busy_;
+  --dispatch_depth;
   return handled;
 }
 
@@ -251,11 +253,14 @@ std::unique_ptr<window_> create_window_(const window_options_& o) {
   attach_input_filter_();
   std::unique_ptr<window_> w(new window_());
   w->handle_id_ = ++last_handle;
-  w->kind_now_ = o.kind;
+  // A child needs a live parent; without one it stands alone as a top-level window.
+  const window_kind_ kind = o.kind == window_kind_::child && !(o.parent && o.parent->widget_())
+                                ? window_kind_::top_level : o.kind;
+  w->kind_now_ = kind;
   w->background_ = o.background;
   window_widget_* parent_widget = o.parent ? o.parent->widget_() : nullptr;
   Qt::WindowFlags flags;
-  switch (o.kind) {
+  switch (kind) {
     case window_kind_::child:
       flags = Qt::Widget;
       w->parent_id_ = o.parent ? o.parent->handle_() : 0;
@@ -272,7 +277,7 @@ std::unique_ptr<window_> create_window_(const window_options_& o) {
   auto* widget = new window_widget_(w.get(), parent_widget, flags);
   w->widget_ptr_ = widget;
   widget->setFocusPolicy(o.takes_focus ? Qt::StrongFocus : Qt::NoFocus);
-  if (o.kind == window_kind_::popup) widget->setAttribute(Qt::WA_ShowWithoutActivating);
+  if (kind == window_kind_::popup) widget->setAttribute(Qt::WA_ShowWithoutActivating);
   if (!o.title.empty()) widget->setWindowTitle(QString::fromUtf8(o.title));
   registry()[w->handle_id_] = w.get();
   w->move_(o.x, o.y, o.width, o.height);
@@ -305,8 +310,10 @@ void window_::destroy_() {
   for (window_* k : kids) k->destroy_();
   if (!qApp) return;  // at exit, after the application: its widgets are beyond reach
   widget->hide();
-  if (widget->busy())
-    widget->deleteLater();  // we are inside one of its handlers
+  // Inside a handler (of this window, a child it takes along, or a window it owns) the
+  // widget must outlive the handler's return.
+  if (dispatch_depth > 0)
+    widget->deleteLater();
   else
     delete widget;
 }

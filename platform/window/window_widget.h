@@ -15,7 +15,6 @@ class window_widget_ : public QWidget {
 
   window_* win() const { return win_; }
   void detach() { win_ = nullptr; }
-  bool busy() const { return busy_ > 0; }
   QEventLoop* modal_loop = nullptr;
   uint64_t z_stamp = 0;  // larger is nearer the top among top-level windows
 
@@ -44,7 +43,6 @@ class window_widget_ : public QWidget {
  private:
   void mouse_from(QMouseEvent* e, mouse_type_ type);
   window_* win_;
-  int busy_ = 0;
 };
 
 // The window that a widget belongs to (the nearest window widget up the chain), or null.

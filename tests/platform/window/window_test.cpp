@@ -179,6 +179,27 @@ TEST_F(window_test, children_are_listed_in_creation_order_and_go_with_their_pare
   EXPECT_EQ(find_window_(inner_handle), nullptr);
 }
 
+TEST_F(window_test, a_button_may_destroy_its_dialog_from_its_own_click) {
+  auto dialog = top(0, 0, 100, 100);
+  auto button = child(*dialog, 10, 10, 40, 20);
+  dialog->show_();
+  button->show_();
+  do_events_();
+  int destroyed = 0;
+  dialog->on_destroy = [&] { ++destroyed; };
+  button->on_destroy = [&] { ++destroyed; };
+  button->on_mouse = [&](const mouse_event_& m) {
+    if (m.type == mouse_type_::up) dialog.reset();
+  };
+  inject_mouse_at_(*button, mouse_type_::down, 5, 5, button_left_);
+  inject_mouse_at_(*button, mouse_type_::up, 5, 5, button_left_);
+  EXPECT_EQ(dialog, nullptr);
+  EXPECT_EQ(destroyed, 2);
+  EXPECT_FALSE(button->exists_());
+  do_events_();  // the widgets go once no handler is running
+  EXPECT_EQ(window_at_(20, 20), nullptr);
+}
+
 TEST_F(window_test, frame_insets_separate_client_and_window_rectangles) {
   auto w = top(200, 150, 300, 200);
   w->set_frame_insets_(4, 30, 4, 4);
