@@ -48,6 +48,8 @@ class window_widget_ : public QWidget {
 // The window that a widget belongs to (the nearest window widget up the chain), or null.
 window_widget_* window_widget_of_(QObject* o);
 uint64_t next_z_stamp_();
+// Whether any window's event handler is on the stack (deleting a widget must then wait).
+bool window_handlers_running_();
 // The mod_* bits of a Qt modifier set, with AltGr from the key state.
 int32_t shift_bits_of_(Qt::KeyboardModifiers mods);
 // Makes sure the application's input filter (key hook, key states) is installed.
