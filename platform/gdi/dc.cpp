@@ -31,6 +31,10 @@ bool idempotent_(rop_ r) {
   }
 }
 
+bool ignores_destination_(rop_ r) {
+  return r == rop_::copy_pen_ || r == rop_::not_copy_pen_ || r == rop_::black_ || r == rop_::white_ || r == rop_::nop_;
+}
+
 bool cosmetic_(const pen_& p) { return p.width <= 1; }
 
 int64_t segment_steps_(pixel_point_ a, pixel_point_ b) {
@@ -172,12 +176,15 @@ void dc_::paint_region_(const region_& shape, uint32_t colour, rop_ rop) {
 void dc_::stroke_paths_(const std::vector<std::vector<pixel_point_>>& paths, bool closed, const region_* fill) {
   const bool has_pen = st_.pen.style != pen_style_::null_;
   const bool has_brush = fill && st_.brush.style != brush_style_::null_;
+  // Where the result ignores the destination, the pen simply overwrites the fill: the same
+  // pixels as leaving the outline out of the fill, without building the outline's region.
+  const bool overwrite = ignores_destination_(st_.rop);
   std::vector<plot_> plots;
   region_ outline;
   if (has_pen && cosmetic_(st_.pen)) {
     int64_t dash_pos = 0;
     for (const auto& path : paths) pen_pixels_(path, closed, dash_pos, plots);
-    if (has_brush) {
+    if (has_brush && !overwrite) {
       std::vector<pixel_span_> spans;
       spans.reserve(plots.size());
       for (const plot_& p : plots) spans.push_back({p.y, p.x, p.x + 1});
@@ -193,7 +200,9 @@ void dc_::stroke_paths_(const std::vector<std::vector<pixel_point_>>& paths, boo
   if (!has_pen) return;
   if (cosmetic_(st_.pen)) {
     const bool single = paths.size() == 1 && paths[0].size() == 2 && !closed;
-    paint_plots_(plots, !single && !idempotent_(st_.rop));
+    // Dash and gap pixels of crossing segments differ in colour: the first one drawn wins.
+    const bool gaps = st_.pen.style != pen_style_::solid_ && st_.bk_mode == bk_mode_::opaque_;
+    paint_plots_(plots, !single && (gaps || !idempotent_(st_.rop)));
   } else {
     paint_region_(outline, st_.pen.colour, st_.rop);
   }

@@ -86,6 +86,8 @@ QColor qcolour_(uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16)
 
 }  // namespace
 
+const QFont& qfont_for_(const font_& f) { return qfont_of_(f); }
+
 std::string interface_font_family_() {
   static const std::string family = resolve_interface_family_();
   return family;
