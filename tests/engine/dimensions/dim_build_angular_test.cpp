@@ -111,6 +111,18 @@ TEST_F(angular_, UnknownFontCollapsesTheBoxOntoTheArc) {
   }
 }
 
+TEST_F(angular_, RebuildOfATurnedRecordKeepsTheTextOnTheTurnedArc) {
+  angular_dim_rec_ d = arc(0, pi_f / 2);
+  d.rotation = 90;
+  ASSERT_TRUE(e->dim_build_angular_(d, ""));
+  float cx, cy, dir, w, h;
+  frame(d, cx, cy, dir, w, h);
+  EXPECT_NEAR(cx, -10 * std::cos(pi_f / 4), 1e-4);
+  EXPECT_NEAR(cy, 10 * std::sin(pi_f / 4), 1e-4);
+  EXPECT_NEAR(std::remainder(d.text_angle - (pi_f / 4 + 2 * pi_f), 2 * pi_f), 0, 1e-5);
+  EXPECT_NEAR(std::remainder(dir - d.text_angle, 2 * pi_f), 0, 1e-5);
+}
+
 TEST_F(angular_, FailedBuildLeavesTheRecordAsItWas) {
   angular_dim_rec_ d = arc(0, 1, std::numeric_limits<float>::infinity());
   d.parts[0].text = "old";
