@@ -87,6 +87,13 @@ TEST_F(dims_, SurroundingTextsFramePerLineAndUserTextsReplaceOrWrapTheValue) {
   }
 }
 
+TEST_F(dims_, FeetAndInchesCarryARoundedFootIntoTheFeet) {
+  style().unit = 2;
+  style().accuracy = 1;
+  EXPECT_EQ(dim(linear(0, 0, 100, 0, 23.99f)).parts[0].text, "2'-0.0\"");
+  EXPECT_EQ(dim(linear(0, 0, 100, 0, 30)).parts[0].text, "2'-6.0\"");
+}
+
 TEST_F(dims_, LengthFactorScalesTheValueButNotTheTolerances) {
   style().length_factor = 2;
   style().tol_show = true_;
@@ -232,6 +239,17 @@ TEST_F(dims_, BuildsFromTheRecordAloneAndAgainTheSame) {
   // A rebuild without the user text shows the plain value.
   e->dim_build_linear_(copy, "");
   EXPECT_EQ(copy.parts[0].text, "10.00");
+}
+
+TEST_F(dims_, RebuildByRecordNumberFollowsAChangedKind) {
+  const int32_t r = linear(10, 0, -10, 0, 20, "<> TYP");
+  dim(r).kind = 2;
+  e->dim_build_linear_(r);
+  EXPECT_EQ(dim(r).parts[0].text, dia + "20.00");
+  EXPECT_FLOAT_EQ(obj(r).y2, std::max(dim(r).text_box[1].y, dim(r).text_box[2].y));
+  const int32_t line = e->add_line_(0, 0, 1, 1);
+  for (int32_t bad : {0, -3, line, line + 1}) e->dim_build_linear_(bad);  // left alone, no fault
+  EXPECT_EQ(e->records_(), line);
 }
 
 TEST_F(dims_, UnmeasurableTextStillCompletesTheLayout) {
