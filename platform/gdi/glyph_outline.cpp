@@ -31,11 +31,11 @@ int32_t glyph_outline_(const font_& font, char32_t code, double scale, glyph_box
   metrics.origin_x = int32_t(std::floor(box.left() * scale));
   metrics.origin_y = int32_t(std::ceil(-box.top() * scale));
   auto pt = [scale](const QPointF& p) { return outline_point_{p.x() * scale, -p.y() * scale}; };
-  auto piece = [&contours](outline_piece_kind_ kind) -> outline_piece_& {
-    auto& pieces = contours.back().pieces;
-    if (pieces.empty() || kind == outline_piece_kind_::quadratic_ || pieces.back().kind != kind)
-      pieces.push_back({kind, {}});
-    return pieces.back();
+  auto curve = [&contours](outline_curve_kind_ kind) -> outline_curve_& {
+    auto& curves = contours.back().curves;
+    if (curves.empty() || kind == outline_curve_kind_::quadratic_ || curves.back().kind != kind)
+      curves.push_back({kind, {}});
+    return curves.back();
   };
   QPointF last;
   for (int i = 0; i < path.elementCount(); ++i) {
@@ -46,14 +46,14 @@ int32_t glyph_outline_(const font_& font, char32_t code, double scale, glyph_box
     } else if (contours.empty()) {
       continue;
     } else if (e.type == QPainterPath::LineToElement) {
-      piece(outline_piece_kind_::line_).points.push_back(pt(e));
+      curve(outline_curve_kind_::line_).points.push_back(pt(e));
       last = e;
     } else if (e.type == QPainterPath::CurveToElement && i + 2 < path.elementCount()) {
-      // Qt hands quadratic pieces over as cubics; the quadratic control point is recovered
+      // Qt hands quadratic segments over as cubics; the quadratic control point is recovered
       // exactly from either cubic one (and averaged, which also serves true cubics).
       const QPointF c1 = e, c2 = path.elementAt(i + 1), end = path.elementAt(i + 2);
       const QPointF q = ((c1 * 3.0 - last) / 2.0 + (c2 * 3.0 - end) / 2.0) / 2.0;
-      outline_piece_& p = piece(outline_piece_kind_::quadratic_);
+      outline_curve_& p = curve(outline_curve_kind_::quadratic_);
       p.points.push_back(pt(q));
       p.points.push_back(pt(end));
       last = end;

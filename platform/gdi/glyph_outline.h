@@ -1,5 +1,5 @@
 // Native outlines of system-font glyphs, for turning a font into a stroke font: contours of
-// straight and quadratic pieces with the glyph's box metrics, all multiplied by a scale
+// straight and quadratic curves with the glyph's box metrics, all multiplied by a scale
 // (10 gives tenths of a pixel of the font's size). Y grows upwards from the baseline, x from
 // the glyph's origin.
 #pragma once
@@ -13,18 +13,18 @@ struct outline_point_ {
   double y = 0.0;
 };
 
-enum class outline_piece_kind_ : uint8_t { line_ = 1, quadratic_ = 2 };
+enum class outline_curve_kind_ : uint8_t { line_ = 1, quadratic_ = 2 };
 
-// A line piece lists the points it runs through after the previous piece's end. A quadratic
-// piece is one segment: its control point, then its end point.
-struct outline_piece_ {
-  outline_piece_kind_ kind = outline_piece_kind_::line_;
+// A line curve lists the points it runs through after the previous curve's end. A quadratic
+// curve is one segment: its control point, then its end point.
+struct outline_curve_ {
+  outline_curve_kind_ kind = outline_curve_kind_::line_;
   std::vector<outline_point_> points;
 };
 
 struct outline_contour_ {
   outline_point_ start;
-  std::vector<outline_piece_> pieces;
+  std::vector<outline_curve_> curves;
 };
 
 struct glyph_box_metrics_ {

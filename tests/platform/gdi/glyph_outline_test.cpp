@@ -16,7 +16,7 @@ TEST(GlyphOutline, LettersComeAsContoursInsideTheirBox) {
     ASSERT_GE(n, c.min_contours);
     EXPECT_EQ(size_t(n), contours.size());
     for (const outline_contour_& ct : contours)
-      for (const outline_piece_& p : ct.pieces) EXPECT_FALSE(p.points.empty());
+      for (const outline_curve_& p : ct.curves) EXPECT_FALSE(p.points.empty());
     EXPECT_GT(m.box_width, 0);
     EXPECT_GT(m.box_height, 100);  // capitals of a 40-pixel font, in tenths
     EXPECT_GT(m.advance_x, m.box_width / 2);
@@ -29,8 +29,8 @@ TEST(GlyphOutline, LettersComeAsContoursInsideTheirBox) {
     };
     for (const outline_contour_& ct : contours) {
       inside(ct.start);
-      for (const outline_piece_& p : ct.pieces) {
-        if (p.kind == outline_piece_kind_::quadratic_) {
+      for (const outline_curve_& p : ct.curves) {
+        if (p.kind == outline_curve_kind_::quadratic_) {
           any_curve = true;
           EXPECT_EQ(p.points.size(), 2u);
         }

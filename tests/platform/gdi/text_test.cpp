@@ -83,8 +83,8 @@ TEST_F(FixedMetrics, CalcRectReportsTheNeededRectangleWithoutDrawing) {
 
 TEST(Text, InterfaceFontIsTahomaWhenInstalled) {
   const std::string family = interface_font_family_();
-  if (std::filesystem::exists("/usr/share/wine/fonts/tahoma.ttf")) EXPECT_EQ(family, "Tahoma");
-  else EXPECT_EQ(family, "DejaVu Sans");
+  const bool tahoma = std::filesystem::exists("/usr/share/wine/fonts/tahoma.ttf");
+  EXPECT_EQ(family, tahoma ? "Tahoma" : "DejaVu Sans");
   font_ f;
   f.height = -13;
   text_measurer_& m = text_measurer_in_use_();

@@ -78,8 +78,11 @@ TEST(Graphics, AliasedLinesHaveNoInBetweenColours) {
         partial += c != white && c != 0;
       }
     EXPECT_GT(full + partial, 40);
-    if (smooth) EXPECT_GT(partial, 0);
-    else EXPECT_EQ(partial, 0);
+    if (smooth) {
+      EXPECT_GT(partial, 0);
+    } else {
+      EXPECT_EQ(partial, 0);
+    }
   }
 }
 
@@ -105,8 +108,11 @@ TEST(Graphics, DashedWidePenLeavesGaps) {
     g.draw_line_(pen, 0.0f, 5.0f, 100.0f, 5.0f);
     int32_t gaps = 0;
     for (int32_t x = 0; x < 90; ++x) gaps += s.colour_(x, 5) == 0;
-    if (dash == gp_dash_::solid_) EXPECT_EQ(gaps, 0);
-    else EXPECT_GT(gaps, 10) << int(dash);
+    if (dash == gp_dash_::solid_) {
+      EXPECT_EQ(gaps, 0);
+    } else {
+      EXPECT_GT(gaps, 10) << int(dash);
+    }
   }
 }
 
@@ -202,4 +208,39 @@ TEST(Image, DamagedOrHugeFilesFailCleanly) {
     std::filesystem::remove(path);
   }
   EXPECT_FALSE(img.load_("/nonexistent/folder/picture.png"));
+}
+
+TEST(Graphics, MillimetrePagesWithUpwardYAsPrintingSetsThemUp) {
+  surface_ s(100, 100);  // 100 px at 96 dpi is 26.458 mm
+  graphics_ g(s);
+  g.set_page_unit_(gp_unit_::millimetre_);
+  // Applied to points first: flip y, then move the origin to the bottom edge.
+  g.translate_world_(0.0, 100.0 * 25.4 / 96.0);
+  g.scale_world_(1.0, -1.0);
+  g.fill_rectangle_(gp_colour_(rgb_(255, 255, 255)), 0.0f, 0.0f, 10.0f, 5.0f);
+  // 10 mm = 37.8 px wide, 5 mm = 18.9 px high, standing on the bottom-left corner.
+  EXPECT_EQ(s.colour_(1, 98), rgb_(255, 255, 255));
+  EXPECT_EQ(s.colour_(36, 82), rgb_(255, 255, 255));
+  EXPECT_EQ(s.colour_(39, 98), 0u);
+  EXPECT_EQ(s.colour_(1, 79), 0u);
+}
+
+TEST(Graphics, PathsFillByTheAlternateRule) {
+  surface_ s(40, 40);
+  graphics_ g(s);
+  gp_path_ path;
+  const gp_point_ outer[] = {{2, 2}, {38, 2}, {38, 38}, {2, 38}};
+  const gp_point_ inner[] = {{12, 12}, {28, 12}, {28, 28}, {12, 28}};
+  path.add_polygon_(outer, 4);
+  path.add_polygon_(inner, 4);
+  g.fill_path_(0xFFFFFFFFu, path);
+  EXPECT_EQ(s.colour_(6, 20), rgb_(255, 255, 255));
+  EXPECT_EQ(s.colour_(20, 20), 0u);  // the hole
+  g.fill_path_(0xFFFF0000u, path, fill_mode_::winding_);
+  EXPECT_EQ(s.colour_(20, 20), rgb_(255, 0, 0));
+  gp_path_ open;
+  const gp_point_ curve[] = {{0, 30}, {10, 0}, {30, 0}, {40, 30}};
+  open.add_beziers_(curve, 4);
+  EXPECT_EQ(open.elements_().size(), 4u);
+  EXPECT_TRUE(open.closed_ends_().empty());
 }
