@@ -50,21 +50,22 @@ void zaz_class_::measure_text_(int32_t font_id, const std::string& text, float x
                                float& y1, float& x2, float& y2) const {
   x1 = x2 = x;
   y1 = y2 = y;
-  if (text.empty() || font_id < 1 || font_id > fonts.font_total) return;
+  const font_rec_* font = font_at_(fonts, font_id);
+  if (text.empty() || !font) return;
   std::string scratch;
-  text_box_ b = measure_text_box_(fonts.font_table[size_t(font_id)], glyph_codes(text, scratch),
-                                  x, y, height, width_factor, angle);
+  text_box_ b = measure_text_box_(*font, glyph_codes(text, scratch), x, y, height, width_factor, angle);
   x1 = b.x1, y1 = b.y1, x2 = b.x2, y2 = b.y2;
 }
 
 void zaz_class_::draw_text_glyphs_(dc_& hdc, const view_transform_rec_& view, int32_t font_id,
                                    const std::string& text, float x, float y, float height,
                                    float width_factor, float angle) {
-  if (text.empty() || font_id < 1 || font_id > fonts.font_total) return;
+  const font_rec_* font = font_at_(fonts, font_id);
+  if (text.empty() || !font) return;
   std::string scratch;
   dc_glyph_surface surface(hdc);
-  paint_text_glyphs_(surface, *fonts.glyph_buffers, view, fonts.font_table[size_t(font_id)],
-                     glyph_codes(text, scratch), x, y, height, width_factor, angle);
+  paint_text_glyphs_(surface, *fonts.glyph_buffers, view, *font, glyph_codes(text, scratch), x, y,
+                     height, width_factor, angle);
 }
 
 int32_t zaz_class_::add_text_(const std::string& text_, int32_t font_, float x0_, float y0_,
