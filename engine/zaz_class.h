@@ -293,7 +293,7 @@ class zaz_class_ {
                            float& y2);
   void extent_point_list_(const reference_rec_& r, float& x1, float& y1, float& x2,
                           float& y2) const;
-  // Box of a text as painted; the insertion point alone while no font measures it.
+  // Box of a text record placed at (x, y) with rotation rot (radians), as painted.
   void text_extent_(const text_rec_& t, float x, float y, float rot, float& x1, float& y1,
                     float& x2, float& y2);
 

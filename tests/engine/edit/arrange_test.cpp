@@ -249,3 +249,20 @@ TEST_F(smooth, FlatteningCountsAndEnds) {
   e->curve_to_vertices_(pts({{0, 0}, {2, 0}, {3, 0}, {5, 0}}), 4);
   EXPECT_EQ(e->vertex_px_(102, true_), 2);
 }
+
+TEST_F(convert, EndsMatchWithinTheZoomToleranceOnlyWithAWindow) {
+  struct { int32_t window; float zoom; bool joined; } cases[] = {
+      {0, 1, false}, {800, 0.05f, false}, {800, 1, true}};
+  for (const auto& c : cases) {
+    e->views.window_width = c.window;
+    e->active_view_().zoom = c.zoom;
+    const int32_t a = e->add_line_(0, 0, 10, 0);
+    const int32_t b = e->add_line_(10.07f, 0, 10, 10);
+    const int32_t before = e->records_();
+    e->select_clear_();
+    select({a, b});
+    e->conv2pg_();
+    EXPECT_EQ(e->records_() > before, c.joined) << c.zoom;
+    EXPECT_EQ(obj(a).deleted == true_, c.joined) << c.zoom;
+  }
+}

@@ -49,7 +49,7 @@ TEST_F(blocks, CreateTakesSelectionAndFlattensInserts) {
   EXPECT_EQ(e->blocks_count_(), 2);
 }
 
-TEST_F(blocks, DeleteRenumbersInsertsAndRespectsForce) {
+TEST_F(blocks, DeleteRenumbersInsertsAndHonoursForce) {
   for (int i = 0; i < 3; ++i) {
     select({e->add_line_(0, 0, 1, static_cast<float>(i))});
     ASSERT_EQ(e->block_create_("b", 0, 0, false_), i + 1);
@@ -171,4 +171,63 @@ TEST_F(library, FoldersFromNestedFrames) {
   EXPECT_EQ(e->blocks_group_(b1), 0);
   EXPECT_EQ(e->blocks_group_(b2), 5);
   EXPECT_EQ(group(twin).title, "C2");
+}
+
+class outlines : public drawing_ {
+ protected:
+  void SetUp() override {
+    drawing_::SetUp();
+    font_rec_ f;
+    f.height = 10;
+    f.glyphs[88] = glyph_rec_{8, 10, 10, 0, 0, {}};
+    f.glyphs['A'] = glyph_rec_{2, 10, 10, 0, 0, {glyph_contour_rec_{{{0, 0}, {0, 10}}}}};
+    f.glyphs['B'] = glyph_rec_{4, 4, 5, 0, 1, {glyph_contour_rec_{{{0, 0}, {4, 0}, {0, 4}}}}};
+    e->fonts.font_table.assign(2, font_rec_{});
+    e->fonts.font_table[1] = f;
+    e->fonts.font_total = 1;
+  }
+  text_rec_& set_text(int32_t r, float height, float rot, std::string s) {
+    text_rec_& t = text(r);
+    t.height = height, t.rotation = rot, t.text = std::move(s), t.font = 1;
+    return t;
+  }
+};
+
+TEST_F(outlines, LinesFollowTheTextFrame) {
+  const int32_t t = add_text(100, 0, 0);
+  set_text(t, 20, 3.1415927f / 2, "A\rA");
+  select({t});
+  const int32_t before = e->records_();
+  e->blocks_break_();
+  EXPECT_EQ(obj(t).deleted, true_);
+  ASSERT_EQ(e->records_(), before + 2);
+  // Scale 2, turned a quarter: the second line sits 1.5 x 10 font units lower, which the
+  // turn puts 30 units further along +x.
+  const float want[2][2] = {{100, 80}, {130, 110}};
+  for (int k = 0; k < 2; ++k) {
+    const int32_t r = before + 1 + k;
+    ASSERT_EQ(obj(r).type, ot_polyline_);
+    const polyline_rec_& p = e->store.live.polylines[obj(r).index];
+    EXPECT_NEAR(p.x[1], want[k][0], 1e-4);
+    EXPECT_NEAR(p.x[2], want[k][1], 1e-4);
+    EXPECT_NEAR(p.y[2], 0, 1e-4);
+    EXPECT_EQ(obj(r).selected, true_);
+    EXPECT_EQ(obj(r).page, 1);
+  }
+}
+
+TEST_F(outlines, BlanksAdvanceAndFilledGlyphsBecomePolygons) {
+  const int32_t t = add_text(0, 0, 0);
+  set_text(t, 10, 0, "A B");
+  const int32_t blank = add_text(0, 0, 0);
+  set_text(blank, 10, 0, "   ");
+  select({t, blank});
+  const int32_t before = e->records_();
+  e->blocks_break_();
+  ASSERT_EQ(e->records_(), before + 2);  // the blanks make nothing
+  EXPECT_EQ(obj(blank).deleted, true_);
+  const int32_t b = before + 2;
+  ASSERT_EQ(obj(b).type, ot_polygon_);
+  EXPECT_EQ(obj(b).fill_color, -2);
+  EXPECT_FLOAT_EQ(e->store.live.polygons[obj(b).index].x[1], 16);  // 10 + 0.75 x 8
 }
