@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/fonts/font_rec.h"
 #include "engine/geometry/library_state.h"
 #include "engine/model/records.h"
 #include "platform/core/types.h"
@@ -26,14 +25,6 @@ struct undo_before_ {
   int32_t active_page = 0;
   std::vector<block_def_rec_> blocks{block_def_rec_{}};  // 0..B
   bool tables_held = false;  // the snapshot tables hold the before copy
-};
-
-// Stand-ins for state whose owners have not published it in the engine yet (see links.cpp).
-struct file_links_fallback_ {
-  std::vector<font_rec_> fonts{1};  // 1..count, entry 0 spare
-  int32_t font_active = 0;
-  int32_t backcolor = 0;
-  library_state_ library;
 };
 
 struct file_state_ {
@@ -59,5 +50,4 @@ struct file_state_ {
   std::function<void(const std::string&)> error_box;
 
   object_rec_ scratch;  // image header being read by undo and redo
-  file_links_fallback_ links;
 };
