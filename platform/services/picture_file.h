@@ -1,0 +1,32 @@
+// Pictures read from files (icons, BMP, PNG, JPEG, GIF) through the platform's image readers,
+// handed out as plain pixels so that code above the platform needs no image classes.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One image: top-down rows, one 0xAARRGGBB value per pixel, alpha not premultiplied.
+struct picture_image_rec_ {
+  int32_t width = 0;
+  int32_t height = 0;
+  std::vector<uint32_t> argb;
+
+  uint32_t pixel_(int32_t x, int32_t y) const {
+    return x >= 0 && y >= 0 && x < width && y < height ? argb[size_t(y) * size_t(width) + size_t(x)]
+                                                       : 0;
+  }
+};
+
+// The images of one file in file order: an icon file may hold several sizes, other files one.
+struct picture_rec_ {
+  std::vector<picture_image_rec_> images;
+
+  bool empty_() const { return images.empty(); }
+  // The image to draw at size pixels: the smallest whose larger side is at least size, else the
+  // largest; nullptr when there is none.
+  const picture_image_rec_* image_for_size_(int32_t size) const;
+};
+
+// Reads every image of an icon or cursor file, the first image of any other picture file.
+// False, with out empty, when the file is missing, unreadable or not a picture.
+bool load_picture_file_(const std::string& path, picture_rec_& out);
