@@ -7,7 +7,7 @@
 #include "engine/file/codec.h"
 #include "engine/file/file_kind.h"
 #include "engine/file/links.h"
-#include "engine/file/temp_names.h"
+#include "shell/files.h"
 #include "engine/zaz_class.h"
 #include "platform/core/file_io.h"
 
@@ -25,7 +25,7 @@ int32_t zaz_class_::file_type_(const std::string& file_) {
 }
 
 std::string zaz_class_::engine_temp_file_() {
-  std::string path = engine_temp_create_();
+  std::string path = temp_file_name_();
   if (!path.empty()) tempfile_register_(path);
   return path;
 }
@@ -33,11 +33,14 @@ std::string zaz_class_::engine_temp_file_() {
 void zaz_class_::tempfile_register_(const std::string& path) { file.temp_files.push_back(path); }
 
 void zaz_class_::tempfiles_kill_() {
-  for (const std::string& p : file.temp_files) engine_temp_remove_(p);
+  for (const std::string& p : file.temp_files) remove_file_(p);
   file.temp_files.clear();  // every file is gone; nothing is left to delete twice
 }
 
-std::string zaz_class_::engine_temp_folder_() const { return engine_temp_dir_(); }
+std::string zaz_class_::engine_temp_folder_() const {
+  std::string dir = temp_folder_();
+  return dir.empty() ? "/" : dir;
+}
 
 std::string zaz_class_::file_title_(const std::string& path) {
   size_t cut = path.find_last_of("/\\");

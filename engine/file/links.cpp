@@ -2,12 +2,12 @@
 // switches, the block library and the shell's language texts.
 #include "engine/file/links.h"
 
-#include "engine/file/temp_names.h"
 #include "engine/zaz_class.h"
+#include "platform/core/file_io.h"
 #include "shell/language.h"
 
 file_state_::~file_state_() {
-  for (const std::string& p : temp_files) engine_temp_remove_(p);
+  for (const std::string& p : temp_files) remove_file_(p);
 }
 
 int32_t link_font_count_(const zaz_class_& e) { return e.font_count_(); }

@@ -6,7 +6,6 @@
 #include "engine/file/links.h"
 #include "engine/file/record_compare.h"
 #include "engine/file/state_format.h"
-#include "engine/file/temp_names.h"
 #include "engine/zaz_class.h"
 #include "platform/core/file_io.h"
 
@@ -184,7 +183,7 @@ int32_t zaz_class_::state_save_(const std::string& name) {
     file.states.push_back({name, path, reserved_texts(b.pages), reserved_texts(pages.pages)});
     file.state_index = int32_t(file.states.size());
   } else if (!path.empty()) {
-    engine_temp_remove_(path);
+    remove_file_(path);
   }
   store.snapshot.clear();
   file.before.tables_held = false;
