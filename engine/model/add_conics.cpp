@@ -1,0 +1,89 @@
+// Adding arcs, circles and ellipses; their boxes come from points sampled along them.
+#include <algorithm>
+#include <cmath>
+
+#include "engine/zaz_class.h"
+
+namespace {
+
+constexpr float pi_f = 3.1415927f;
+constexpr float two_pi_f = 6.2831855f;
+constexpr double deg2rad = static_cast<double>(pi_f) / 180.0;
+
+bool in_range(float v) { return std::fabs(v) < coord_limit_; }
+
+}  // namespace
+
+bool zaz_class_::conic_box_(const arc_rec_& c, float step, object_rec_& obj) {
+  // Beyond two turns further samples only repeat the figure; stopping there keeps a
+  // huge sweep from running for ever.
+  const double end = std::min(static_cast<double>(c.a2), static_cast<double>(c.a1) + 2.0 * two_pi_f);
+  bool any = false;
+  for (float t = c.a1; t <= end;) {
+    const float px = f32_(std::cos(static_cast<double>(t)) * c.rx);
+    const float py = f32_(std::sin(static_cast<double>(t)) * c.ry);
+    float rx = px, ry = py;
+    calc_rotate_00_deg_(c.rotation, px, py, rx, ry);
+    const float x = f32_(static_cast<double>(rx) + c.cx);
+    const float y = f32_(static_cast<double>(ry) + c.cy);
+    if (!any) {
+      obj.x1 = obj.x2 = x;
+      obj.y1 = obj.y2 = y;
+      any = true;
+    } else {
+      if (x < obj.x1) obj.x1 = x;
+      if (y < obj.y1) obj.y1 = y;
+      if (x > obj.x2) obj.x2 = x;
+      if (y > obj.y2) obj.y2 = y;
+    }
+    const float next = f32_(static_cast<double>(t) + step);
+    if (!(next > t)) break;  // the step no longer moves t
+    t = next;
+  }
+  return any;
+}
+
+int32_t zaz_class_::add_arc_(float x_, float y_, float rx_, float ry_, float rot_, float a1_,
+                             float a2_, int32_t color_, int32_t fill_, int16_t style_,
+                             int16_t width_, int32_t layer_) {
+  if (!in_range(x_) || !in_range(y_) || !in_range(rx_) || !in_range(ry_)) return 0;
+  if (!std::isfinite(rot_) || !std::isfinite(a1_) || !std::isfinite(a2_)) return 0;
+  if (a1_ > a2_) a1_ = f32_(static_cast<double>(a1_) - 360.0);
+  if (a1_ > a2_) {
+    // Still past the end after one turn: take as many turns off as it needs.
+    const double turns = std::ceil((static_cast<double>(a1_) - a2_) / 360.0);
+    a1_ = f32_(static_cast<double>(a1_) - turns * 360.0);
+    if (a1_ > a2_) a1_ = f32_(static_cast<double>(a1_) - 360.0);  // rounding at the edge
+  }
+  add_slot_ s;
+  if (!add_begin_(ot_arc_, color_, fill_, style_, width_, layer_, s)) return 0;
+  arc_rec_& a = store.live.arcs[s.entry];
+  a = arc_rec_{x_, y_, rx_, ry_, rot_, f32_(deg2rad * a1_), f32_(deg2rad * a2_), 0};
+  if (!conic_box_(a, 0.05f, object_(s.record))) return 0;
+  return add_commit_(s);
+}
+
+int32_t zaz_class_::add_circle_(float x_, float y_, float rad_, int32_t color_, int32_t fill_,
+                                int16_t style_, int16_t width_, int32_t layer_) {
+  if (!in_range(x_) || !in_range(y_) || !in_range(rad_)) return 0;
+  add_slot_ s;
+  if (!add_begin_(ot_circle_, color_, fill_, style_, width_, layer_, s)) return 0;
+  circle_rec_& c = store.live.circles[s.entry];
+  c = circle_rec_{x_, y_, rad_, rad_, 0, 0, two_pi_f, 0};
+  if (!conic_box_(c, 0.1f, object_(s.record))) return 0;
+  return add_commit_(s);
+}
+
+int32_t zaz_class_::add_ellipse_(float x_, float y_, float rx_, float ry_, float rot_,
+                                 int32_t color_, int32_t fill_, int16_t style_, int16_t width_,
+                                 int32_t layer_) {
+  if (!in_range(x_) || !in_range(y_) || !in_range(rx_) || !in_range(ry_)) return 0;
+  if (!std::isfinite(rot_)) return 0;
+  add_slot_ s;
+  if (!add_begin_(ot_ellipse_, color_, fill_, style_, width_, layer_, s)) return 0;
+  ellipse_rec_& e = store.live.ellipses[s.entry];
+  const uint8_t flag = e.flag;  // not written by this add
+  e = ellipse_rec_{x_, y_, rx_, ry_, rot_, 0, two_pi_f, flag};
+  if (!conic_box_(e, 0.1f, object_(s.record))) return 0;
+  return add_commit_(s);
+}
