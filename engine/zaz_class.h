@@ -8,12 +8,16 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "engine/geometry/edit_state.h"
 #include "engine/geometry/geometry_state.h"
+#include "engine/geometry/library_state.h"
 #include "engine/model/dimstyle_state.h"
 #include "engine/model/docinfo_state.h"
 #include "engine/model/page_state.h"
 #include "engine/model/records.h"
+#include "engine/model/selection_state.h"
 #include "engine/model/store_state.h"
 #include "engine/model/vertex_state.h"
 #include "engine/model/view_state.h"
@@ -232,12 +236,111 @@ class zaz_class_ {
   float calc_area_() const;
 
   // ---- Selection and attributes -----------------------------------------------------
+  // Selection of the active page; every operation answers 0 unless it says otherwise.
+  int32_t select_all_();
+  int32_t select_invert_();
+  int32_t select_clear_();
+  int32_t select_only_(int32_t select_type_, int32_t dcolor_, int32_t fcolor_, int32_t lstyle_,
+                       int32_t lwidth_, int32_t layer_, int32_t otype_);
+  int32_t select_box_(const float& sx1_, const float& sy1_, const float& sx2_,
+                      const float& sy2_, int32_t type_ = 0);
+  int32_t select_info_() const;
+  int32_t select_fobj_(int32_t& getrec_) const;
+  int16_t select_record_(int32_t rec_id_) const;
+  void select_record_(int32_t rec_id_, int16_t sval_);
+  int32_t delete_object_(int32_t record_);
+  value_ shbox_id_(int32_t wcx_, int32_t wcy_) const;
+  // Attribute setters act on the selection of the active page.
+  void set_color_d_(int32_t dcolor_);
+  void set_color_f_(int32_t fcolor_);
+  void set_style_(int32_t lstyle_);
+  void set_width_(int32_t lwidth_);
+  void set_layer_(int32_t layer_);
+  flag16_ attrib_color_() const;
+  void attrib_color_(flag16_ nval_);
+  flag16_ attrib_style_() const;
+  void attrib_style_(flag16_ nval_);
+  flag16_ attrib_width_() const;
+  void attrib_width_(flag16_ nval_);
+  int32_t backcolor_() const;
+  void backcolor_(int32_t ncval_);
+  float point_size_() const;
+  // Tracking points of the active page's view (newest in slot 1, at most 64).
+  void hpoint_clear_();
+  int32_t hpoint_count_() const;
+  flag16_ hpoint_exists_(int32_t object_) const;
+  void hpoint_add_(float hpx_, float hpy_, int32_t obj_);
+  void hpoint_del_(int32_t obj_id_);
 
   // ---- Extents ----------------------------------------------------------------------
+  void calc_extents_(flag16_ selected_only, int16_t selected_value, flag16_ visible_only,
+                     int32_t record);
+  value_ get_exarea_(float& fsx1_, float& fsy1_, float& fsx2_, float& fsy2_,
+                     flag16_ select_only_);
+  void view_all_(flag16_ select_only_, int32_t recid_);
+  // Rebuilds the stored bounding box of one record from its per-kind data.
+  void calc_orect_(int32_t record_);
+  void block_extents_(const int32_t& block_id, float x, float y, float sx, float sy, float rot,
+                      float& x1, float& y1, float& x2, float& y2);
+  void extent_image_(const image_rec_& r, float& x1, float& y1, float& x2, float& y2) const;
+  void extent_dimension_(const dimension_rec_& r, float& x1, float& y1, float& x2,
+                         float& y2) const;
+  void extent_angular_dim_(const angular_dim_rec_& r, float& x1, float& y1, float& x2,
+                           float& y2);
+  void extent_point_list_(const reference_rec_& r, float& x1, float& y1, float& x2,
+                          float& y2) const;
+  // Box of a text as painted; the insertion point alone while no font measures it.
+  void text_extent_(const text_rec_& t, float x, float y, float rot, float& x1, float& y1,
+                    float& x2, float& y2);
 
   // ---- Transformations and editing --------------------------------------------------
+  // record_ > 0 treats that record alone; 0 or less the selection of the active page.
+  int32_t transform_copy_(int32_t record_);
+  void transform_move_(float mx_, float my_, int32_t record_);
+  void transform_rotate_(float rot_, float ox_, float oy_, int32_t record_);
+  void transform_mirror_(float mx1_, float my1_, float mx2_, float my2_, int32_t record_);
+  void transform_scale_(float x0_, float y0_, float sx_, float sy_, int32_t record_);
+  void transform_array_rect_(int32_t max_ix_, int32_t max_iy_, float mx_, float my_);
+  void transform_array_circ_(float ox_, float oy_, int32_t max_ix_, int32_t max_iy_, float mx_,
+                             float rot_);
+  void arrange_order_(int32_t Order_);
+  void arrange_align_(int32_t align_);
+  void arrange_resize_(int32_t a2size_);
+  void arrange_space_(int32_t dtype_);
+  int16_t conv2pl_(flag16_ c2lines_);
+  int16_t conv2pg_();
+  // Flattens a curve (points[i - 1] is point i, as in the vertex buffers) into the second
+  // vertex buffer, 101 points per Bezier segment.
+  void curve_to_vertices_(const std::vector<vertex_rec_>& points, int32_t count);
+  void bezier_to_vertices_(float x1, float y1, float x2, float y2, float x3, float y3, float x4,
+                           float y4);
 
   // ---- Blocks and library -----------------------------------------------------------
+  int32_t add_block_(int32_t block_id_, float x0_, float y0_, float sx_ = 1, float sy_ = 1,
+                     float rot_ = 0, int32_t color_ = color_auto_, int16_t style_ = 0,
+                     double width_ = 1, int32_t layer_ = 1);
+  int32_t add_bgroup_(float x1_, float y1_, float X2_, float y2_, const std::string& gname_,
+                      int32_t color_ = color_auto_, int32_t fill_ = color_none_,
+                      int16_t style_ = 0, int16_t width_ = 1, int32_t layer_ = 1);
+  int32_t libdir_count_() const;
+  int32_t libdir_add_(const std::string& title_, int32_t sub_);
+  int32_t libdir_del_(int32_t id_);
+  std::string libdir_title_(int32_t id_) const;
+  void libdir_title_(int32_t id_, const std::string& title_);
+  int32_t libdir_sub_(int32_t id_) const;
+  void libdir_sub_(int32_t id_, int32_t sub_);
+  int32_t block_create_(const std::string& block_name_, float cx_, float cy_, flag16_ hidden_);
+  int32_t blocks_count_() const;
+  std::string blocks_name_(int32_t bid_) const;
+  void blocks_name_(int32_t bid_, const std::string& newname_);
+  flag16_ blocks_hidden_(int32_t bid_) const;
+  void blocks_hidden_(int32_t bid_, flag16_ newvalue_);
+  int32_t blocks_group_(int32_t bid_) const;
+  void blocks_group_(int32_t bid_, int32_t newgroup_);
+  flag16_ blocks_delete_(int32_t bid_, flag16_ force_);
+  int16_t blocks_break_();
+  void text_explode_(int32_t record);
+  void bg2ldir_();
 
   // ---- Fonts and texts --------------------------------------------------------------
 
@@ -267,12 +370,16 @@ class zaz_class_ {
   geometry_state_ geometry;  // geometry calculations
 
   // selection and attributes
+  selection_state_ selection;
 
   // extents
+  extents_state_ extents;
 
   // transformations and editing
+  edit_state_ edit;
 
   // blocks and library
+  library_state_ library;
 
   // fonts and texts
 

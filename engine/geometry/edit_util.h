@@ -1,0 +1,147 @@
+// Small helpers shared by the editing operations: bounds-checked access to an object's
+// per-kind entry, the box-merging rule, and a walk over every stored position of an object.
+#pragma once
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "engine/zaz_class.h"
+
+namespace edit_ {
+
+inline constexpr float pi_f = 3.1415927f;
+inline constexpr float two_pi_f = 6.2831855f;
+
+// Growing box: the first point sets it, later points widen it.
+struct box_ {
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  bool any = false;
+  void add(float x, float y) {
+    if (!any) {
+      x1 = x2 = x;
+      y1 = y2 = y;
+      any = true;
+      return;
+    }
+    if (x < x1) x1 = x;
+    if (y < y1) y1 = y;
+    if (x > x2) x2 = x;
+    if (y > y2) y2 = y;
+  }
+  void add_box(float bx1, float by1, float bx2, float by2) {
+    add(bx1, by1);
+    add(bx2, by2);
+  }
+};
+
+// The per-kind entry of a main record, or nullptr when its index is outside the table.
+template <class T>
+T* entry_(std::vector<T>& table, int32_t index) {
+  if (index < 1 || static_cast<size_t>(index) >= table.size()) return nullptr;
+  return &table[static_cast<size_t>(index)];
+}
+
+// Number of usable points 1..n of a point list whose count may be negative (closed curves)
+// or may promise more than the arrays hold.
+inline int32_t list_count_(int32_t count, const std::vector<float>& x, const std::vector<float>& y) {
+  const int64_t n = std::llabs(static_cast<int64_t>(count));
+  const int64_t cap = static_cast<int64_t>(std::min(x.size(), y.size())) - 1;
+  return static_cast<int32_t>(std::max<int64_t>(0, std::min(n, cap)));
+}
+
+inline int32_t tile_count_(const hatch_rec_& h) {
+  return static_cast<int32_t>(std::max<int64_t>(
+      0, static_cast<int64_t>(std::min(h.tile_x.size(), h.tile_y.size())) - 1));
+}
+
+inline bool valid_record_(const zaz_class_& e, int32_t r) {
+  return r >= 1 && r <= e.store.counts[0] && static_cast<size_t>(r) < e.store.live.objects.size();
+}
+
+// Calls f(x, y) with references to every stored position of the object (points, centres,
+// corners, text-part positions, layout points, hatch tile origins, frame corners) but not
+// to vectors relative to an origin of their own (hatch pattern lines). Returns false when
+// the record's entry does not exist.
+template <class F>
+bool for_each_position_(zaz_class_& e, const object_rec_& o, F&& f) {
+  auto& t = e.store.live;
+  auto list = [&](auto* r) {
+    const int32_t n = list_count_(r->count, r->x, r->y);
+    for (int32_t i = 1; i <= n; ++i) f(r->x[i], r->y[i]);
+  };
+  auto layout = [&](auto* r) {
+    for (auto& p : r->parts) f(p.x, p.y);
+    for (auto& c : r->text_box) f(c.x, c.y);
+  };
+  switch (o.type) {
+    case ot_point_: if (auto* r = entry_(t.points, o.index)) { f(r->x, r->y); return true; } break;
+    case ot_line_: if (auto* r = entry_(t.lines, o.index)) { f(r->x1, r->y1); f(r->x2, r->y2); return true; } break;
+    case ot_curve_: if (auto* r = entry_(t.curves, o.index)) { list(r); return true; } break;
+    case ot_polyline_: if (auto* r = entry_(t.polylines, o.index)) { list(r); return true; } break;
+    case ot_polygon_: if (auto* r = entry_(t.polygons, o.index)) { list(r); return true; } break;
+    case ot_arc_: if (auto* r = entry_(t.arcs, o.index)) { f(r->cx, r->cy); return true; } break;
+    case ot_circle_: if (auto* r = entry_(t.circles, o.index)) { f(r->cx, r->cy); return true; } break;
+    case ot_ellipse_: if (auto* r = entry_(t.ellipses, o.index)) { f(r->cx, r->cy); return true; } break;
+    case ot_hatch_:
+      if (auto* r = entry_(t.hatches, o.index)) {
+        list(r);
+        const int32_t k = tile_count_(*r);
+        for (int32_t i = 1; i <= k; ++i) f(r->tile_x[i], r->tile_y[i]);
+        return true;
+      }
+      break;
+    case ot_text_: if (auto* r = entry_(t.texts, o.index)) { f(r->x, r->y); return true; } break;
+    case ot_image_:
+      if (auto* r = entry_(t.images, o.index)) { f(r->p0x, r->p0y); f(r->p1x, r->p1y); f(r->p2x, r->p2y); return true; }
+      break;
+    case ot_dimension_:
+      if (auto* r = entry_(t.dimensions, o.index)) {
+        f(r->x1, r->y1); f(r->x2, r->y2); f(r->x3, r->y3); f(r->x4, r->y4);
+        layout(r);
+        return true;
+      }
+      break;
+    case ot_angular_dim_:
+      if (auto* r = entry_(t.angular_dims, o.index)) { f(r->cx, r->cy); layout(r); return true; }
+      break;
+    case ot_reference_: if (auto* r = entry_(t.references, o.index)) { list(r); layout(r); return true; } break;
+    case ot_block_insert_: if (auto* r = entry_(t.block_inserts, o.index)) { f(r->x, r->y); return true; } break;
+    case ot_block_group_:
+      if (auto* r = entry_(t.block_groups, o.index)) { f(r->x1, r->y1); f(r->x2, r->y2); return true; }
+      break;
+    default: break;
+  }
+  return false;
+}
+
+// Visits the records a transformation treats: `record` alone when above 0, else the
+// selected records of the active page in ascending order (count taken at the start).
+template <class F>
+void for_each_target_(zaz_class_& e, int32_t record, F&& f) {
+  if (record > 0) {
+    if (valid_record_(e, record)) f(record);
+    return;
+  }
+  const int32_t n = std::min<int64_t>(e.store.counts[0], static_cast<int64_t>(e.store.live.objects.size()) - 1);
+  const int32_t page = e.pages.active;
+  for (int32_t r = 1; r <= n; ++r) {
+    const object_rec_& o = e.store.live.objects[r];
+    if (o.page == page && o.selected == true_) f(r);
+  }
+}
+
+// Applies f(x, y) to the tracking points of the active page whose record is selected there.
+template <class F>
+void map_tracking_points_(zaz_class_& e, F&& f) {
+  view_rec_& v = e.active_view_();
+  const int32_t n = std::clamp(v.hot_count, 0, hot_points_max_);
+  for (int32_t i = 1; i <= n; ++i) {
+    hot_point_rec_& h = v.hot_points[i];
+    if (!valid_record_(e, h.record)) continue;
+    const object_rec_& o = e.store.live.objects[h.record];
+    if (o.selected == true_ && o.page == e.pages.active) f(h.x, h.y);
+  }
+}
+
+}  // namespace edit_
