@@ -13,6 +13,7 @@
 #include "engine/geometry/edit_state.h"
 #include "engine/geometry/geometry_state.h"
 #include "engine/geometry/library_state.h"
+#include "engine/hatch/hatch_state.h"
 #include "engine/model/dimstyle_state.h"
 #include "engine/model/docinfo_state.h"
 #include "engine/model/page_state.h"
@@ -345,8 +346,29 @@ class zaz_class_ {
   // ---- Fonts and texts --------------------------------------------------------------
 
   // ---- Hatching ---------------------------------------------------------------------
+  // The pattern new hatches get; any value is kept, codes without a pattern give no lines.
+  int32_t hatch_active_() const;
+  void hatch_active_(int32_t pattern_);
+  // Paints a swatch of pattern id_: a white square of side |hsize_| at (hx_, hy_), in a
+  // border square of colour brcol_ when border_ is -1.
+  void hatch_paint_(int32_t id_, dc_& hdc_, int32_t hx_, int32_t hy_, int32_t hsize_,
+                    flag16_ border_, int32_t brcol_);
+  // Prepares a hatch record's lines and tile origins; -1 when placed, 0 (record unchanged)
+  // for an empty pattern, a flat boundary or more than 201 tiles across.
+  flag16_ hatch_calc_lines_(hatch_rec_& hatch_);
+  // Adds a hatch over the main vertex buffer (rotation in degrees); 0 when refused, and
+  // when its tiles cannot be placed, which the host also hears as "message.toolargehatch".
+  int32_t add_hatch_(int32_t ht_pid_, float ht_sxy_ = 1, float ht_rot_ = 0,
+                     int32_t color_ = color_auto_, int32_t fill_ = color_none_,
+                     int16_t style_ = 0, int16_t width_ = 1, int32_t layer_ = 1,
+                     float shift_val_ = 0);
+  // The host's sink for warnings by language key (a box with a warning icon in the program).
+  void message_function_(std::function<void(const std::string& key)> sink_);
+  void message_(const std::string& key);
 
   // ---- Dimensions and references ----------------------------------------------------
+  // The sample text of a length unit type and accuracy, as the style dialog lists them.
+  std::string get_dim_acc_(uint8_t type_, uint8_t acc_) const;
 
   // ---- File, templates, undo, clipboard ---------------------------------------------
 
@@ -383,7 +405,7 @@ class zaz_class_ {
 
   // fonts and texts
 
-  // hatching
+  hatch_state_ hatch;  // hatching
 
   // dimensions and references
 
