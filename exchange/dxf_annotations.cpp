@@ -181,19 +181,19 @@ void dxf_dimension_body_(zaz_class_& e, dxf_import_state_rec_& st, const dxf_pla
   int32_t rec = 0;
   if (kind == dim_kind_::linear) {
     const float x13 = pl.x(r.f(13)), y13 = pl.y(r.f(23)), x14 = pl.x(r.f(14)), y14 = pl.y(r.f(24));
+    // The dimension line runs through P10 along the rotation (rotated) or the measured
+    // points (aligned); its ends are the feet of both measured points. Writers differ in
+    // which end of the line they give as P10.
     double d = 0;
-    if (x10 == x14 && y10 == y14) {
-      // The dimension line runs through the second point: its direction comes from the
-      // rotation (rotated) or from the measured points (aligned).
-      d = r.get(100) == "AcDbAlignedDimension" ? e.calc_angle_(x13, y13, x14, y14, false_, 0)
-                                                : r.num(50) * rad_per_deg_;
-    } else {
-      d = double(e.calc_angle_(x14, y14, x10, y10, false_, 0)) + 1.5707964;
-    }
+    if (r.get(100) == "AcDbRotatedDimension" || (r.get(100) != "AcDbAlignedDimension" && r.present(50)))
+      d = r.num(50) * rad_per_deg_;
+    else
+      d = e.calc_angle_(x13, y13, x14, y14, false_, 0);
     const float qx = f32_(x10 + std::cos(d)), qy = f32_(y10 + std::sin(d));
-    float fx = 0, fy = 0;
-    e.calc_cross_lp_(x10, y10, qx, qy, x13, y13, fx, fy);
-    rec = bridge_add_dimf_(e, s, x13, y13, x14, y14, fx, fy, x10, y10, p.color, p.layer, text);
+    float f13x = 0, f13y = 0, f14x = 0, f14y = 0;
+    e.calc_cross_lp_(x10, y10, qx, qy, x13, y13, f13x, f13y);
+    e.calc_cross_lp_(x10, y10, qx, qy, x14, y14, f14x, f14y);
+    rec = bridge_add_dimf_(e, s, x13, y13, x14, y14, f13x, f13y, f14x, f14y, p.color, p.layer, text);
   } else {
     const float x15 = pl.x(r.f(15)), y15 = pl.y(r.f(25));
     rec = bridge_add_dimf_(e, s, x10, y10, x15, y15, x10, y10, x15, y15, p.color, p.layer, text);
