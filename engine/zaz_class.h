@@ -39,8 +39,10 @@ class zaz_class_ {
   int32_t subrecords_(int32_t record_type_) const;
   int32_t table_ubound_(int32_t type, flag16_ snapshot) const;
   int32_t table_grow_step_() const;
-  // Appends one table entry of `type` (or a main record for other types), growing the
-  // live table by the usual step; false when storage is not available.
+  // Makes entry `entry` of the live table of `type` (the main table for types outside
+  // 1..16) addressable, growing the storage by the usual step when its upper bound is
+  // below it; false when storage is not available. Write an entry only after this call:
+  // storage between the entries in use and the upper bound is reserved, not constructed.
   bool table_reserve_(int32_t type, int32_t entry);
   // The add protocol: add_begin_ checks the attributes, grows the tables and fills the
   // main record; the caller fills the entry (store.live.<table>[slot.entry]) and the

@@ -2,6 +2,7 @@
 // double precision and rounded once when stored, so results agree across the engine.
 #include <cmath>
 
+#include "engine/geometry/rotation.h"
 #include "engine/zaz_class.h"
 
 namespace {
@@ -52,11 +53,7 @@ void zaz_class_::calc_rotate_00_rad_(float rot_, float px_, float py_, float& rx
   if (!finite2(s, c)) return;  // leaves the unrotated point
   geometry.rot_sin_ = s;
   geometry.rot_cos_ = c;
-  const float x = f32_(static_cast<double>(px_) * c + static_cast<double>(py_) * s);
-  const float y = f32_(static_cast<double>(py_) * c - static_cast<double>(px_) * s);
-  if (!finite2(x, y)) return;
-  rx_ = x;
-  ry_ = y;
+  rotate_by_sc_(px_, py_, s, c, rx_, ry_);
 }
 
 void zaz_class_::calc_rotate_00_deg_(float rot_, float px_, float py_, float& rx_, float& ry_) {

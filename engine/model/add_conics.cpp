@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/geometry/rotation.h"
 #include "engine/zaz_class.h"
 
 namespace {
@@ -19,11 +20,16 @@ bool zaz_class_::conic_box_(const arc_rec_& c, float step, object_rec_& obj) {
   // huge sweep from running for ever.
   const double end = std::min(static_cast<double>(c.a2), static_cast<double>(c.a1) + 2.0 * two_pi_f);
   bool any = false;
+  // The turn is the same for every sample: take its sine and cosine once.
+  float unused_x, unused_y;
+  calc_rotate_00_deg_(c.rotation, 0, 0, unused_x, unused_y);
+  const float rs = geometry.rot_sin_, rc = geometry.rot_cos_;
+  const bool turned = std::isfinite(c.rotation);  // else the samples stay unturned
   for (float t = c.a1; t <= end;) {
     const float px = f32_(std::cos(static_cast<double>(t)) * c.rx);
     const float py = f32_(std::sin(static_cast<double>(t)) * c.ry);
     float rx = px, ry = py;
-    calc_rotate_00_deg_(c.rotation, px, py, rx, ry);
+    if (turned) rotate_by_sc_(px, py, rs, rc, rx, ry);
     const float x = f32_(static_cast<double>(rx) + c.cx);
     const float y = f32_(static_cast<double>(ry) + c.cy);
     if (!any) {

@@ -17,7 +17,7 @@ int32_t zaz_class_::table_ubound_(int32_t type, flag16_ snapshot) const {
   const object_tables_& set = snapshot == true_ ? store.snapshot : store.live;
   const int32_t t = (type >= 1 && type <= object_kinds_) ? type : 0;
   return set.visit(t, [](const auto& table) {
-    return table.empty() ? int32_t{0} : static_cast<int32_t>(table.size() - 1);
+    return table.capacity() == 0 ? int32_t{0} : static_cast<int32_t>(table.capacity() - 1);
   });
 }
 
@@ -25,14 +25,21 @@ int32_t zaz_class_::table_grow_step_() const {
   return std::clamp(table_ubound_(0, false_), int32_t{1000}, int32_t{1000000});
 }
 
+// Storage up to the upper bound is reserved, not constructed: spare entries cost no
+// time until an add reaches them.
 bool zaz_class_::table_reserve_(int32_t type, int32_t entry) {
   if (entry < 1) return false;
   const int32_t t = (type >= 1 && type <= object_kinds_) ? type : 0;
-  if (table_ubound_(t, false_) >= entry) return true;
-  const int64_t bound = int64_t{entry} + table_grow_step_();
-  if (bound >= std::numeric_limits<int32_t>::max()) return false;
+  int64_t bound = table_ubound_(t, false_);
+  if (bound < entry) {
+    bound = int64_t{entry} + table_grow_step_();
+    if (bound >= std::numeric_limits<int32_t>::max()) return false;
+  }
   try {
-    store.live.visit(t, [&](auto& table) { table.resize(static_cast<size_t>(bound) + 1); });
+    store.live.visit(t, [&](auto& table) {
+      table.reserve(static_cast<size_t>(bound) + 1);
+      if (table.size() <= static_cast<size_t>(entry)) table.resize(static_cast<size_t>(entry) + 1);
+    });
   } catch (const std::bad_alloc&) {
     return false;
   } catch (const std::length_error&) {

@@ -5,8 +5,9 @@
 
 #include "engine/model/records.h"
 
-// One set of the seventeen tables. Each vector's size is its upper bound + 1
-// (an empty vector is a table without storage); entries above the counter are spare.
+// One set of the seventeen tables. A table's upper bound is its vector's capacity - 1
+// (0 without storage); entries are constructed as table_reserve_ reaches them, and
+// entries above the counter are spare.
 struct object_tables_ {
   std::vector<object_rec_> objects;
   std::vector<point_rec_> points;

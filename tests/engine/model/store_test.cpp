@@ -46,6 +46,20 @@ TEST_F(Store, TablesGrowOnlyWhenFullAndKeepEntries) {
   EXPECT_EQ(e->store.live.points[1002].y, 7.0f);
 }
 
+TEST_F(Store, ReserveMakesAnEntryAddressableForOtherWriters) {
+  struct Case { int32_t type, entry, ubound; };
+  // The main table first: its bound sets the step of the tables reserved after it.
+  for (Case c : {Case{0, 3, 1003}, Case{ot_text_, 5, 1008}, Case{ot_text_, 900, 1008},
+                 Case{ot_text_, 1009, 2012}, Case{99, 1004, 2007}}) {
+    ASSERT_TRUE(e->table_reserve_(c.type, c.entry));
+    EXPECT_EQ(e->table_ubound_(c.type, false_), c.ubound) << c.type << " " << c.entry;
+  }
+  e->store.live.texts[1009].text = "written";
+  e->store.live.objects[1004].page = 3;
+  EXPECT_FALSE(e->table_reserve_(ot_line_, 0));
+  EXPECT_EQ(e->records_(), 0);  // reserving counts nothing
+}
+
 TEST_F(Store, FailedAddLeavesCountersAndNumberFree) {
   ASSERT_EQ(e->add_line_(0, 0, 1, 1), 1);
   struct Case { const char* what; int32_t result; };
