@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/fonts/font_state.h"
 #include "engine/geometry/edit_state.h"
 #include "engine/geometry/geometry_state.h"
 #include "engine/geometry/library_state.h"
@@ -293,7 +294,7 @@ class zaz_class_ {
                            float& y2);
   void extent_point_list_(const reference_rec_& r, float& x1, float& y1, float& x2,
                           float& y2) const;
-  // Box of a text as painted; the insertion point alone while no font measures it.
+  // Box of a text record placed at (x, y) with rotation rot (radians), as painted.
   void text_extent_(const text_rec_& t, float x, float y, float rot, float& x1, float& y1,
                     float& x2, float& y2);
 
@@ -347,6 +348,39 @@ class zaz_class_ {
   void bg2ldir_();
 
   // ---- Fonts and texts --------------------------------------------------------------
+  // Loads a stroke-font file as the new last font and makes it active; its id, 0 on failure.
+  int32_t font_add_(const std::string& filename_);
+  int32_t font_id_() const;
+  void font_id_(int32_t nfid_);  // ignored outside 1..font_count_
+  std::string font_name_(int32_t fid_) const;
+  int32_t font_count_() const;
+  // Empties the font table (no fonts, active font 0).
+  void font_clear_();
+  // Loads the two default fonts from `folder` (the program's folder when empty) and makes
+  // the first active; the number of fonts loaded.
+  int32_t font_load_defaults_(const std::string& folder = {});
+  // Writes font fid_ (1 or more), else the system font selected into hdc_ (when given),
+  // else the buffer as font_gettc4_ left it, as a stroke-font file. False, with any old file
+  // left as it was, for a blank name, an unknown font, no source or a failed write.
+  bool font_save_(const std::string& filename_, dc_* hdc_, int32_t fid_);
+  // Reads a glyph description text into the conversion buffer.
+  bool font_gettc4_(const std::string& tc4font_);
+  // Converts one code of the system font selected into hdc into the conversion buffer.
+  bool read_glyph_outline_(dc_& hdc, uint8_t code);
+  void store_glyph_outline_(uint8_t code);
+  // The box of a text (UTF-8) as painted: glyph points only; (x, y) when there are none.
+  void measure_text_(int32_t font_id, const std::string& text, float x, float y, float height,
+                     float width_factor, float angle, float& x1, float& y1, float& x2,
+                     float& y2) const;
+  // Paints a text (UTF-8) with the pen, brush and fill mode selected into hdc.
+  void draw_text_glyphs_(dc_& hdc, const view_transform_rec_& view, int32_t font_id,
+                         const std::string& text, float x, float y, float height,
+                         float width_factor, float angle);
+  int32_t add_text_(const std::string& text_, int32_t font_, float x0_, float y0_, float th_,
+                    float ts_ = 1, float rot_ = 0, int32_t color_ = color_auto_,
+                    int16_t style_ = 0, int16_t width_ = 1, int32_t layer_ = 1);
+  int32_t add_image_(const std::string& path_, float x0_, float y0_, float iw_, float ih_,
+                     int32_t layer_ = 1);
 
   // ---- Hatching ---------------------------------------------------------------------
   // The pattern new hatches get; any value is kept, codes without a pattern give no lines.
@@ -429,7 +463,7 @@ class zaz_class_ {
   // blocks and library
   library_state_ library;
 
-  // fonts and texts
+  font_state_ fonts;         // fonts and texts
 
   hatch_state_ hatch;  // hatching
 

@@ -30,17 +30,16 @@ text_box_ measure_text_box_(const font_rec_& font, std::string_view bytes, float
 
 namespace {
 
-// The reused point and count buffers of one glyph.
+// Fills the buffers contour by contour and hands them over whole.
 struct glyph_batch {
-  glyph_pixel_ points[glyph_max_points_];
-  int32_t counts[glyph_max_contours_];
+  glyph_buffers_& buf;
   int32_t point_total = 0;
   int32_t contour_total = 0;
 
   void flush(glyph_surface_& surface, bool filled) {
     if (contour_total > 0) {
-      if (filled) surface.poly_polygon(points, counts, contour_total);
-      else surface.poly_polyline(points, counts, contour_total);
+      if (filled) surface.poly_polygon(buf.points, buf.counts, contour_total);
+      else surface.poly_polyline(buf.points, buf.counts, contour_total);
     }
     point_total = 0;
     contour_total = 0;
@@ -49,12 +48,13 @@ struct glyph_batch {
 
 }  // namespace
 
-void paint_text_glyphs_(glyph_surface_& surface, const glyph_view_& view, const font_rec_& font,
+void paint_text_glyphs_(glyph_surface_& surface, glyph_buffers_& buffers,
+                        const view_transform_rec_& view, const font_rec_& font,
                         std::string_view bytes, float x, float y, float height, float width_factor,
                         float angle) {
   if (bytes.empty()) return;
   const text_placement_ place(font, x, y, height, width_factor, angle);
-  glyph_batch batch;
+  glyph_batch batch{buffers};
   layout_text_(font, bytes, width_factor, [&](const glyph_rec_& g, float px, float py) {
     const bool filled = g.fill_flag == 1;
     for (const glyph_contour_rec_& c : g.contours) {
@@ -62,7 +62,7 @@ void paint_text_glyphs_(glyph_surface_& surface, const glyph_view_& view, const 
       if (n == 0 || n > glyph_max_points_) continue;
       if (batch.point_total + n > glyph_max_points_ || batch.contour_total == glyph_max_contours_)
         batch.flush(surface, filled);
-      glyph_pixel_* out = batch.points + batch.point_total;
+      pixel_point_* out = batch.buf.points + batch.point_total;
       for (const glyph_point_rec_& p : c.points) {
         float X, Y;
         place.map(px, py, p.x, p.y, X, Y);
@@ -70,7 +70,7 @@ void paint_text_glyphs_(glyph_surface_& surface, const glyph_view_& view, const 
         out->y = cint32_(double(Y) * view.scale_y - view.offset_y);
         ++out;
       }
-      batch.counts[batch.contour_total++] = n;
+      batch.buf.counts[batch.contour_total++] = n;
       batch.point_total += n;
     }
     batch.flush(surface, filled);

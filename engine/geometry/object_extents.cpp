@@ -1,6 +1,4 @@
 // Bounding boxes of single objects and of block inserts, recomputed from per-kind data.
-#include <string>
-
 #include "engine/geometry/edit_util.h"
 
 using edit_::box_;
@@ -40,27 +38,11 @@ void merge_list(const R& r, box_& b) {
   for (int32_t i = 1; i <= n; ++i) b.add(r.x[i], r.y[i]);
 }
 
-// Detects the text measuring of the fonts area without depending on it being present.
-template <class E>
-bool measure_with_fonts(E& e, const text_rec_& t, float x, float y, float rot, float& x1,
-                        float& y1, float& x2, float& y2) {
-  if constexpr (requires(E& m, float& o) {
-                  m.measure_text_(int32_t{}, std::string{}, 0.f, 0.f, 0.f, 0.f, 0.f, o, o, o, o);
-                }) {
-    e.measure_text_(t.font, t.text, x, y, t.height, t.width_factor, rot, x1, y1, x2, y2);
-    return true;
-  } else {
-    return false;
-  }
-}
-
 }  // namespace
 
 void zaz_class_::text_extent_(const text_rec_& t, float x, float y, float rot, float& x1,
                               float& y1, float& x2, float& y2) {
-  x1 = x2 = x;
-  y1 = y2 = y;
-  measure_with_fonts(*this, t, x, y, rot, x1, y1, x2, y2);
+  measure_text_(t.font, t.text, x, y, t.height, t.width_factor, rot, x1, y1, x2, y2);
 }
 
 void zaz_class_::extent_image_(const image_rec_& r, float& x1, float& y1, float& x2,

@@ -86,27 +86,33 @@ struct call {
 
 struct recording_surface : glyph_surface_ {
   std::vector<call> calls;
-  void record(bool filled, const glyph_pixel_* p, const int32_t* counts, int32_t n) {
+  void record(bool filled, const pixel_point_* p, const int32_t* counts, int32_t n) {
     call c{filled, {counts, counts + n}, {}};
     int32_t total = 0;
     for (int32_t i = 0; i < n; ++i) total += counts[i];
     for (int32_t i = 0; i < total; ++i) c.points.push_back({p[i].x, p[i].y});
     calls.push_back(c);
   }
-  void poly_polygon(const glyph_pixel_* p, const int32_t* counts, int32_t n) override {
+  void poly_polygon(const pixel_point_* p, const int32_t* counts, int32_t n) override {
     record(true, p, counts, n);
   }
-  void poly_polyline(const glyph_pixel_* p, const int32_t* counts, int32_t n) override {
+  void poly_polyline(const pixel_point_* p, const int32_t* counts, int32_t n) override {
     record(false, p, counts, n);
   }
 };
+
+void paint(recording_surface& s, const view_transform_rec_& view, const font_rec_& f,
+           std::string_view text) {
+  static glyph_buffers_ buffers;
+  paint_text_glyphs_(s, buffers, view, f, text, 0, 0, 10, 1, 0);
+}
 
 }  // namespace
 
 TEST(TextPaint, OneCallPerGlyphByItsFillFlag) {
   recording_surface s;
-  const glyph_view_ view{-10, -100, 2, -2};  // pixel = (2x + 10, 100 - 2y)
-  paint_text_glyphs_(s, view, small_font(), "A B\r", 0, 0, 10, 1, 0);
+  const view_transform_rec_ view{-10, -100, 2, -2};  // pixel = (2x + 10, 100 - 2y)
+  paint(s, view, small_font(), "A B\r");
   ASSERT_EQ(s.calls.size(), 2u);
   EXPECT_FALSE(s.calls[0].filled);
   EXPECT_EQ(s.calls[0].counts, std::vector<int32_t>{2});
@@ -120,14 +126,14 @@ TEST(TextPaint, PixelsRoundHalvesToEven) {
   font_rec_ f = small_font();
   f.glyphs['E'] = {0, 0, 0, 0, 0, {{{{1, 1}, {3, 3}, {5, 5}}}}};
   recording_surface s;
-  paint_text_glyphs_(s, glyph_view_{0, 0, 0.5f, 0.5f}, f, "E", 0, 0, 10, 1, 0);
+  paint(s, view_transform_rec_{0, 0, 0.5f, 0.5f}, f, "E");
   ASSERT_EQ(s.calls.size(), 1u);
   EXPECT_EQ(s.calls[0].points, (std::vector<std::pair<int32_t, int32_t>>{{0, 0}, {2, 2}, {2, 2}}));
 }
 
 TEST(TextPaint, NothingForEmptyTextsSpacesAndEmptyGlyphs) {
   recording_surface s;
-  for (const char* text : {"", "   ", "\r\n", "Q"}) paint_text_glyphs_(s, {}, small_font(), text, 0, 0, 10, 1, 0);
+  for (const char* text : {"", "   ", "\r\n", "Q"}) paint(s, {}, small_font(), text);
   EXPECT_TRUE(s.calls.empty());
 }
 
@@ -151,7 +157,7 @@ TEST(TextPaint, GlyphsBeyondTheBuffersArePaintedInWholeContours) {
     for (uint8_t fill : {0, 1}) {
       g.fill_flag = fill;
       recording_surface s;
-      paint_text_glyphs_(s, {}, f, "Z", 0, 0, 10, 1, 0);
+      paint(s, {}, f, "Z");
       size_t contours = 0;
       for (const call& k : s.calls) {
         EXPECT_LE(k.counts.size(), size_t(glyph_max_contours_));
