@@ -13,7 +13,51 @@ struct graphics_::impl_ {
   std::unique_ptr<QPainter> own;  // painter on that view
   QPainter* painter = nullptr;
   QTransform base;              // the painter's transform when we took it
+  QTransform world;
+  double page = 1.0;            // device pixels per world unit
+  void apply_() {
+    if (painter) painter->setTransform(world * QTransform::fromScale(page, page) * base);
+  }
 };
+
+void gp_path_::to_(gp_point_ p, kind_ k) {
+  if (!open_) {
+    elements_list_.push_back({kind_::start_, p});
+    open_ = true;
+    if (k == kind_::start_) return;
+  }
+  if (k != kind_::start_) elements_list_.push_back({k, p});
+}
+
+void gp_path_::close_figure_() {
+  if (open_ && !elements_list_.empty()) closed_list_.push_back(elements_list_.size());
+  open_ = false;
+}
+
+void gp_path_::add_line_(gp_point_ a, gp_point_ b) {
+  if (!open_) to_(a, kind_::start_);
+  else to_(a, kind_::line_);
+  to_(b, kind_::line_);
+}
+
+void gp_path_::add_lines_(const gp_point_* points, size_t count) {
+  if (!points || count == 0) return;
+  to_(points[0], open_ ? kind_::line_ : kind_::start_);
+  for (size_t i = 1; i < count; ++i) to_(points[i], kind_::line_);
+}
+
+void gp_path_::add_beziers_(const gp_point_* points, size_t count) {
+  if (!points || count < 4 || (count - 1) % 3 != 0) return;
+  to_(points[0], open_ ? kind_::line_ : kind_::start_);
+  for (size_t i = 1; i < count; ++i) to_(points[i], kind_::cubic_);
+}
+
+void gp_path_::add_polygon_(const gp_point_* points, size_t count) {
+  if (!points || count < 2) return;
+  start_figure_();
+  add_lines_(points, count);
+  close_figure_();
+}
 
 namespace {
 
@@ -86,11 +130,69 @@ void graphics_::set_smooth_images_(bool on) {
 }
 
 void graphics_::set_transform_(double m11, double m12, double m21, double m22, double dx, double dy) {
-  if (d_->painter) d_->painter->setTransform(QTransform(m11, m12, m21, m22, dx, dy) * d_->base);
+  d_->world = QTransform(m11, m12, m21, m22, dx, dy);
+  d_->apply_();
 }
 
 void graphics_::reset_transform_() {
-  if (d_->painter) d_->painter->setTransform(d_->base);
+  d_->world = QTransform();
+  d_->apply_();
+}
+
+void graphics_::translate_world_(double dx, double dy) {
+  d_->world = QTransform::fromTranslate(dx, dy) * d_->world;
+  d_->apply_();
+}
+
+void graphics_::scale_world_(double sx, double sy) {
+  d_->world = QTransform::fromScale(sx, sy) * d_->world;
+  d_->apply_();
+}
+
+void graphics_::set_page_unit_(gp_unit_ unit) {
+  if (!d_->painter) return;
+  double dpi = 96.0;
+  if (!d_->own && d_->painter->device()) dpi = d_->painter->device()->logicalDpiX();
+  d_->page = unit == gp_unit_::millimetre_ ? dpi / 25.4 : 1.0;
+  d_->apply_();
+}
+
+namespace {
+
+QPainterPath qpath_(const gp_path_& path, fill_mode_ mode) {
+  QPainterPath q;
+  q.setFillRule(mode == fill_mode_::winding_ ? Qt::WindingFill : Qt::OddEvenFill);
+  const auto& el = path.elements_();
+  const auto& closes = path.closed_ends_();
+  size_t next_close = 0;
+  for (size_t i = 0; i < el.size(); ++i) {
+    const QPointF p(el[i].point.x, el[i].point.y);
+    if (el[i].kind == gp_path_::kind_::start_) q.moveTo(p);
+    else if (el[i].kind == gp_path_::kind_::line_) q.lineTo(p);
+    else if (i + 2 < el.size() && el[i + 1].kind == gp_path_::kind_::cubic_ && el[i + 2].kind == gp_path_::kind_::cubic_) {
+      q.cubicTo(p, QPointF(el[i + 1].point.x, el[i + 1].point.y), QPointF(el[i + 2].point.x, el[i + 2].point.y));
+      i += 2;
+    }
+    while (next_close < closes.size() && closes[next_close] == i + 1) {
+      q.closeSubpath();
+      ++next_close;
+    }
+  }
+  return q;
+}
+
+}  // namespace
+
+void graphics_::draw_path_(const gp_pen_& pen, const gp_path_& path) {
+  if (!d_->painter || path.empty_()) return;
+  d_->painter->setPen(qpen_(pen));
+  d_->painter->setBrush(Qt::NoBrush);
+  d_->painter->drawPath(qpath_(path, fill_mode_::alternate_));
+}
+
+void graphics_::fill_path_(uint32_t argb, const gp_path_& path, fill_mode_ mode) {
+  if (!d_->painter || path.empty_()) return;
+  d_->painter->fillPath(qpath_(path, mode), qargb_(argb));
 }
 
 void graphics_::set_clip_rect_(const pixel_rect_& r) {

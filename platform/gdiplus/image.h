@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/gdi/surface.h"
 
@@ -12,6 +13,8 @@ class image_ {
   // Loads the file; false (and an empty image) when it cannot be read, is not a picture, is
   // damaged or is larger than a surface may be. The format is recognised from the content.
   bool load_(const std::string& path);
+  // The same from a picture held in memory (a payload inside another file).
+  bool load_bytes_(std::string_view bytes);
   // Takes pixels already in memory (copied); premultiplied when the surface is an alpha one.
   void assign_(const surface_& pixels);
 

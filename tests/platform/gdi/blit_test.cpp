@@ -35,7 +35,9 @@ TEST(Blit, TransparentStretchLeavesKeyedPixelsUntouched) {
         ASSERT_TRUE(v == green || v == blue) << x << "," << y;
         const bool inside = x >= x0 && x < x0 + w && y >= 5 && y < 5 + c.h;
         const bool ring = inside && (x == x0 || y == 5 || x == x0 + w - 1 || y == 5 + c.h - 1);
-        if (!inside || ring) EXPECT_EQ(v, green) << x << "," << y;  // the frame's place stays as it was
+        if (!inside || ring) {
+          EXPECT_EQ(v, green) << x << "," << y;  // the frame's place stays as it was
+        }
         blues += v == blue;
       }
     EXPECT_GT(blues, 0);
@@ -87,6 +89,12 @@ TEST(Blit, SourceOutsideItsSurfaceIsNeverRead) {
   EXPECT_FALSE(dc.blit_(0, 0, 5, 5, nullptr, 0, 0, blit_op_::copy_));
   EXPECT_FALSE(dc.stretch_blit_(0, 0, 0, 5, &src, 0, 0, 4, 4, blit_op_::copy_));
   dc.stretch_blit_(INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX, &src, INT32_MIN, 0, INT32_MAX, 4, blit_op_::copy_);
+  // Extreme sizes map without overflow: the visible pixels sit in the middle of the source.
+  dst.fill_colour_(green);
+  src.set_colour_(1, 0, red);
+  EXPECT_TRUE(dc.stretch_blit_(-(1 << 30), 0, INT32_MAX, 1, &src, 0, 0, 4, 1, blit_op_::copy_));
+  EXPECT_EQ(dst.colour_(0, 0), blue);
+  EXPECT_EQ(dst.colour_(0, 1), green);
 }
 
 TEST(Blit, StretchPicksNearestPixelsAndMirrors) {

@@ -402,3 +402,44 @@ TEST(DcState, SurvivesPointlessInput) {
   EXPECT_EQ(de.get_pixel_(0, 0), invalid_colour_);
   EXPECT_EQ(de.set_pixel_(0, 0, white), invalid_colour_);
 }
+
+TEST(DcState, FollowsItsSurfaceThroughResizes) {
+  surface_ s(10, 10);
+  dc_ dc(s);
+  dc.select_pen_({pen_style_::solid_, 1, white});
+  dc.select_brush_({brush_style_::solid_, white});
+  s.resize_(5, 5);
+  dc.move_to_(0, 0);
+  dc.line_to_(10, 10);
+  dc.rectangle_(0, 0, 10, 10);
+  dc.fill_rectangle_({0, 0, 10, 10}, white);
+  EXPECT_EQ(with_colour(s, white).size(), 25u);
+  s.resize_(20, 20);
+  dc.rectangle_(0, 0, 20, 20);
+  EXPECT_EQ(with_colour(s, white).size(), 400u);
+  // A clip the program set stays, cut to the surface.
+  dc.intersect_clip_rect_({0, 0, 15, 15});
+  s.resize_(8, 8);
+  dc.fill_rectangle_({0, 0, 20, 20}, white);
+  EXPECT_EQ(with_colour(s, white).size(), 64u);
+}
+
+TEST(DcShapes, WidePensAreExactlyTheirWidthAcross) {
+  for (int32_t width = 2; width <= 7; ++width) {
+    for (bool vertical : {false, true}) {
+      surface_ s(60, 60);
+      dc_ dc(s);
+      dc.select_pen_({pen_style_::solid_, width, white});
+      dc.move_to_(vertical ? 30 : 10, vertical ? 10 : 30);
+      dc.line_to_(vertical ? 30 : 50, vertical ? 50 : 30);
+      int32_t across = 0;
+      for (int32_t k = 0; k < 60; ++k) across += s.colour_(vertical ? k : 30, vertical ? 30 : k) == white;
+      EXPECT_EQ(across, width) << width << (vertical ? " vertical" : " horizontal");
+      // Round ends reach half the width beyond the end points, no further.
+      int32_t along = 0;
+      for (int32_t k = 0; k < 60; ++k) along += s.colour_(vertical ? 30 : k, vertical ? k : 30) == white;
+      EXPECT_GE(along, 40 + width - 1);
+      EXPECT_LE(along, 40 + width + 1);
+    }
+  }
+}
