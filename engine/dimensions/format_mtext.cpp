@@ -13,11 +13,11 @@ struct special_code_ {
 
 // Applied in this order; the comparison is case-sensitive.
 constexpr special_code_ special_codes_[] = {
-    {"%%d", dim_degree_mark_},     {"%%D", dim_degree_mark_},    {"%%c", dim_diameter_mark_},
-    {"%%C", dim_diameter_mark_},   {"\\U+00D8", dim_diameter_mark_},
-    {"\\U+0105", "\xC4\x85"},      {"\\U+0107", "\xC4\x87"},     {"\\U+0119", "\xC4\x99"},
-    {"\\U+0142", "\xC5\x82"},      {"\\U+0144", "\xC5\x84"},     {"\\U+00F3", "\xC3\xB3"},
-    {"\\U+015B", "\xC5\x9B"},      {"\\U+017A", "\xC5\xBA"},     {"\\U+017C", "\xC5\xBC"},
+    {"%%d", dim_degree_mark_},   {"%%D", dim_degree_mark_},        {"%%c", dim_diameter_mark_},
+    {"%%C", dim_diameter_mark_}, {"\\U+00D8", dim_diameter_mark_}, {"\\U+0105", "\xC4\x85"},
+    {"\\U+0107", "\xC4\x87"},    {"\\U+0119", "\xC4\x99"},         {"\\U+0142", "\xC5\x82"},
+    {"\\U+0144", "\xC5\x84"},    {"\\U+00F3", "\xC3\xB3"},         {"\\U+015B", "\xC5\x9B"},
+    {"\\U+017A", "\xC5\xBA"},    {"\\U+017C", "\xC5\xBC"},
 };
 
 std::string_view trim_blanks_(std::string_view s) {

@@ -25,9 +25,8 @@ flag16_ zaz_class_::hatch_calc_lines_(hatch_rec_& hatch_) {
   }
 }
 
-int32_t zaz_class_::add_hatch_(int32_t ht_pid_, float ht_sxy_, float ht_rot_, int32_t color_,
-                               int32_t fill_, int16_t style_, int16_t width_, int32_t layer_,
-                               float /*shift_val_*/) {
+int32_t zaz_class_::add_hatch_(int32_t ht_pid_, float ht_sxy_, float ht_rot_, int32_t color_, int32_t fill_,
+                               int16_t style_, int16_t width_, int32_t layer_, float /*shift_val_*/) {
   const std::vector<vertex_rec_>& buf = vertices.main;
   if (buf.size() < 2) return 0;
   for (const vertex_rec_& v : buf)

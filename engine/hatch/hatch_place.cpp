@@ -110,7 +110,8 @@ bool hatch_place_tiles_(hatch_rec_& hr) {
   auto map_x = [&](double px) { return cint32_(sx * (px - b.xmin)); };
   auto map_y = [&](double py) { return cint32_(sy * (py - b.ymin)); };
   std::vector<hatch_raster_point_> outline(size_t(hr.count));
-  for (int32_t i = 1; i <= hr.count; ++i) outline[size_t(i - 1)] = {map_x(hr.x[size_t(i)]), map_y(hr.y[size_t(i)])};
+  for (int32_t i = 1; i <= hr.count; ++i)
+    outline[size_t(i - 1)] = {map_x(hr.x[size_t(i)]), map_y(hr.y[size_t(i)])};
   hatch_raster_ raster(w + 1, h + 1);
   if (!raster.fill_polygon_(outline)) return false;
 
@@ -126,7 +127,8 @@ bool hatch_place_tiles_(hatch_rec_& hr) {
   samples.reserve(17 * 17);
   for (int j = -8; j <= 8; ++j)
     for (int i = -8; i <= 8; ++i)
-      samples.push_back({tile * i / 8.0 * ca + tile * j / 16.0 * cb, tile * i / 8.0 * sa + tile * j / 16.0 * sb});
+      samples.push_back(
+          {tile * i / 8.0 * ca + tile * j / 16.0 * cb, tile * i / 8.0 * sa + tile * j / 16.0 * sb});
   const double reach = tile * 1.2;  // farther than any sample from its candidate
 
   // Entry 0 of each list is unused; a list without hits stays empty.

@@ -102,6 +102,15 @@ TEST(LengthFormat, NonFiniteValuesGiveNoDigits) {
     EXPECT_EQ(dim_format_length_(INFINITY, unit, 2, 0), "") << int(unit);
     EXPECT_EQ(dim_format_length_(NAN, unit, 2, 0), "") << int(unit);
   }
+  for (uint8_t unit = 0; unit <= 3; ++unit) EXPECT_EQ(dim_format_angle_(NAN, unit, 2), "") << int(unit);
+}
+
+TEST(LengthFormat, HugeValuesKeepEveryWholeDigit) {
+  EXPECT_EQ(dim_format_length_(3e9f, 1, 1, 0), "3000000000.0");
+  EXPECT_EQ(dim_format_length_(-1e20f, 4, 2, 0), "-100000002004087734272\"");
+  const std::string feet = dim_format_length_(3.4e38f, 3, 2, 0);
+  EXPECT_EQ(feet.find("'-"), 38u) << feet;
+  EXPECT_EQ(dim_format_length_(3.4e38f, 2, 2, 0).find("'-"), 38u);
 }
 
 TEST(LengthFormat, MarksAreTheGlyphCodesOfTheStrokeFonts) {

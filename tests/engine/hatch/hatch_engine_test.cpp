@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,7 +21,9 @@ class HatchEngine : public testing::Test {
     e->vertex_clear_();
     for (auto [x, y] : pts) e->vertex_add_(x, y);
   }
-  const hatch_rec_& hatch_of(int32_t record) { return e->store.live.hatches[size_t(e->object_(record).index)]; }
+  const hatch_rec_& hatch_of(int32_t record) {
+    return e->store.live.hatches[size_t(e->object_(record).index)];
+  }
 
   std::unique_ptr<zaz_class_> e = std::make_unique<zaz_class_>();
   std::vector<std::string> messages;
@@ -78,6 +81,16 @@ TEST_F(HatchEngine, TooFewPointsOrABadLayerFailQuietly) {
   EXPECT_EQ(e->add_hatch_(1, 1, 0, -1, -2, 0, 1, 256), 0);
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(e->records_(), 0);
+}
+
+TEST_F(HatchEngine, SlantedTwoPointBoundaryFindsTilesAlongIt) {
+  boundary({{0, 0}, {100, 60}});
+  const int32_t r = e->add_hatch_(3, 1, 0);
+  ASSERT_GT(r, 0);
+  const hatch_rec_& h = hatch_of(r);
+  ASSERT_GT(h.tile_x.size(), 1u);
+  for (size_t k = 1; k < h.tile_x.size(); ++k)  // each found tile lies near the line
+    EXPECT_LT(std::fabs(h.tile_y[k] - 0.6f * h.tile_x[k]) / std::sqrt(1.36f), 12.0f) << k;
 }
 
 TEST_F(HatchEngine, ShiftValueChangesNothing) {

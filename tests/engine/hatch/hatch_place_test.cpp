@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <vector>
 
 namespace {
@@ -71,17 +72,14 @@ TEST(HatchPlace, LatticeHalfSizeRoundsHalvesToEven) {
     double diagonal, tile;
     int32_t n;
   } cases[] = {
-      {5, 1, 2},       // m 5, 2.5 -> 2
-      {7, 1, 4},       // m 7, 3.5 -> 4
-      {201, 1, 100},   // 100.5 -> 100, still accepted
-      {202, 1, 101},   // refused by the caller
-      {111.8034, 10, 6},
-      {0.4, 1, 0},
-      {5, 0, -1},
-      {INFINITY, 1, -1},
-      {1e12, 1e-3, -1},
+      {5, 1, 2},      // m 5, 2.5 -> 2
+      {7, 1, 4},      // m 7, 3.5 -> 4
+      {201, 1, 100},  // 100.5 -> 100, still accepted
+      {202, 1, 101},  // refused by the caller
+      {111.8034, 10, 6}, {0.4, 1, 0}, {5, 0, -1}, {INFINITY, 1, -1}, {1e12, 1e-3, -1},
   };
-  for (const auto& c : cases) EXPECT_EQ(hatch_lattice_half_(c.diagonal, c.tile), c.n) << c.diagonal << "/" << c.tile;
+  for (const auto& c : cases)
+    EXPECT_EQ(hatch_lattice_half_(c.diagonal, c.tile), c.n) << c.diagonal << "/" << c.tile;
 }
 
 TEST(HatchPlace, TileSizeIsTenScaleAndNeverBelowOneHundredth) {
@@ -138,6 +136,25 @@ TEST(HatchPlace, SlantedBoundaryAndTurnedPatternAreCovered) {
     hatch_rec_ t;
     ASSERT_TRUE(place(b, 16, 0.5f, rot, t)) << rot;
     expect_covers_inside(b, t, 5, rot);
+  }
+}
+
+TEST(HatchPlace, RandomStarShapesAreCovered) {
+  std::mt19937 rng(7);
+  std::uniform_real_distribution<float> unit(0, 1);
+  for (int shape = 0; shape < 8; ++shape) {
+    boundary b;
+    const int points = 3 + shape * 2;
+    const float cx = unit(rng) * 1000 - 500, cy = unit(rng) * 1000 - 500;
+    for (int i = 0; i < points; ++i) {
+      const float a = 6.2831853f * (i + unit(rng) * 0.8f) / points, r = 20 + unit(rng) * 60;
+      b.x.push_back(cx + r * std::cos(a));
+      b.y.push_back(cy + r * std::sin(a));
+    }
+    const float rot = unit(rng) * 6.2831853f, scale = 0.4f + unit(rng);
+    hatch_rec_ t;
+    ASSERT_TRUE(place(b, shape % 29, scale, rot, t)) << shape;
+    expect_covers_inside(b, t, hatch_tile_size_(scale), rot);
   }
 }
 
