@@ -463,10 +463,6 @@ class zaz_class_ {
   // Reads an ASCII DXF file into a new drawing. False when the file is missing, binary or
   // holds no section; the drawing is then left as it was.
   bool file_import_acdxf_(const std::string& file_);
-  // Copies source to target with every line end made CR LF; progress between the two
-  // percentages when both lie in 0..100.
-  bool normalize_line_ends_(const std::string& source_, const std::string& target_,
-                            int32_t from_pc_, int32_t to_pc_);
   // Reads a GrafZAZ text drawing into a new drawing; false, the drawing left as it was,
   // when the file is missing or broken.
   bool import_grafzaz_(const std::string& file_);
