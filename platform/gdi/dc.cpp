@@ -31,6 +31,10 @@ bool idempotent_(rop_ r) {
   }
 }
 
+bool ignores_destination_(rop_ r) {
+  return r == rop_::copy_pen_ || r == rop_::not_copy_pen_ || r == rop_::black_ || r == rop_::white_ || r == rop_::nop_;
+}
+
 bool cosmetic_(const pen_& p) { return p.width <= 1; }
 
 int64_t segment_steps_(pixel_point_ a, pixel_point_ b) {
@@ -53,6 +57,15 @@ dc_::dc_(surface_& target) : target_px_(&target) { st_.clip = region_(surface_re
 
 pixel_rect_ dc_::surface_rect_() const { return {0, 0, target_px_->width_(), target_px_->height_()}; }
 
+void dc_::refresh_clip_() {
+  const pixel_rect_ whole = surface_rect_(), b = st_.clip.bounds_();
+  if (st_.clip_is_surface) {
+    if (!(b == whole) && !(whole.empty_() && st_.clip.empty_())) st_.clip = region_(whole);
+  } else if (b.left < 0 || b.top < 0 || b.right > whole.right || b.bottom > whole.bottom) {
+    st_.clip = st_.clip.intersect_(region_(whole));
+  }
+}
+
 pen_ dc_::select_pen_(const pen_& pen) { return std::exchange(st_.pen, pen); }
 brush_ dc_::select_brush_(const brush_& brush) { return std::exchange(st_.brush, brush); }
 font_ dc_::select_font_(const font_& font) { return std::exchange(st_.font, font); }
@@ -72,21 +85,31 @@ bk_mode_ dc_::set_bk_mode_(bk_mode_ mode) {
 uint32_t dc_::set_bk_colour_(uint32_t colour) { return std::exchange(st_.bk_colour, colour & 0xFFFFFF); }
 pixel_point_ dc_::set_origin_(int32_t x, int32_t y) { return std::exchange(st_.origin, pixel_point_{x, y}); }
 
-void dc_::set_clip_(const region_& device_region) { st_.clip = device_region.intersect_(region_(surface_rect_())); }
-void dc_::clear_clip_() { st_.clip = region_(surface_rect_()); }
+void dc_::set_clip_(const region_& device_region) {
+  st_.clip = device_region.intersect_(region_(surface_rect_()));
+  st_.clip_is_surface = false;
+}
+void dc_::clear_clip_() {
+  st_.clip = region_(surface_rect_());
+  st_.clip_is_surface = true;
+}
 
 void dc_::intersect_clip_rect_(const pixel_rect_& logical) {
   pixel_rect_ r = normalised_(logical.left, logical.top, logical.right, logical.bottom);
   r = {sat_add_(r.left, st_.origin.x), sat_add_(r.top, st_.origin.y), sat_add_(r.right, st_.origin.x),
        sat_add_(r.bottom, st_.origin.y)};
+  refresh_clip_();
   st_.clip = st_.clip.intersect_(region_(r).intersect_(region_(surface_rect_())));
+  st_.clip_is_surface = false;
 }
 
 void dc_::exclude_clip_rect_(const pixel_rect_& logical) {
   pixel_rect_ r = normalised_(logical.left, logical.top, logical.right, logical.bottom);
   r = {sat_add_(r.left, st_.origin.x), sat_add_(r.top, st_.origin.y), sat_add_(r.right, st_.origin.x),
        sat_add_(r.bottom, st_.origin.y)};
+  refresh_clip_();
   st_.clip = st_.clip.subtract_(region_(r).intersect_(region_(surface_rect_())));
+  st_.clip_is_surface = false;
 }
 
 int32_t dc_::save_() {
@@ -100,8 +123,7 @@ bool dc_::restore_(int32_t level) {
   if (target < 1 || target > depth) return false;
   st_ = saved_[size_t(target - 1)];
   saved_.resize(size_t(target - 1));
-  // The surface may have changed size since.
-  st_.clip = st_.clip.intersect_(region_(surface_rect_()));
+  refresh_clip_();  // the surface may have changed size since
   return true;
 }
 
@@ -152,6 +174,7 @@ void dc_::paint_plots_(std::vector<plot_>& plots, bool dedupe) {
 }
 
 void dc_::paint_region_(const region_& shape, uint32_t colour, rop_ rop) {
+  refresh_clip_();
   const region_ vis = shape.intersect_(st_.clip);
   const uint32_t p = surface_::argb_of_colour_(colour);
   surface_& s = *target_px_;
@@ -170,14 +193,18 @@ void dc_::paint_region_(const region_& shape, uint32_t colour, rop_ rop) {
 // Draws outlines of the paths with the pen and, when fill is given, the fill with the brush,
 // leaving out of the fill what the pen paints so that no pixel is touched twice.
 void dc_::stroke_paths_(const std::vector<std::vector<pixel_point_>>& paths, bool closed, const region_* fill) {
+  refresh_clip_();
   const bool has_pen = st_.pen.style != pen_style_::null_;
   const bool has_brush = fill && st_.brush.style != brush_style_::null_;
+  // Where the result ignores the destination, the pen simply overwrites the fill: the same
+  // pixels as leaving the outline out of the fill, without building the outline's region.
+  const bool overwrite = ignores_destination_(st_.rop);
   std::vector<plot_> plots;
   region_ outline;
   if (has_pen && cosmetic_(st_.pen)) {
     int64_t dash_pos = 0;
     for (const auto& path : paths) pen_pixels_(path, closed, dash_pos, plots);
-    if (has_brush) {
+    if (has_brush && !overwrite) {
       std::vector<pixel_span_> spans;
       spans.reserve(plots.size());
       for (const plot_& p : plots) spans.push_back({p.y, p.x, p.x + 1});
@@ -193,7 +220,9 @@ void dc_::stroke_paths_(const std::vector<std::vector<pixel_point_>>& paths, boo
   if (!has_pen) return;
   if (cosmetic_(st_.pen)) {
     const bool single = paths.size() == 1 && paths[0].size() == 2 && !closed;
-    paint_plots_(plots, !single && !idempotent_(st_.rop));
+    // Dash and gap pixels of crossing segments differ in colour: the first one drawn wins.
+    const bool gaps = st_.pen.style != pen_style_::solid_ && st_.bk_mode == bk_mode_::opaque_;
+    paint_plots_(plots, !single && (gaps || !idempotent_(st_.rop)));
   } else {
     paint_region_(outline, st_.pen.colour, st_.rop);
   }
@@ -206,6 +235,7 @@ void dc_::line_to_(int32_t x, int32_t y) {
   st_.position = ends[1];
   if (st_.pen.style == pen_style_::null_) return;
   std::vector<pixel_point_> path = to_device_(ends, 2);
+  refresh_clip_();
   if (cosmetic_(st_.pen) && st_.pen.style == pen_style_::solid_) {
     // The common case, drawn straight into the pixels: a single line has no repeated pixel.
     surface_& s = *target_px_;
@@ -270,6 +300,7 @@ void dc_::poly_polygon_(const pixel_point_* points, const int32_t* counts, size_
   }
   if (paths.empty()) return;
   region_ fill;
+  refresh_clip_();
   if (st_.brush.style != brush_style_::null_) {
     std::vector<pixel_span_> spans;
     const pixel_rect_ b = st_.clip.bounds_();
@@ -293,6 +324,7 @@ void dc_::ellipse_(int32_t left, int32_t top, int32_t right, int32_t bottom) {
   r = {sat_add_(r.left, st_.origin.x), sat_add_(r.top, st_.origin.y), sat_add_(r.right, st_.origin.x),
        sat_add_(r.bottom, st_.origin.y)};
   if (r.empty_()) return;
+  refresh_clip_();
   const pixel_rect_ b = st_.clip.bounds_();
   const bool has_pen = st_.pen.style != pen_style_::null_;
   const bool has_brush = st_.brush.style != brush_style_::null_;
@@ -356,6 +388,7 @@ void dc_::invert_rectangle_(const pixel_rect_& r) {
 }
 
 uint32_t dc_::set_pixel_(int32_t x, int32_t y, uint32_t colour) {
+  refresh_clip_();
   const int32_t dx = sat_add_(x, st_.origin.x), dy = sat_add_(y, st_.origin.y);
   if (!st_.clip.contains_(dx, dy) || !target_px_->contains_(dx, dy)) return invalid_colour_;
   target_px_->set_colour_(dx, dy, colour & 0xFFFFFF);

@@ -137,6 +137,7 @@ class dc_ {
     pixel_point_ origin;
     pixel_point_ position;
     region_ clip;
+    bool clip_is_surface = true;  // the clip is the whole surface, whatever its size
   };
   struct plot_ {
     int32_t x, y;
@@ -144,6 +145,8 @@ class dc_ {
   };
 
   pixel_rect_ surface_rect_() const;
+  // Brings the clip in line with the surface, which may have been resized since.
+  void refresh_clip_();
   // Device pixels of a logical path.
   std::vector<pixel_point_> to_device_(const pixel_point_* points, size_t count) const;
   // Pixels the pen draws along open or closed paths (device coordinates).

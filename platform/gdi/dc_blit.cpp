@@ -49,7 +49,8 @@ struct axis_map_ {
     return dst_len > 0 && src_len > 0;
   }
   int64_t source_(int64_t j) const {  // j in 0..dst_len-1
-    int64_t k = ((2 * j + 1) * src_len) / (2 * dst_len);
+    // 128-bit: extreme sizes would overflow the product in 64 bits.
+    int64_t k = int64_t((static_cast<__int128>(2 * j + 1) * src_len) / (2 * static_cast<__int128>(dst_len)));
     if (mirror) k = src_len - 1 - k;
     return src0 + k;
   }
@@ -105,6 +106,7 @@ bool dc_::stretch_blit_(int32_t x, int32_t y, int32_t w, int32_t h, const surfac
   if (!needs_source_(op)) return pattern_blit_(x, y, w, h, op);
   if (!source) return false;
   const uint32_t p = surface_::argb_of_colour_(st_.brush.colour);
+  refresh_clip_();
   return for_each_mapped_(*target_px_, st_.clip, st_.origin, x, y, w, h, source, sx, sy, sw, sh,
                           [op, p](uint32_t& d, uint32_t s) {
                             d = op == blit_op_::copy_ ? (s | 0xFF000000u) : blit_apply_(op, s, d, p);
@@ -114,6 +116,7 @@ bool dc_::stretch_blit_(int32_t x, int32_t y, int32_t w, int32_t h, const surfac
 bool dc_::pattern_blit_(int32_t x, int32_t y, int32_t w, int32_t h, blit_op_ op) {
   if (needs_source_(op)) return false;
   const uint32_t p = surface_::argb_of_colour_(st_.brush.colour);
+  refresh_clip_();
   return for_each_mapped_(*target_px_, st_.clip, st_.origin, x, y, w, h, nullptr, 0, 0, w, h,
                           [op, p](uint32_t& d, uint32_t) { d = blit_apply_(op, 0, d, p); });
 }
@@ -121,6 +124,7 @@ bool dc_::pattern_blit_(int32_t x, int32_t y, int32_t w, int32_t h, blit_op_ op)
 bool dc_::transparent_blit_(int32_t x, int32_t y, int32_t w, int32_t h, const surface_& source, int32_t sx,
                             int32_t sy, int32_t sw, int32_t sh, uint32_t key_colour) {
   const uint32_t key = surface_::argb_of_colour_(key_colour) & 0xFFFFFFu;
+  refresh_clip_();
   return for_each_mapped_(*target_px_, st_.clip, st_.origin, x, y, w, h, &source, sx, sy, sw, sh,
                           [key](uint32_t& d, uint32_t s) {
                             if ((s & 0xFFFFFFu) != key) d = s | 0xFF000000u;
@@ -132,6 +136,7 @@ bool dc_::alpha_blit_(int32_t x, int32_t y, int32_t w, int32_t h, const surface_
   const uint32_t ca = constant_alpha;
   // x * y / 255, rounded, exactly in integers.
   auto mul = [](uint32_t a, uint32_t b) { uint32_t t = a * b + 128; return (t + (t >> 8)) >> 8; };
+  refresh_clip_();
   return for_each_mapped_(*target_px_, st_.clip, st_.origin, x, y, w, h, &source, sx, sy, sw, sh,
                           [&](uint32_t& d, uint32_t s) {
                             uint32_t sa = per_pixel ? (s >> 24) : 255u;

@@ -1,7 +1,8 @@
 #include <QApplication>
+#include <QFont>
+#include <QFontMetrics>
 #include <QRegion>
 #include <cstdlib>
-#include <memory>
 
 #include "platform/gdi/qt_bridge.h"
 #include "platform/gdi/region.h"
@@ -14,7 +15,12 @@ void ensure_qt_app_() {
   static int argc = 1;
   static char name[] = "arvex";
   static char* argv[] = {name, nullptr};
-  static std::unique_ptr<QApplication> app = std::make_unique<QApplication>(argc, argv);
+  static QApplication* app = new QApplication(argc, argv);
+  // Qt's font caches must outlive the application object at exit: start them first, so the
+  // closer below, made after them, is destroyed before them.
+  (void)QFontMetrics(QFont()).height();
+  static const struct closer_ { ~closer_() { delete app; } } close_at_exit;
+  (void)close_at_exit;
 }
 
 QRegion qregion_of_(const region_& r) {

@@ -169,9 +169,9 @@ dash_pattern_ dash_pattern_of_(pen_style_ style) {
 
 namespace {
 
-// Pixels of one row whose sample point lies in a stroke piece from a to b of half width h.
+// Pixels whose sample point lies in a stroke run from a to b of half width h, row by row.
 // Even widths sample pixel centres at +0.5 so that the stroke is exactly width pixels thick.
-void piece_spans_(double ax, double ay, double bx, double by, double h, double off, bool round_caps,
+void stroke_run_spans_(double ax, double ay, double bx, double by, double h, double off, bool round_caps,
                   const pixel_rect_& bounds, std::vector<pixel_span_>& out) {
   const double lo_y = std::max(std::ceil(std::min(ay, by) - h - off), double(bounds.top));
   const double hi_y = std::min(std::floor(std::max(ay, by) + h - off), double(bounds.bottom) - 1.0);
@@ -227,13 +227,13 @@ void wide_stroke_spans_(const pixel_point_* points, size_t count, bool closed, i
   const dash_pattern_ dash = dash_pattern_of_(style);
   const size_t segments = closed ? count : count - 1;
   if (segments == 0 || (count == 1)) {
-    if (dash.count == 0) piece_spans_(points[0].x, points[0].y, points[0].x, points[0].y, h, off, true, bounds, out);
+    if (dash.count == 0) stroke_run_spans_(points[0].x, points[0].y, points[0].x, points[0].y, h, off, true, bounds, out);
     return;
   }
   double pos = 0.0;  // distance along the path, for dashes
   for (size_t i = 0; i < segments; ++i) {
     const pixel_point_ a = points[i], b = points[(i + 1) % count];
-    // Skip pieces wholly outside the bounds (their pixels cannot reach them).
+    // Skip segments wholly outside the bounds (their pixels cannot reach them).
     const double reach = h + 1.0;
     if (std::max(a.x, b.x) + reach < bounds.left || std::min(a.x, b.x) - reach > bounds.right ||
         std::max(a.y, b.y) + reach < bounds.top || std::min(a.y, b.y) - reach > bounds.bottom) {
@@ -242,10 +242,10 @@ void wide_stroke_spans_(const pixel_point_* points, size_t count, bool closed, i
     }
     const double seg = std::hypot(double(b.x) - a.x, double(b.y) - a.y);
     if (dash.count == 0) {
-      piece_spans_(a.x, a.y, b.x, b.y, h, off, true, bounds, out);
+      stroke_run_spans_(a.x, a.y, b.x, b.y, h, off, true, bounds, out);
       continue;
     }
-    // Dashes scaled by the width; each dash is a flat-ended piece.
+    // Dashes scaled by the width; each dash is a flat-ended run.
     const double scale = double(width);
     double t = 0.0;
     while (t < seg) {
@@ -254,14 +254,14 @@ void wide_stroke_spans_(const pixel_point_* points, size_t count, bool closed, i
       double start_k = 0.0;
       while (k < dash.count && m >= start_k + dash.lengths[k] * scale) start_k += dash.lengths[k++] * scale;
       if (k >= dash.count) k = dash.count - 1;
-      const double piece_end = std::min(seg, t + (start_k + dash.lengths[k] * scale - m));
+      const double run_end = std::min(seg, t + (start_k + dash.lengths[k] * scale - m));
       if (k % 2 == 0 && seg > 0.0) {
-        const double f0 = t / seg, f1 = piece_end / seg;
-        piece_spans_(a.x + (b.x - a.x) * f0, a.y + (b.y - a.y) * f0, a.x + (b.x - a.x) * f1,
+        const double f0 = t / seg, f1 = run_end / seg;
+        stroke_run_spans_(a.x + (b.x - a.x) * f0, a.y + (b.y - a.y) * f0, a.x + (b.x - a.x) * f1,
                      a.y + (b.y - a.y) * f1, h, off, false, bounds, out);
       }
-      if (piece_end <= t) break;
-      t = piece_end;
+      if (run_end <= t) break;
+      t = run_end;
     }
     pos += seg;
   }

@@ -142,6 +142,18 @@ region_ region_::intersect_(const region_& other) const {
     return region_(pixel_rect_{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
                                std::min(a.bottom, b.bottom)});
   }
+  if (is_rect_flag_ || other.is_rect_flag_) {
+    // Cutting spans to a rectangle needs no row merging.
+    const pixel_rect_ c = is_rect_flag_ ? bounds_rect_ : other.bounds_rect_;
+    const std::vector<pixel_span_>& src = is_rect_flag_ ? other.spans_list_ : spans_list_;
+    auto first = std::lower_bound(src.begin(), src.end(), c.top, [](const pixel_span_& s, int32_t y) { return s.y < y; });
+    for (auto it = first; it != src.end() && it->y < c.bottom; ++it) {
+      const int32_t x0 = std::max(it->x0, c.left), x1 = std::min(it->x1, c.right);
+      if (x1 > x0) r.spans_list_.push_back({it->y, x0, x1});
+    }
+    r.finish_();
+    return r;
+  }
   r.spans_list_ = combine_(spans_list_, other.spans_list_, [](bool a, bool b) { return a && b; });
   r.finish_();
   return r;

@@ -86,6 +86,8 @@ QColor qcolour_(uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16)
 
 }  // namespace
 
+const QFont& qfont_for_(const font_& f) { return qfont_of_(f); }
+
 std::string interface_font_family_() {
   static const std::string family = resolve_interface_family_();
   return family;
@@ -109,6 +111,7 @@ pixel_size_ dc_::text_extent_(std::string_view text) const {
 
 // Draws one line with its cell's top-left at logical (x, y), turned by the escapement.
 void dc_::draw_text_line_(const text_line_& line, int32_t x, int32_t y, const font_metrics_& m) {
+  refresh_clip_();
   if (target_px_->empty_() || st_.clip.empty_()) return;
   QImage image = qimage_of_(*target_px_);
   QPainter p(&image);

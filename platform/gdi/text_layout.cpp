@@ -50,24 +50,24 @@ text_layout_ layout_text_(const font_& font, std::string_view text, const pixel_
   std::string clean = (format & text_no_prefix_) ? source : strip_prefix_(source, mark_from, mark_to);
 
   // Split into lines, remembering where each starts in the cleaned text for the underline.
-  struct piece_ { size_t from, to; };
-  std::vector<piece_> pieces;
+  struct range_ { size_t from, to; };
+  std::vector<range_> ranges;
   if (format & text_single_line_) {
-    pieces.push_back({0, clean.size()});
+    ranges.push_back({0, clean.size()});
   } else {
     size_t start = 0;
     for (size_t i = 0; i <= clean.size(); ++i) {
       if (i == clean.size() || clean[i] == '\n') {
         size_t end = i;
         if (end > start && clean[end - 1] == '\r') --end;
-        pieces.push_back({start, end});
+        ranges.push_back({start, end});
         start = i + 1;
       }
     }
     if (format & text_word_break_) {
       const int64_t room = rect.width_();
-      std::vector<piece_> wrapped;
-      for (const piece_& p : pieces) {
+      std::vector<range_> wrapped;
+      for (const range_& p : ranges) {
         size_t from = p.from;
         while (true) {
           // Take words while they fit; a word wider than the room stands on a line of its own.
@@ -89,19 +89,19 @@ text_layout_ layout_text_(const font_& font, std::string_view text, const pixel_
           from = next;
         }
       }
-      pieces = std::move(wrapped);
+      ranges = std::move(wrapped);
     }
   }
   text_layout_ out;
   const int32_t line_h = fm.height;
-  const int64_t total = int64_t(line_h) * int64_t(pieces.size());
+  const int64_t total = int64_t(line_h) * int64_t(ranges.size());
   int64_t y = rect.top;
   if (format & text_single_line_) {
     if (format & text_vcenter_) y = rect.top + (rect.height_() - line_h) / 2;
     else if (format & text_bottom_) y = rect.bottom - int64_t(line_h);
   }
   int32_t max_w = 0;
-  for (const piece_& p : pieces) {
+  for (const range_& p : ranges) {
     text_line_ line;
     line.text = clean.substr(p.from, p.to - p.from);
     line.width = m.width_(font, line.text);
