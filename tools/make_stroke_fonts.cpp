@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -36,11 +35,11 @@ struct glyph {
   double cx() const { return (min_x() + max_x()) / 2; }
   // x of the first topmost point: the stem of d, l, t, L, D.
   double top_x() const {
-    double t = top(), x = 0;
+    const double t = top();
     for (const stroke& s : strokes)
       for (pt p : s)
         if (p.y == t) return p.x;
-    return x;
+    return 0;
   }
   template <class F>
   double extreme(F f, bool lowest) const {

@@ -1,5 +1,6 @@
 #include "engine/fonts/font_file.h"
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -13,12 +14,15 @@ constexpr size_t kContourMinBytes = 2;  // a contour is at least its point count
 constexpr size_t kPointBytes = 8;
 constexpr size_t kMaxCount = size_t(std::numeric_limits<int16_t>::max());
 
+// Non-finite numbers would spread into bounding boxes and extents; no real font has them.
+bool read_finite(byte_reader_& in, float& v) { return in.read(v) && std::isfinite(v); }
+
 bool read_glyph(byte_reader_& in, glyph_rec_& g) {
   uint8_t fill = 0;
   int16_t contours = 0;
   float bw = 0, bh = 0, ax = 0, ay = 0;
-  if (!in.read(fill) || !in.read(contours) || !in.read(bw) || !in.read(bh) || !in.read(ax) ||
-      !in.read(ay))
+  if (!in.read(fill) || !in.read(contours) || !read_finite(in, bw) || !read_finite(in, bh) ||
+      !read_finite(in, ax) || !read_finite(in, ay))
     return false;
   g = glyph_rec_{};
   g.fill_flag = fill;
@@ -36,7 +40,7 @@ bool read_glyph(byte_reader_& in, glyph_rec_& g) {
     if (!in.can_hold(uint64_t(points), kPointBytes)) return false;
     c.points.resize(size_t(points));
     for (glyph_point_rec_& p : c.points)
-      if (!in.read(p.x) || !in.read(p.y)) return false;
+      if (!read_finite(in, p.x) || !read_finite(in, p.y)) return false;
   }
   return true;
 }
@@ -53,7 +57,7 @@ bool read_stroke_font_(std::string_view bytes, font_rec_& font) {
   // Parsed aside so that a failure leaves the caller's font untouched.
   auto parsed = std::make_unique<std::array<glyph_rec_, 256>>();
   float height = 0;
-  if (!in.read(height)) return false;
+  if (!read_finite(in, height)) return false;
   for (int i = 0; i < 256; ++i) {
     int32_t code = -1;
     if (!in.read(code) || code < 0 || code > 255) return false;

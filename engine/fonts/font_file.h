@@ -16,7 +16,7 @@ std::string font_file_title_(std::string_view path);
 // Parses a stroke-font file image into font's height and glyphs (name and cap_top untouched).
 // Records are placed by their code field; codes that never occur stay empty. Every count is
 // checked against the bytes that remain, so a truncated or crafted file fails cleanly and
-// leaves font as it was.
+// leaves font as it was; so does a file holding an infinite or not-a-number value.
 bool read_stroke_font_(std::string_view bytes, font_rec_& font);
 
 // Reads the file at path into font, named after the file; false leaves font unchanged.

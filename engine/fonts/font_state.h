@@ -22,6 +22,12 @@ struct font_state_ {
   std::unique_ptr<glyph_buffers_> glyph_buffers = std::make_unique<glyph_buffers_>();
 };
 
+// Font id in the table, or null outside 1..font_total.
+inline const font_rec_* font_at_(const font_state_& st, int32_t id) {
+  if (id < 1 || id > st.font_total || size_t(id) >= st.font_table.size()) return nullptr;
+  return &st.font_table[size_t(id)];
+}
+
 // Where the default fonts lie, relative to the program's folder.
 inline constexpr const char* default_font_normal_ = "fonts/technic_normal";
 inline constexpr const char* default_font_italic_ = "fonts/technic_italic";

@@ -27,8 +27,8 @@ void zaz_class_::font_id_(int32_t nfid_) {
 }
 
 std::string zaz_class_::font_name_(int32_t fid_) const {
-  if (fid_ < 1 || fid_ > fonts.font_total) return {};
-  return fonts.font_table[size_t(fid_)].name;
+  const font_rec_* font = font_at_(fonts, fid_);
+  return font ? font->name : std::string();
 }
 
 int32_t zaz_class_::font_count_() const { return fonts.font_total; }
@@ -68,8 +68,9 @@ bool zaz_class_::font_save_(const std::string& filename_, dc_* hdc_, int32_t fid
   if (filename_.find_first_not_of(' ') == std::string::npos) return false;
   // Check the source before touching the file, so a bad request leaves any old file intact.
   if (fid_ >= 1) {
-    if (fid_ > fonts.font_total) return false;
-    fonts.conversion_font = fonts.font_table[size_t(fid_)];
+    const font_rec_* font = font_at_(fonts, fid_);
+    if (!font) return false;
+    fonts.conversion_font = *font;
   } else if (hdc_) {
     std::unique_ptr<glyph_outline_source_> source = selected_font_outlines(*hdc_);
     if (!source) return false;

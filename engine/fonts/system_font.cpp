@@ -6,6 +6,7 @@
 #include FT_OUTLINE_H
 #include FT_BBOX_H
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -63,7 +64,11 @@ bool fc_find(const std::string& face, bool bold, bool italic, fc_match& out) {
   return ok;
 }
 
-int32_t to_fixed(FT_Pos v) { return int32_t(v) * 1024; }  // 26.6 to 16.16
+// 26.6 to 16.16, saturating at what 16.16 can hold.
+int32_t to_fixed(FT_Pos v) {
+  constexpr FT_Pos kLimit = FT_Pos(1) << 21;
+  return int32_t(std::clamp<FT_Pos>(v, -kLimit, kLimit - 1) * 1024);
+}
 
 class freetype_outlines final : public glyph_outline_source_ {
  public:
@@ -73,7 +78,7 @@ class freetype_outlines final : public glyph_outline_source_ {
   }
 
   bool open(const std::string& path, int32_t index, int32_t pixel_height) {
-    if (pixel_height < 1 || pixel_height > 3000) return false;
+    if (pixel_height < 1 || pixel_height > 1000) return false;
     if (FT_Init_FreeType(&lib_) != 0) return false;
     if (FT_New_Face(lib_, path.c_str(), index, &face_) != 0) return false;
     if (!FT_IS_SCALABLE(face_)) return false;

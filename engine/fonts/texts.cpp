@@ -11,10 +11,19 @@
 
 namespace {
 
-// Glyph codes are Windows-1250 bytes; plain ASCII needs no conversion.
+// The glyph of the diameter mark that dimension texts use.
+constexpr uint8_t diameter_code_ = 178;
+
+// Glyph codes are Windows-1250 bytes; plain ASCII needs no conversion. The code page has no
+// diameter sign, so the signs users type for it draw the fonts' diameter mark.
 std::string_view glyph_codes(const std::string& text, std::string& scratch) {
   if (std::all_of(text.begin(), text.end(), [](char c) { return uint8_t(c) < 0x80; })) return text;
-  scratch = utf8_to_cp1250_(text);
+  scratch.clear();
+  for (size_t pos = 0; pos < text.size();) {
+    const char32_t cp = utf8_next_(text, pos);
+    const int code = (cp == 0x2300 || cp == 0x00D8) ? diameter_code_ : unicode_to_cp1250_(cp);
+    scratch.push_back(code < 0 ? '?' : char(code));
+  }
   return scratch;
 }
 
@@ -41,21 +50,22 @@ void zaz_class_::measure_text_(int32_t font_id, const std::string& text, float x
                                float& y1, float& x2, float& y2) const {
   x1 = x2 = x;
   y1 = y2 = y;
-  if (text.empty() || font_id < 1 || font_id > fonts.font_total) return;
+  const font_rec_* font = font_at_(fonts, font_id);
+  if (text.empty() || !font) return;
   std::string scratch;
-  text_box_ b = measure_text_box_(fonts.font_table[size_t(font_id)], glyph_codes(text, scratch),
-                                  x, y, height, width_factor, angle);
+  text_box_ b = measure_text_box_(*font, glyph_codes(text, scratch), x, y, height, width_factor, angle);
   x1 = b.x1, y1 = b.y1, x2 = b.x2, y2 = b.y2;
 }
 
 void zaz_class_::draw_text_glyphs_(dc_& hdc, const view_transform_rec_& view, int32_t font_id,
                                    const std::string& text, float x, float y, float height,
                                    float width_factor, float angle) {
-  if (text.empty() || font_id < 1 || font_id > fonts.font_total) return;
+  const font_rec_* font = font_at_(fonts, font_id);
+  if (text.empty() || !font) return;
   std::string scratch;
   dc_glyph_surface surface(hdc);
-  paint_text_glyphs_(surface, *fonts.glyph_buffers, view, fonts.font_table[size_t(font_id)],
-                     glyph_codes(text, scratch), x, y, height, width_factor, angle);
+  paint_text_glyphs_(surface, *fonts.glyph_buffers, view, *font, glyph_codes(text, scratch), x, y,
+                     height, width_factor, angle);
 }
 
 int32_t zaz_class_::add_text_(const std::string& text_, int32_t font_, float x0_, float y0_,

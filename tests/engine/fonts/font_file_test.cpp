@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 
 #include "platform/core/binary_io.h"
 #include "platform/core/file_io.h"
@@ -155,6 +156,20 @@ TEST(StrokeFontFile, CraftedCountsBeyondTheDataFail) {
   std::string many_points = font_image(1).glyph(0, 0, 1).bytes();
   many_points += std::string("\xff\x7f", 2) + std::string(64, '\0');
   for (const std::string& img : {many_contours, many_points}) {
+    font_rec_ f;
+    EXPECT_FALSE(read_stroke_font_(img, f));
+  }
+}
+
+TEST(StrokeFontFile, NonFiniteNumbersAreRefused) {
+  const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
+  const std::string cases[] = {
+      font_image(nan).empties(0, 255).bytes(),
+      font_image(1).glyph(0, 0, 0, inf).empties(1, 255).bytes(),
+      font_image(1).glyph(0, 0, 0, 0, 0, 0, nan).empties(1, 255).bytes(),
+      font_image(1).glyph(0, 0, 1).contour({1, 2, nan, 4}).empties(1, 255).bytes(),
+  };
+  for (const std::string& img : cases) {
     font_rec_ f;
     EXPECT_FALSE(read_stroke_font_(img, f));
   }
