@@ -14,6 +14,7 @@
 #include "engine/geometry/edit_state.h"
 #include "engine/geometry/geometry_state.h"
 #include "engine/geometry/library_state.h"
+#include "engine/hatch/hatch_state.h"
 #include "engine/model/dimstyle_state.h"
 #include "engine/model/docinfo_state.h"
 #include "engine/model/page_state.h"
@@ -381,8 +382,65 @@ class zaz_class_ {
                      int32_t layer_ = 1);
 
   // ---- Hatching ---------------------------------------------------------------------
+  // The pattern new hatches get; any value is kept, codes without a pattern give no lines.
+  int32_t hatch_active_() const;
+  void hatch_active_(int32_t pattern_);
+  // Paints a swatch of pattern id_: a white square of side |hsize_| at (hx_, hy_), in a
+  // border square of colour brcol_ when border_ is -1.
+  void hatch_paint_(int32_t id_, dc_& hdc_, int32_t hx_, int32_t hy_, int32_t hsize_,
+                    flag16_ border_, int32_t brcol_);
+  // Prepares a hatch record's lines and tile origins; -1 when placed, 0 (record unchanged)
+  // for an empty pattern, a flat boundary or more than 201 tiles across.
+  flag16_ hatch_calc_lines_(hatch_rec_& hatch_);
+  // Adds a hatch over the main vertex buffer (rotation in degrees); 0 when refused, and
+  // when its tiles cannot be placed, which the host also hears as "message.toolargehatch".
+  int32_t add_hatch_(int32_t ht_pid_, float ht_sxy_ = 1, float ht_rot_ = 0,
+                     int32_t color_ = color_auto_, int32_t fill_ = color_none_,
+                     int16_t style_ = 0, int16_t width_ = 1, int32_t layer_ = 1,
+                     float shift_val_ = 0);
+  // The host's sink for warnings by language key (a box with a warning icon in the program).
+  void message_function_(std::function<void(const std::string& key)> sink_);
+  void message_(const std::string& key);
 
   // ---- Dimensions and references ----------------------------------------------------
+  // The sample text of a length unit type and accuracy, as the style dialog lists them.
+  std::string get_dim_acc_(uint8_t type_, uint8_t acc_) const;
+  // Adds a dimension or reference with a copy of dimension style style_id_, built at once;
+  // the new record number, 0 when refused. None of them makes an undo step.
+  int32_t add_dimf_(int32_t style_id_, float dx1_, float dy1_, float dx2_, float dy2_, float dx3_,
+                    float dy3_, float dx4_, float dy4_, float length_, int32_t color_,
+                    int16_t style_, int16_t width_, int32_t layer_, const std::string& dimtext_);
+  int32_t add_dimh_(int32_t style_id_, float dx1_, float dy1_, float dx2_, float dy2_, float ex0_,
+                    float ey0_, float length_, int32_t color_, int16_t style_, int16_t width_,
+                    int32_t layer_, const std::string& dimtext_);
+  int32_t add_dimv_(int32_t style_id_, float dx1_, float dy1_, float dx2_, float dy2_, float ex0_,
+                    float ey0_, float length_, int32_t color_, int16_t style_, int16_t width_,
+                    int32_t layer_, const std::string& dimtext_);
+  int32_t add_dimr_(int32_t style_id_, int32_t obj_id_, float cux_, float cuy_, float length_,
+                    int32_t color_, int16_t style_, int16_t width_, int32_t layer_,
+                    const std::string& dimtext_);
+  int32_t add_dimd_(int32_t style_id_, int32_t obj_id_, float cux_, float cuy_, float length_,
+                    int32_t color_, int16_t style_, int16_t width_, int32_t layer_,
+                    const std::string& dimtext_);
+  // angle_ and dimtext_ are accepted for the callers' sake: the angle comes from the points.
+  int32_t add_dima_(int32_t style_id_, float dx0_, float dy0_, float dx1_, float dy1_, float dx2_,
+                    float dy2_, float angle_, int32_t color_, int16_t style_, int16_t width_,
+                    int32_t layer_, const std::string& dimtext_);
+  // A point object at the centre of an arc, circle or ellipse; style_id_ is not used.
+  int32_t add_dimc_(int32_t style_id_, int32_t obj_id_, int32_t color_, int16_t style_,
+                    int16_t width_, int32_t layer_);
+  // A leader through the points of the main vertex buffer (two at least), left unchanged.
+  int32_t add_ref_(int32_t style_id_, const std::string& reftext_, int32_t color_, int16_t style_,
+                   int16_t width_, int32_t layer_);
+  // Builders: the text parts, text box, text height and angle from the record's geometry
+  // and style copy. The linear one skips a step that cannot be computed; the other two
+  // store nothing and answer false then.
+  void dim_build_linear_(dimension_rec_& record, const std::string& user_text);
+  bool dim_build_angular_(angular_dim_rec_& record, const std::string& text);
+  bool ref_build_(reference_rec_& record, std::string text);
+  // Removes font fid_ (not the last one left): font ids above it move down everywhere they
+  // are held, and the objects whose font changed are built and measured again. Always 0.
+  flag16_ font_del_(int32_t fid_);
 
   // ---- File, templates, undo, clipboard ---------------------------------------------
 
@@ -419,7 +477,7 @@ class zaz_class_ {
 
   font_state_ fonts;         // fonts and texts
 
-  // hatching
+  hatch_state_ hatch;  // hatching
 
   // dimensions and references
 
