@@ -14,6 +14,15 @@
 
 namespace {
 
+// Joins texts by appending, which also keeps clear of a false overlap warning of some compilers
+// about a literal joined in front of a temporary string.
+template <class... T>
+std::string join_(const T&... parts) {
+  std::string s;
+  (s += ... += parts);
+  return s;
+}
+
 // A non-negative decimal: 0.d1d2d3... x 10^exp10, digits without leading or trailing zeros.
 // No digits means zero.
 struct decimal_ {
@@ -105,9 +114,9 @@ std::string write_scientific_(double value, int decimals, std::string_view sep) 
     for (int i = 1; i <= decimals; ++i) s += i < int(d.digits.size()) ? d.digits[size_t(i)] : '0';
   }
   s += exp < 0 ? "E-" : "E+";
-  std::string e = std::to_string(std::abs(exp));
-  if (e.size() < 2) e.insert(0, "0");
-  return s + e;
+  const std::string e = std::to_string(std::abs(exp));
+  if (e.size() < 2) s += '0';
+  return s += e;
 }
 
 // Decimals named by a template "0", "0.0", "0.00"...; -1 for the empty template (general form).
@@ -156,7 +165,7 @@ fraction_ split_fraction_(double inches, int den) {
 
 std::string fraction_tail_(const fraction_& f) {
   std::string s = write_whole_(f.whole);
-  if (f.num >= 1) s += " " + std::to_string(f.num) + "/" + std::to_string(f.den);
+  if (f.num >= 1) s += join_(" ", std::to_string(f.num), "/", std::to_string(f.den));
   return s + "\"";
 }
 
@@ -180,7 +189,7 @@ feet_ split_feet_(double a) {
 bool all_zero_(std::string_view s) { return s.find_first_of("123456789") == std::string_view::npos; }
 
 std::string sign_(bool negative, std::string body) {
-  return negative && !all_zero_(body) ? "-" + body : body;
+  return negative && !all_zero_(body) ? join_("-", body) : body;
 }
 
 // The decimal value a user sees for a stored 32-bit value.
@@ -224,7 +233,7 @@ std::string write_dms_(float degrees, uint8_t accuracy, std::string_view sep) {
 
 std::string dim_decimal_template_(uint8_t accuracy) {
   if (accuracy > 8) return "";
-  return accuracy == 0 ? "0" : "0." + std::string(accuracy, '0');
+  return accuracy == 0 ? "0" : join_("0.", std::string(accuracy, '0'));
 }
 
 std::string dim_scientific_template_(uint8_t accuracy) {
@@ -234,7 +243,7 @@ std::string dim_scientific_template_(uint8_t accuracy) {
 
 std::string dim_fraction_text_(uint8_t accuracy) {
   if (accuracy == 0 || accuracy > 8) return "";
-  return "1/" + std::to_string(1 << accuracy);
+  return join_("1/", std::to_string(1 << accuracy));
 }
 
 std::string dim_format_feet_inch_(float value, std::string_view decimal_template, std::string_view sep) {
@@ -300,12 +309,12 @@ std::string dim_format_length_(float value, uint8_t unit, uint8_t accuracy, int1
 }
 
 std::string dim_format_angle_(float value, uint8_t unit, uint8_t accuracy, std::string_view sep) {
+  if (!std::isfinite(value)) return "";
   const int decimals = accuracy > 4 ? -1 : accuracy;
   switch (unit) {
     case dim_angle_degrees_:
       return write_fixed_(value, decimals, sep, true) + std::string(dim_degree_mark_);
     case dim_angle_dms_:
-      if (!std::isfinite(value)) return "";
       if (accuracy > 4) return write_fixed_(value, -1, sep, true) + std::string(dim_degree_mark_);
       return write_dms_(value, accuracy, sep);
     case dim_angle_radians_:
@@ -337,11 +346,11 @@ std::string dim_accuracy_sample_(uint8_t type, uint8_t accuracy) {
     case dim_unit_decimal_alt_:
       return dim_decimal_template_(accuracy);
     case dim_unit_feet_inch_:
-      return "0'-" + dim_decimal_template_(accuracy) + "\"";
+      return join_("0'-", dim_decimal_template_(accuracy), "\"");
     case dim_unit_feet_fraction_:
-      return accuracy == 0 ? "0'-0\"" : "0'-0 " + dim_fraction_text_(accuracy) + "\"";
+      return accuracy == 0 ? "0'-0\"" : join_("0'-0 ", dim_fraction_text_(accuracy), "\"");
     case dim_unit_fraction_:
-      return accuracy == 0 ? "0\"" : "0 " + dim_fraction_text_(accuracy) + "\"";
+      return accuracy == 0 ? "0\"" : join_("0 ", dim_fraction_text_(accuracy), "\"");
     default:
       return "";
   }

@@ -102,6 +102,7 @@ TEST(LengthFormat, NonFiniteValuesGiveNoDigits) {
     EXPECT_EQ(dim_format_length_(INFINITY, unit, 2, 0), "") << int(unit);
     EXPECT_EQ(dim_format_length_(NAN, unit, 2, 0), "") << int(unit);
   }
+  for (uint8_t unit = 0; unit <= 3; ++unit) EXPECT_EQ(dim_format_angle_(NAN, unit, 2), "") << int(unit);
 }
 
 TEST(LengthFormat, HugeValuesKeepEveryWholeDigit) {

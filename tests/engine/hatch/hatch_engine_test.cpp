@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -80,6 +81,16 @@ TEST_F(HatchEngine, TooFewPointsOrABadLayerFailQuietly) {
   EXPECT_EQ(e->add_hatch_(1, 1, 0, -1, -2, 0, 1, 256), 0);
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(e->records_(), 0);
+}
+
+TEST_F(HatchEngine, SlantedTwoPointBoundaryFindsTilesAlongIt) {
+  boundary({{0, 0}, {100, 60}});
+  const int32_t r = e->add_hatch_(3, 1, 0);
+  ASSERT_GT(r, 0);
+  const hatch_rec_& h = hatch_of(r);
+  ASSERT_GT(h.tile_x.size(), 1u);
+  for (size_t k = 1; k < h.tile_x.size(); ++k)  // each found tile lies near the line
+    EXPECT_LT(std::fabs(h.tile_y[k] - 0.6f * h.tile_x[k]) / std::sqrt(1.36f), 12.0f) << k;
 }
 
 TEST_F(HatchEngine, ShiftValueChangesNothing) {

@@ -22,7 +22,7 @@ void expect_segment(const hatch_segment_rec_& s, float x1, float y1, float x2, f
   EXPECT_NEAR(s.y2, y2, 1e-4);
 }
 
-TEST(HatchPattern, EveryPatternHasItsCatalogueSize) {
+TEST(HatchPattern, EveryPatternHasItsSize) {
   const int32_t sizes[29] = {6,  4,   2,  2,   6,  8,  16, 12, 4,  3, 10, 14, 22, 25, 13,
                              14, 108, 24, 101, 21, 11, 13, 46, 30, 8, 52, 4,  25, 9};
   for (int32_t code = 0; code <= 28; ++code) EXPECT_EQ(build(code).size(), size_t(sizes[code])) << code;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <vector>
 
 namespace {
@@ -135,6 +136,25 @@ TEST(HatchPlace, SlantedBoundaryAndTurnedPatternAreCovered) {
     hatch_rec_ t;
     ASSERT_TRUE(place(b, 16, 0.5f, rot, t)) << rot;
     expect_covers_inside(b, t, 5, rot);
+  }
+}
+
+TEST(HatchPlace, RandomStarShapesAreCovered) {
+  std::mt19937 rng(7);
+  std::uniform_real_distribution<float> unit(0, 1);
+  for (int shape = 0; shape < 8; ++shape) {
+    boundary b;
+    const int points = 3 + shape * 2;
+    const float cx = unit(rng) * 1000 - 500, cy = unit(rng) * 1000 - 500;
+    for (int i = 0; i < points; ++i) {
+      const float a = 6.2831853f * (i + unit(rng) * 0.8f) / points, r = 20 + unit(rng) * 60;
+      b.x.push_back(cx + r * std::cos(a));
+      b.y.push_back(cy + r * std::sin(a));
+    }
+    const float rot = unit(rng) * 6.2831853f, scale = 0.4f + unit(rng);
+    hatch_rec_ t;
+    ASSERT_TRUE(place(b, shape % 29, scale, rot, t)) << shape;
+    expect_covers_inside(b, t, hatch_tile_size_(scale), rot);
   }
 }
 
