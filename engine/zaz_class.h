@@ -25,6 +25,7 @@
 #include "engine/model/vertex_state.h"
 #include "engine/model/view_state.h"
 #include "engine/model/width_state.h"
+#include "printing/print_state.h"
 #include "platform/core/types.h"
 #include "platform/core/value.h"
 
@@ -519,6 +520,36 @@ class zaz_class_ {
   // ---- Exchange (DXF) ---------------------------------------------------------------
 
   // ---- Printing ---------------------------------------------------------------------
+  // Prints the active page, or every page when all_ is -1, each page as its grid of sheets
+  // (top row first, each row left to right), one printer page per sheet, in one job.
+  // Failures reach the host as "message.printernotfound" or "message.printerror".
+  void printing_print_(flag16_ all_, class printer_& printer);
+  // Draws sheet (column, row) of page `page` on g, whose origin is the sheet's top-left
+  // corner; dpi is the device's resolution. Pixels of g are device units.
+  void print_page_renderer_(graphics_& g, int32_t dpi, int32_t page, int32_t column, int32_t row);
+  // The printers of each kind share the print transform: paper mm = (p - origin) * k, y up.
+  void print_stroke_text_(graphics_& g, const gp_pen_& pen, uint32_t brush, float x0, float y0, float k,
+                          int32_t font_id, const std::string& text, float x, float y, float height,
+                          float width_factor, float rotation);
+  void print_block_insert_(graphics_& g, float x0, float y0, float k, int32_t block_id, int32_t layer,
+                           float x, float y, float sx, float sy, float rotation, int32_t draw,
+                           int32_t fill, int32_t style, int32_t width);
+  // Colours are resolved 0x00BBGGRR values; back may be negative (no fill, outline in it).
+  void print_dimension_(graphics_& g, float x0, float y0, float k, const dimension_rec_& r,
+                        int32_t line, int32_t ext, int32_t text, int32_t back, int32_t width);
+  void print_angular_dim_(graphics_& g, float x0, float y0, float k, const angular_dim_rec_& r,
+                          int32_t line, int32_t ext, int32_t text, int32_t back, int32_t width);
+  void print_reference_(graphics_& g, float x0, float y0, float k, const reference_rec_& r,
+                        int32_t line, int32_t ext, int32_t text, int32_t back, int32_t width);
+  // Hatch lines in device units, clipped to the boundary by the even-odd rule.
+  void print_hatch_(graphics_& g, float x0, float y0, float k, float dev_per_mm,
+                    const print_device_map_rec_& map, const hatch_rec_& h, int32_t colour,
+                    int32_t width_id);
+  void print_terminator_(graphics_& g, float x0, float y0, float k, int32_t kind, float tx, float ty,
+                         float a, float sense, float s, const gp_pen_& pen, uint32_t fill);
+  // The width id a dimension-like object prints with: by layer the layer's, other codes
+  // outside the table 0.
+  int32_t print_width_id_(int32_t width, int32_t layer_width) const;
 
   // ==== State, one struct per area, in the same order ================================
   store_state_ store;        // store and adds
@@ -559,5 +590,6 @@ class zaz_class_ {
   // exchange (DXF)
 
   // printing
+  print_state_ printing;
 
 };
