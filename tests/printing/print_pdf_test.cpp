@@ -85,7 +85,8 @@ class print_pdf : public ::testing::Test {
   void TearDown() override { fs::remove_all(folder); }
 
   int16_t add_page(float w, float h, int32_t cx = 1, int32_t cy = 1) {
-    const int16_t p = e->page_add_("sheet", w, h);
+    e->page_add_("sheet", w, h);  // answers the page that was active before
+    const int16_t p = int16_t(e->pages_count_());
     e->page_active_(p);
     e->page_cx_(p, cx), e->page_cy_(p, cy);
     e->page_posx_(p, 0), e->page_posy_(p, 0);
