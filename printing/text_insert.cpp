@@ -64,7 +64,7 @@ void zaz_class_::print_block_insert_(graphics_& g, float x0, float y0, float k, 
   if (block_id < 1 || block_id > library.block_count()) return;
   const block_def_rec_& def = library.blocks[size_t(block_id)];
   // The insert's layer; its automatic colours print black, a fill of none stays none.
-  int32_t Ld = 0, Lf = 0, Ls = 0, Lw = 1;
+  int32_t Ld = 0, Lf = color_none_, Ls = 0, Lw = 1;  // no layer: black lines, no fills
   if (const page_rec_* pg = page_ptr_(printing.page); pg && layer >= 1 && layer < int32_t(pg->layers.size())) {
     const layer_rec_& l = pg->layers[size_t(layer)];
     Ld = l.draw_color < 0 ? 0 : l.draw_color;

@@ -188,3 +188,28 @@ TEST_F(page_renderer, references_draw_their_last_segment_over_the_text_box) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(page_renderer, block_members_are_scaled_turned_and_moved_by_the_insert) {
+  const int32_t line = e->add_line_(0, 0, 10, 0, color_by_block_, 0, 3);
+  const int32_t square = e->add_rect_(2, -6, 8, -2, black, color_none_, 0, 3);
+  e->select_record_(line, true_);
+  e->select_record_(square, true_);
+  const int32_t bid = e->block_create_("b", 0, 0, false_);
+  ASSERT_GT(bid, 0);
+  const int32_t rec = e->add_block_(bid, 50, 50, 2, 2, 0, red, 0, 1, 1);
+  ASSERT_GT(rec, 0);
+  e->store.live.block_inserts[size_t(e->object_(rec).index)].rotation = 1.5707964f;
+  e->attrib_color_(false_);  // a fill of none stays unfilled with the colour switch off
+  render();
+  EXPECT_EQ(at(50, 65), uint32_t(black));   // the line, turned upwards and twice as long
+  EXPECT_EQ(at(60, 50), uint32_t(white));   // where it would lie unturned
+  EXPECT_EQ(at(58, 60), uint32_t(white));   // inside the square, unfilled
+  EXPECT_EQ(at(62, 60), uint32_t(black));   // its far edge: y -6 scaled and turned to x 50 + 12
+  e->attrib_color_(true_);
+  render();
+  EXPECT_EQ(at(50, 65), uint32_t(red));     // by block: the insert's colour
+}
+
+}  // namespace
