@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/zaz_class.h"
 #include "platform/gdiplus/graphics.h"
@@ -210,6 +212,54 @@ TEST_F(page_renderer, block_members_are_scaled_turned_and_moved_by_the_insert) {
   e->attrib_color_(true_);
   render();
   EXPECT_EQ(at(50, 65), uint32_t(red));     // by block: the insert's colour
+}
+
+}  // namespace
+
+namespace {
+
+// Every glyph a filled 6 x 10 box advancing 8, reference height 10.
+font_rec_ box_font() {
+  font_rec_ f;
+  f.height = 10;
+  for (int c = 33; c < 256; ++c) {
+    glyph_rec_& g = f.glyphs[size_t(c)];
+    g.box_width = 6, g.box_height = 10, g.advance_x = 8, g.fill_flag = 1;
+    g.contours.push_back(glyph_contour_rec_{{{0, 0}, {6, 0}, {6, 10}, {0, 10}}});
+  }
+  return f;
+}
+
+struct text_case {
+  const char* text;
+  float width_factor, rotation;
+  int32_t font;
+  std::vector<std::pair<float, float>> inked, blank;
+};
+
+TEST_F(page_renderer, stroke_texts_advance_break_and_turn) {
+  const text_case cases[] = {
+      {"HH", 1, 0, 1, {{23, 25}, {31, 25}}, {{27, 25}, {37, 25}, {23, 31}}},
+      {"H H", 1, 0, 1, {{23, 25}, {35, 25}}, {{30, 25}, {40, 25}}},  // a space is 0.75 of the width of X
+      {"HH", 0.5f, 0, 1, {{21.5f, 25}, {25.5f, 25}}, {{23.5f, 25}, {28, 25}}},
+      {"H\rH", 1, 0, 1, {{23, 25}, {23, 10}}, {{31, 25}, {23, 17.5f}}},  // the next line 1.5 heights lower
+      {"HH", 1, 1.5707964f, 1, {{15, 23}, {15, 31}}, {{15, 27}, {23, 25}}},  // upwards
+      {"HH", 1, 0, 2, {}, {{23, 25}, {31, 25}}},                             // no such font
+      {"", 1, 0, 1, {}, {{23, 25}}},
+  };
+  for (const text_case& c : cases) {
+    SetUp();
+    e->fonts.font_table.resize(1);
+    e->fonts.font_table.push_back(box_font());
+    e->fonts.font_total = 1;
+    const int32_t rec = e->add_text_("H", 1, 20, 20, 10, c.width_factor, 0, black, 0, 1);
+    ASSERT_GT(rec, 0);
+    text_rec_& t = e->store.live.texts[size_t(e->object_(rec).index)];
+    t.text = c.text, t.font = c.font, t.rotation = c.rotation, t.width_factor = c.width_factor;
+    render();
+    for (auto [x, y] : c.inked) EXPECT_EQ(at(x, y), uint32_t(black)) << c.text << " " << c.width_factor << " at " << x << "," << y;
+    for (auto [x, y] : c.blank) EXPECT_EQ(at(x, y), uint32_t(white)) << c.text << " " << c.width_factor << " at " << x << "," << y;
+  }
 }
 
 }  // namespace
