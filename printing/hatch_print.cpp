@@ -21,7 +21,7 @@ bool inside_even_odd(const std::vector<dpoint>& poly, double x, double y) {
   return in;
 }
 
-// Calls draw(p, q) for every piece of segment a-b that lies inside the polygon.
+// Calls draw(p, q) for every stretch of segment a-b that lies inside the polygon.
 template <class Draw>
 void clip_segment(const std::vector<dpoint>& poly, dpoint a, dpoint b, std::vector<double>& ts, Draw draw) {
   const double dx = b.x - a.x, dy = b.y - a.y;
