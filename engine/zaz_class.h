@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/file/file_state.h"
+#include "engine/display/paint_state.h"
 #include "engine/fonts/font_state.h"
 #include "engine/geometry/edit_state.h"
 #include "engine/geometry/geometry_state.h"
@@ -28,6 +29,7 @@
 #include "engine/model/width_state.h"
 #include "exchange/dxf_state.h"
 #include "platform/core/binary_io.h"
+#include "printing/print_state.h"
 #include "platform/core/types.h"
 #include "platform/core/value.h"
 
@@ -498,6 +500,70 @@ class zaz_class_ {
   bool object_header_get_(byte_reader_& r);
 
   // ---- Display and previews ---------------------------------------------------------
+  // The host's device context; its surface is the client area (nullptr: no window).
+  void dinit_(dc_* hdc_);
+  // Repaints the active page into hdc_; the caller has cleared it to the background.
+  // resize_ has no effect on the picture; fast_ draws images as frames and keeps the
+  // snap points of the last normal repaint.
+  void display_(dc_* hdc_, flag16_ resize_, flag16_ fast_);
+  // The mapping of the active view onto a client area of w x h pixels.
+  view_transform_rec_ view_transform_(int32_t w, int32_t h) const;
+  view_area_rec_ view_area_(int32_t w, int32_t h) const;
+  static pixel_point_ map_px_(const view_transform_rec_& v, float x, float y);
+  // Black or white, whichever stands out against colour (the background for codes < 0).
+  int32_t contrast_color_(int32_t color) const;
+  // Drawing units that one millimetre of paper holds for a page unit and scale code.
+  static float unit_scale_factor_(int32_t unit, int32_t scale);
+  // Each channel (1 - t) * a + t * b.
+  static int32_t engine_blend_color_(int32_t a, int32_t b, float t);
+  // Draws a curve's Bezier chain from mapped points (points[i - 1] is point i); through
+  // the antialiased graphics with pen when one is given.
+  void draw_curve_(dc_& hdc, const pixel_point_* points, int32_t count, const gp_pen_* pen);
+  void draw_grid_(int32_t major, int32_t minor, const view_transform_rec_& v, int32_t w, int32_t h,
+                  float x1, float y1, float x2, float y2);
+  void draw_nodes_();
+  void draw_node_marker_(float x, float y);
+  void draw_selection_frame_(float x1, float y1, float x2, float y2);
+  void draw_grips_();
+  // Rebuilds the snap points of the active page from the objects meeting the rectangle.
+  void build_snap_cache_(float x1, float y1, float x2, float y2);
+  // The snap point nearest to (x, y) within max_px pixels of the active view; false when
+  // none is that near or the cache was built for another page or view.
+  bool snap_nearest_(float x, float y, float max_px, float& sx, float& sy) const;
+  void draw_hatch_(dc_& hdc, const view_transform_rec_& v, hatch_rec_& h, int32_t draw, int32_t fill,
+                   int32_t override_color, int32_t style, int32_t width);
+  void draw_block_insert_(dc_& hdc, int32_t block_id, int32_t layer, float x, float y, float sx,
+                          float sy, float rot, int32_t draw, int32_t fill, int32_t style,
+                          int32_t width, int32_t override_color, flag16_ override_flag,
+                          flag16_ fast);
+  void draw_block_outline_(dc_& hdc, int32_t block_id, float x, float y, float sx, float sy,
+                           float rot);
+  // Paints block bid_ fitted into the square of side rsize_ whose top left is (rx_, ry_);
+  // bgc_ is the background the caller painted (below 0: the drawing's).
+  void display_block_(dc_& hdc_, int32_t bid_, int32_t rx_, int32_t ry_, int32_t rsize_, int32_t bgc_);
+  void draw_dimension_(dc_& hdc, const view_transform_rec_& v, const dimension_rec_& r, int32_t line,
+                       int32_t ext, int32_t text, int32_t back, int32_t override_color,
+                       int32_t width);
+  void draw_angular_dim_(dc_& hdc, const view_transform_rec_& v, const angular_dim_rec_& r,
+                         int32_t line, int32_t ext, int32_t text, int32_t back,
+                         int32_t override_color);
+  void draw_reference_(dc_& hdc, const view_transform_rec_& v, const reference_rec_& r,
+                       int32_t line, int32_t ext, int32_t text, int32_t back,
+                       int32_t override_color);
+  // One arrowhead of kind 1..19 at tip (tx, ty), with the pen selected in hdc.
+  void draw_arrowhead_(dc_& hdc, const view_transform_rec_& v, int32_t kind, float tx, float ty,
+                       float angle, float sign, float size, int32_t fill);
+
+ private:
+  void paint_begin_(flag16_ fast);
+  void paint_page_(flag16_ fast);
+  // Paints one object record with resolved attributes (used by the page painter).
+  void paint_object_(dc_& hdc, int32_t record, const view_transform_rec_& v, flag16_ fast,
+                     int32_t automatic);
+
+ public:
+  // The painters' point buffer, grown to hold count points.
+  pixel_point_* point_buffer_(size_t count);
 
   // ---- Picking and snapping ---------------------------------------------------------
 
@@ -523,6 +589,36 @@ class zaz_class_ {
                float& x2d_, float& y2d_) const;
 
   // ---- Printing ---------------------------------------------------------------------
+  // Prints the active page, or every page when all_ is -1, each page as its grid of sheets
+  // (top row first, each row left to right), one printer page per sheet, in one job.
+  // Failures reach the host as "message.printernotfound" or "message.printerror".
+  void printing_print_(flag16_ all_, class printer_& printer);
+  // Draws sheet (column, row) of page `page` on g, whose origin is the sheet's top-left
+  // corner; dpi is the device's resolution. Pixels of g are device units.
+  void print_page_renderer_(graphics_& g, int32_t dpi, int32_t page, int32_t column, int32_t row);
+  // The printers of each kind share the print transform: paper mm = (p - origin) * k, y up.
+  void print_stroke_text_(graphics_& g, const gp_pen_& pen, uint32_t brush, float x0, float y0, float k,
+                          int32_t font_id, const std::string& text, float x, float y, float height,
+                          float width_factor, float rotation);
+  void print_block_insert_(graphics_& g, float x0, float y0, float k, int32_t block_id, int32_t layer,
+                           float x, float y, float sx, float sy, float rotation, int32_t draw,
+                           int32_t fill, int32_t style, int32_t width);
+  // Colours are resolved 0x00BBGGRR values; back may be negative (no fill, outline in it).
+  void print_dimension_(graphics_& g, float x0, float y0, float k, const dimension_rec_& r,
+                        int32_t line, int32_t ext, int32_t text, int32_t back, int32_t width);
+  void print_angular_dim_(graphics_& g, float x0, float y0, float k, const angular_dim_rec_& r,
+                          int32_t line, int32_t ext, int32_t text, int32_t back, int32_t width);
+  void print_reference_(graphics_& g, float x0, float y0, float k, const reference_rec_& r,
+                        int32_t line, int32_t ext, int32_t text, int32_t back, int32_t width);
+  // Hatch lines in device units, clipped to the boundary by the even-odd rule.
+  void print_hatch_(graphics_& g, float x0, float y0, float k, float dev_per_mm,
+                    const print_device_map_rec_& map, const hatch_rec_& h, int32_t colour,
+                    int32_t width_id);
+  void print_terminator_(graphics_& g, float x0, float y0, float k, int32_t kind, float tx, float ty,
+                         float a, float sense, float s, const gp_pen_& pen, uint32_t fill);
+  // The width id a dimension-like object prints with: by layer the layer's, other codes
+  // outside the table 0.
+  int32_t print_width_id_(int32_t width, int32_t layer_width) const;
 
   // ==== State, one struct per area, in the same order ================================
   store_state_ store;        // store and adds
@@ -556,11 +652,13 @@ class zaz_class_ {
   file_state_ file;          // file, templates, undo, clipboard
 
   // display and previews
+  paint_state_ paint;
 
   // picking and snapping
 
   exchange_state_ exchange;  // exchange (DXF)
 
   // printing
+  print_state_ printing;
 
 };

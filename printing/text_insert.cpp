@@ -1,0 +1,208 @@
+// Printed stroke texts and block inserts.
+#include <cmath>
+
+#include "engine/geometry/smooth.h"
+#include "platform/core/codepage.h"
+#include "printing/print_util.h"
+
+void zaz_class_::print_stroke_text_(graphics_& g, const gp_pen_& pen, uint32_t brush, float x0, float y0, float k,
+                                    int32_t font_id, const std::string& text, float x, float y, float height,
+                                    float width_factor, float rotation) {
+  const font_rec_* font = font_at_(fonts, font_id);
+  const std::string bytes = utf8_to_cp1250_(text);
+  if (!font || bytes.empty() || !(font->height != 0) || !std::isfinite(font->height)) return;
+  const double c = std::cos(-double(rotation)), s = std::sin(-double(rotation));
+  const double kf = double(height) / font->height;
+  const double wf = width_factor;
+  const glyph_rec_& measure = font->glyphs[88];
+  const print_map_ map{x0, y0, k};
+  double px = 0, py = 0;
+  std::vector<gp_point_> pts;
+  for (unsigned char b : bytes) {
+    if (b == 13 || b == 10) {
+      px = 0;
+      py -= 1.5 * measure.box_height;
+      continue;
+    }
+    if (b == 32) {
+      px += wf * 0.75 * measure.box_width;
+      continue;
+    }
+    const glyph_rec_& glyph = font->glyphs[b];
+    const bool filled = glyph.fill_flag == 1;
+    gp_path_ path;
+    for (const glyph_contour_rec_& contour : glyph.contours) {
+      pts.clear();
+      for (const glyph_point_rec_& gpnt : contour.points) {
+        const double u = (px + wf * gpnt.x) * kf, v = (py + gpnt.y) * kf;
+        const double ur = u * c + v * s, vr = v * c - u * s;
+        pts.push_back(map(f32_(ur + x), f32_(vr + y)));
+      }
+      if (pts.empty()) continue;
+      if (filled) path.add_polygon_(pts.data(), pts.size());
+      else if (pts.size() >= 2) g.draw_lines_(pen, pts.data(), pts.size());
+    }
+    if (filled) g.fill_path_(brush, path, fill_mode_::alternate_);
+    px += wf * glyph.advance_x;
+  }
+}
+
+namespace {
+
+constexpr float two_pi_f = 6.2831855f;
+
+template <class Rec>
+const Rec* entry(const std::vector<Rec>& table, int32_t index) {
+  return index >= 1 && size_t(index) < table.size() ? &table[size_t(index)] : nullptr;
+}
+
+}  // namespace
+
+void zaz_class_::print_block_insert_(graphics_& g, float x0, float y0, float k, int32_t block_id, int32_t layer,
+                                     float x, float y, float sx, float sy, float rotation, int32_t draw,
+                                     int32_t fill, int32_t style, int32_t width) {
+  if (block_id < 1 || block_id > library.block_count()) return;
+  const block_def_rec_& def = library.blocks[size_t(block_id)];
+  // The insert's layer; its automatic colours print black, a fill of none stays none.
+  int32_t Ld = 0, Lf = color_none_, Ls = 0, Lw = 1;  // no layer: black lines, no fills
+  if (const page_rec_* pg = page_ptr_(printing.page); pg && layer >= 1 && layer < int32_t(pg->layers.size())) {
+    const layer_rec_& l = pg->layers[size_t(layer)];
+    Ld = l.draw_color < 0 ? 0 : l.draw_color;
+    Lf = l.fill_color == color_none_ ? color_none_ : (l.fill_color < 0 ? 0 : l.fill_color);
+    Ls = l.line_style, Lw = l.line_width;
+  }
+  // The insert's own codes resolved as a page object's, so that by-block members never
+  // meet a special code.
+  const int32_t ins_draw = draw == color_by_layer_ ? Ld : (draw < 0 ? 0 : draw);
+  const int32_t ins_fill =
+      fill == color_by_layer_ ? Lf : (fill == color_none_ ? color_none_ : (fill < 0 ? 0 : fill));
+  const int32_t ins_style = style == color_by_layer_ ? Ls : (style < 0 ? 0 : style);
+  const int32_t ins_width = width == color_by_layer_ ? Lw : (width < 0 ? 0 : width);
+  const print_map_ map{x0, y0, k};
+  auto place = [&](float px, float py) {
+    float rx = 0, ry = 0;
+    calc_rotate_00_rad_(rotation, f32_(double(px) * sx), f32_(double(py) * sy), rx, ry);
+    return gp_point_{f32_(double(rx) + x), f32_(double(ry) + y)};
+  };
+  auto to_paper = [&](float px, float py) {
+    const gp_point_ d = place(px, py);
+    return map(d.x, d.y);
+  };
+  const auto& live = store.live;
+  const int32_t records = std::min<int32_t>(records_(), int32_t(live.objects.size()) - 1);
+  std::vector<gp_point_> pts;
+  for (int32_t m = 1; m <= def.member_count(); ++m) {
+    const int32_t rec = def.members[size_t(m)];
+    if (rec < 1 || rec > records) continue;
+    const object_rec_& o = live.objects[size_t(rec)];
+    int32_t d = 0, f = 0, st = 0, w = 1;
+    auto by = [](int32_t code, int32_t by_layer, int32_t by_block) {
+      return code == color_by_layer_ ? by_layer : code == color_by_block_ ? by_block : code;
+    };
+    if (selection.attrib_color == true_) {
+      d = by(o.draw_color, Ld, ins_draw);
+      d = d < 0 ? 0 : d;
+      f = by(o.fill_color, Lf, ins_fill);
+      if (f < 0 && f != color_none_) f = 0;
+    } else {
+      d = 0;
+      f = by(o.fill_color, Lf, ins_fill) == color_none_ ? color_none_ : 0;
+    }
+    if (selection.attrib_style == true_) {
+      st = by(o.line_style, Ls, ins_style);
+      if (st < 0 || st > 4) st = 0;
+    }
+    if (selection.attrib_width == true_) {
+      w = by(o.line_width, Lw, ins_width);
+      if (w < 0) w = 0;
+    }
+    if (o.type == ot_point_) st = 0, w = 1;
+    if (o.type == ot_text_) {
+      f = d;
+      if (w >= 2) st = 0;
+    }
+    const gp_pen_ pen{print_opaque_(d), print_width_mm_(*this, w), print_dash_(st), gp_join_::bevel_};
+    const uint32_t brush = f >= 0 ? print_opaque_(f) : 0x80000000u;
+    const bool filled = f >= 0 && o.fill_color != color_none_;
+    auto outline = [&](bool closed) {
+      if (pts.empty()) return;
+      if (closed) {
+        if (filled) g.fill_polygon_(brush, pts.data(), pts.size(), fill_mode_::alternate_);
+        g.draw_polygon_(pen, pts.data(), pts.size());
+      } else {
+        g.draw_lines_(pen, pts.data(), pts.size());
+      }
+    };
+    auto list = [&](const polyline_rec_& p, int64_t count) {
+      pts.clear();
+      if (count < 1 || p.x.size() < size_t(count) + 1 || p.y.size() < size_t(count) + 1) return false;
+      for (int64_t i = 1; i <= count; ++i) pts.push_back(to_paper(p.x[size_t(i)], p.y[size_t(i)]));
+      return true;
+    };
+    auto conic = [&](const arc_rec_& c, float a1, float a2, bool arc) {
+      auto at = [&](float t) {
+        float rx = 0, ry = 0;
+        calc_rotate_00_deg_(c.rotation, f32_(double(c.rx) * std::cos(double(t))), f32_(double(c.ry) * std::sin(double(t))),
+                            rx, ry);
+        return to_paper(f32_(double(rx) + c.cx), f32_(double(ry) + c.cy));
+      };
+      print_arc_points_(a1, a2, 0.05f, arc, at, pts);
+      if (arc && filled) pts.push_back(to_paper(c.cx, c.cy));
+      outline(!arc || filled);
+    };
+    switch (o.type) {
+      case ot_point_:
+        if (const point_rec_* p = entry(live.points, o.index)) {
+          const gp_point_ c = to_paper(p->x, p->y);
+          g.draw_line_(pen, c.x - 1, c.y, c.x + 1, c.y);
+          g.draw_line_(pen, c.x, c.y - 1, c.x, c.y + 1);
+        }
+        break;
+      case ot_line_:
+        if (const line_rec_* l = entry(live.lines, o.index)) {
+          const gp_point_ p = to_paper(l->x1, l->y1), q = to_paper(l->x2, l->y2);
+          g.draw_line_(pen, p.x, p.y, q.x, q.y);
+        }
+        break;
+      case ot_curve_:
+        // Printed like the page's own curves, as the screen shows them.
+        if (const curve_rec_* c = entry(live.curves, o.index); c && c->count != 0 && list(*c, std::abs(int64_t(c->count)))) {
+          std::vector<gp_point_> chain;
+          auto at = [&](int32_t i) { return pts[size_t(i - 1)]; };
+          auto mid = [](gp_point_ p, gp_point_ q) {
+            return gp_point_{f32_((double(p.x) + q.x) * 0.5), f32_((double(p.y) + q.y) * 0.5)};
+          };
+          curve_segments_(c->count, at, mid, [&](gp_point_ b0, gp_point_ b1, gp_point_ b2, gp_point_ b3) {
+            if (chain.empty()) chain.push_back(b0);
+            chain.push_back(b1), chain.push_back(b2), chain.push_back(b3);
+          });
+          if (chain.size() >= 4) g.draw_beziers_(pen, chain.data(), chain.size());
+        }
+        break;
+      case ot_polyline_:
+        if (const polyline_rec_* p = entry(live.polylines, o.index); p && list(*p, p->count)) outline(false);
+        break;
+      case ot_polygon_:
+        if (const polygon_rec_* p = entry(live.polygons, o.index); p && list(*p, p->count)) outline(true);
+        break;
+      case ot_arc_:
+        if (const arc_rec_* c = entry(live.arcs, o.index)) conic(*c, c->a1, c->a2, true);
+        break;
+      case ot_circle_:
+        if (const arc_rec_* c = entry(live.circles, o.index)) conic(*c, 0.0f, two_pi_f, false);
+        break;
+      case ot_ellipse_:
+        if (const arc_rec_* c = entry(live.ellipses, o.index)) conic(*c, 0.0f, two_pi_f, false);
+        break;
+      case ot_text_:
+        if (const text_rec_* t = entry(live.texts, o.index)) {
+          const gp_point_ at = place(t->x, t->y);
+          print_stroke_text_(g, pen, brush, x0, y0, k, t->font, t->text, at.x, at.y, t->height, t->width_factor,
+                             f32_(double(t->rotation) + rotation));
+        }
+        break;
+      default:
+        break;
+    }
+  }
+}
