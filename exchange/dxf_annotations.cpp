@@ -5,7 +5,7 @@
 #include "engine/zaz_class.h"
 #include "exchange/dxf_entities.h"
 #include "exchange/dxf_import.h"
-#include "exchange/dxf_mtext.h"
+#include "engine/dimensions/format.h"
 #include "exchange/dxf_tables.h"
 #include "exchange/engine_bridge.h"
 #include "shell/language.h"

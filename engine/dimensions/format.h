@@ -64,6 +64,13 @@ std::string dim_decimal_template_(uint8_t accuracy);
 std::string dim_scientific_template_(uint8_t accuracy);
 std::string dim_fraction_text_(uint8_t accuracy);
 
-// Cleans a text of the inline formatting codes of imported drawing texts and turns the special
-// codes into their characters (degree sign, diameter mark, Polish letters); trimmed of blanks.
+// The text without the inline formatting codes of imported drawing texts: "\P" becomes CR; a code
+// with parameters ("\f", "\c", "\H", "\p" and the like) is dropped up to and including the ";"
+// that ends it; unescaped braces only group and vanish; "\{", "\}" and "\\" give the character;
+// "\S" keeps its stacked numbers as a fraction; everything else, a plain ";" included, is kept.
+// Then the special codes become their characters (degree sign, diameter mark, Polish letters)
+// and the result is trimmed.
 std::string strip_mtext_codes_(std::string_view text);
+
+// Replaces "%%d", "%%c", "\U+00D8" and the Polish-letter "\U+" codes, in that order.
+std::string dxf_special_chars_(std::string text);

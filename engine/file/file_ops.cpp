@@ -136,9 +136,12 @@ flag16_ zaz_class_::file_open_(const std::string& file_) {
   }
 }
 
-// The DXF and GrafZAZ importers plug in here; until they exist those kinds cannot be opened
-// and the drawing stays as it is.
-flag16_ zaz_class_::import_foreign_(int32_t kind, const std::string& path) { return false_; }
+// The importers live with the exchange code; each leaves the drawing as it was when it fails.
+flag16_ zaz_class_::import_foreign_(int32_t kind, const std::string& path) {
+  if (kind == file_type_dxf_) return to_flag_(file_import_acdxf_(path));
+  if (kind == file_type_grafzaz_) return to_flag_(import_grafzaz_(path));
+  return false_;
+}
 
 // DXF export plugs in here; until it exists that format cannot be saved.
 flag16_ zaz_class_::export_foreign_(const std::string& path) { return false_; }

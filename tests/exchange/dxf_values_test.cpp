@@ -3,7 +3,6 @@
 
 #include "engine/dimensions/format.h"
 #include "engine/zaz_class.h"
-#include "exchange/dxf_mtext.h"
 #include "exchange/dxf_values.h"
 
 namespace {
@@ -77,7 +76,7 @@ TEST(dxf_mtext, codes_end_at_their_semicolon_and_text_stays) {
       {"\\U+0105 \\U+0104 \\U+015b", "\xC4\x85 \\U+0104 \\U+015b"},
       {"  padded  ", "padded"},
   };
-  for (const auto& c : cases) EXPECT_EQ(exchange_::strip_mtext_codes_(c.in), c.out) << c.in;
+  for (const auto& c : cases) EXPECT_EQ(strip_mtext_codes_(c.in), c.out) << c.in;
 }
 
 TEST(dxf_dim_text, split_at_the_measured_value) {
