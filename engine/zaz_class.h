@@ -437,6 +437,9 @@ class zaz_class_ {
   // and style copy. The linear one skips a step that cannot be computed; the other two
   // store nothing and answer false then.
   void dim_build_linear_(dimension_rec_& record, const std::string& user_text);
+  // Builds stored dimension record_ (type 12) again, as every rebuild does without a user
+  // text, and refreshes its bounding box; other records are left alone.
+  void dim_build_linear_(int32_t record_);
   bool dim_build_angular_(angular_dim_rec_& record, const std::string& text);
   bool ref_build_(reference_rec_& record, std::string text);
   // Removes font fid_ (not the last one left): font ids above it move down everywhere they
