@@ -184,3 +184,26 @@ TEST_F(painters, ThumbnailFitsTheExtentsOntoTheSquare) {
   e->display_block_(*dc, 2, 5, 5, 40, white);
   EXPECT_TRUE(all_white(*surface));
 }
+
+TEST_F(painters, CurvesFromPixelAndFloatPoints) {
+  // Open curve of three points: to the midpoint of the last two, then a straight piece.
+  const pixel_point_ p[3] = {{20, 50}, {60, 50}, {100, 50}};
+  dc->select_pen_(pen_{pen_style_::solid_, 1, blue});
+  e->draw_curve_(*dc, p, 3, nullptr);
+  EXPECT_EQ(at(20, 50), blue);
+  EXPECT_EQ(at(80, 50), blue);
+  EXPECT_EQ(at(100, 50), white);  // the last pixel of a line is left out
+  surface->fill_colour_(white);
+  // A closed triangle passes through the midpoints of its sides.
+  const pixel_point_ t[3] = {{20, 80}, {100, 80}, {60, 20}};
+  e->draw_curve_(*dc, t, -3, nullptr);
+  EXPECT_EQ(at(60, 80), blue);
+  EXPECT_EQ(at(40, 50), blue);
+  EXPECT_EQ(at(60, 60), white);
+  surface->fill_colour_(white);
+  graphics_ g(*surface);
+  const gp_point_ f[2] = {{10, 5}, {30, 5}};
+  e->draw_curve_f_(g, 10, 0, 5, f, 2, gp_pen_{gp_colour_(red), 1.f});
+  EXPECT_EQ(at(50, 25), red);  // ((20 - 10) * 5, 5 * 5)
+  EXPECT_EQ(at(50, 40), white);
+}
