@@ -207,3 +207,25 @@ TEST_F(painters, CurvesFromPixelAndFloatPoints) {
   EXPECT_EQ(at(50, 25), red);  // ((20 - 10) * 5, 5 * 5)
   EXPECT_EQ(at(50, 40), white);
 }
+
+TEST_F(painters, AngularDimensionMembersArePlacedAndPainted) {
+  ASSERT_EQ(e->dimstyle_add_("standard"), 1);
+  const int32_t a = e->add_dima_(1, 0, 0, 20, 0, 0, 20, 0, int32_t(red), 0, 1, 1, "");
+  ASSERT_GT(a, 0);
+  e->select_record_(a, true_);
+  ASSERT_EQ(e->block_create_("angle", 0, 0, false_), 1);
+  e->add_block_(1, -60, -30, 1, 1, 0, 0);
+  paint();
+  auto reds = [&](int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    int32_t n = 0;
+    for (int32_t y = y1; y < y2; ++y)
+      for (int32_t x = x1; x < x2; ++x) n += at(x, y) == red;
+    return n;
+  };
+  // The vertex lands at pixel (40, 80); the arc of radius 20 runs up and to the right of it.
+  EXPECT_GT(reds(38, 50, 70, 82), 20);
+  EXPECT_EQ(reds(0, 0, 200, 100), reds(38, 50, 70, 82));
+  surface->fill_colour_(white);
+  e->display_block_(*dc, 1, 0, 0, 100, white);
+  EXPECT_GT(reds(0, 0, 110, 110), 20);
+}
