@@ -519,6 +519,10 @@ class zaz_class_ {
   // Draws a curve's Bezier chain from mapped points (points[i - 1] is point i); through
   // the antialiased graphics with pen when one is given.
   void draw_curve_(dc_& hdc, const pixel_point_* points, int32_t count, const gp_pen_* pen);
+  // The same chain from float points (points[i - 1] is point i), each mapped as
+  // ((x - ox) * scale, (y - oy) * scale) without rounding; printing draws curves with it.
+  void draw_curve_f_(graphics_& g, float ox, float oy, float scale, const gp_point_* points, int32_t count,
+                     const gp_pen_& pen);
   void draw_grid_(int32_t major, int32_t minor, const view_transform_rec_& v, int32_t w, int32_t h,
                   float x1, float y1, float x2, float y2);
   void draw_nodes_();
