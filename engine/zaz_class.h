@@ -514,8 +514,6 @@ class zaz_class_ {
   int32_t contrast_color_(int32_t color) const;
   // Drawing units that one millimetre of paper holds for a page unit and scale code.
   static float unit_scale_factor_(int32_t unit, int32_t scale);
-  // Each channel (1 - t) * a + t * b.
-  static int32_t engine_blend_color_(int32_t a, int32_t b, float t);
   // Draws a curve's Bezier chain from mapped points (points[i - 1] is point i); through
   // the antialiased graphics with pen when one is given.
   void draw_curve_(dc_& hdc, const pixel_point_* points, int32_t count, const gp_pen_* pen);

@@ -23,13 +23,3 @@ float zaz_class_::unit_scale_factor_(int32_t unit, int32_t scale) {
   return f32_(1.0 / (u * r));
 }
 
-int32_t zaz_class_::engine_blend_color_(int32_t a, int32_t b, float t) {
-  const uint32_t ua = static_cast<uint32_t>(a), ub = static_cast<uint32_t>(b);
-  uint32_t out = 0;
-  for (int shift = 0; shift <= 16; shift += 8) {
-    const double ca = (ua >> shift) & 0xFF, cb = (ub >> shift) & 0xFF;
-    const double v = std::clamp(round_even_((1.0 - t) * ca + double(t) * cb), 0.0, 255.0);
-    out |= static_cast<uint32_t>(v) << shift;
-  }
-  return static_cast<int32_t>(out);
-}

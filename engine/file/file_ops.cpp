@@ -9,6 +9,7 @@
 #include "engine/file/links.h"
 #include "shell/files.h"
 #include "engine/zaz_class.h"
+#include "shell/colors.h"
 #include "platform/core/file_io.h"
 
 flag16_ zaz_class_::file_change_() const { return file.changed; }
@@ -48,13 +49,7 @@ std::string zaz_class_::file_title_(const std::string& path) {
 }
 
 int32_t zaz_class_::engine_blend_color_(int32_t a, int32_t b, float t) {
-  double s = std::isnan(t) ? 0.0 : std::clamp(double(t), 0.0, 1.0);
-  int32_t out = 0;
-  for (int shift : {0, 8, 16}) {
-    double ca = (a >> shift) & 255, cb = (b >> shift) & 255;
-    out |= int32_t(round_even_((1.0 - s) * ca + s * cb)) << shift;
-  }
-  return out;
+  return blend_colors_(a, b, t);
 }
 
 flag16_ zaz_class_::normalize_line_ends_(const std::string& source, const std::string& target, int32_t a,

@@ -191,7 +191,7 @@ TEST(TextSubstitute, PutsTheValueAtEveryPlaceholder) {
       {"12.00", "approx. 12", "approx. 12"},
       {"12.00", "%%c<>", dia + "12.00"},
       {"<>", "a<>b<>", "a<>b<>"},  // the inserted text is not searched again
-      {"5", "{\\fArial|b0;<>} H7", "5"},
+      {"5", "{\\fArial|b0;<>} H7", "5 H7"},  // text after the group is kept
   };
   for (const auto& c : cases) EXPECT_EQ(dim_text_substitute_(c.value, c.user), c.expected) << c.user;
 }
