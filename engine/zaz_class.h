@@ -24,6 +24,7 @@
 #include "engine/model/vertex_state.h"
 #include "engine/model/view_state.h"
 #include "engine/model/width_state.h"
+#include "exchange/dxf_state.h"
 #include "platform/core/types.h"
 #include "platform/core/value.h"
 
@@ -413,6 +414,29 @@ class zaz_class_ {
   // ---- Picking and snapping ---------------------------------------------------------
 
   // ---- Exchange (DXF) ---------------------------------------------------------------
+  // Reads an ASCII DXF file into a new drawing. False when the file is missing, binary or
+  // holds no section; the drawing is then left as it was.
+  bool file_import_acdxf_(const std::string& file_);
+  // Copies source to target with every line end made CR LF; progress between the two
+  // percentages when both lie in 0..100.
+  bool normalize_line_ends_(const std::string& source_, const std::string& target_,
+                            int32_t from_pc_, int32_t to_pc_);
+  // Reads a GrafZAZ text drawing into a new drawing; false, the drawing left as it was,
+  // when the file is missing or broken.
+  bool import_grafzaz_(const std::string& file_);
+  void dxf_aci_palette_();
+  int32_t dxf_aci_to_color_(std::string_view value_) const;
+  int32_t dxf_aci_to_color_(double value_) const;
+  int32_t dxf_color_to_aci_(int32_t color_) const;
+  int32_t dxf_layer_index_(const std::string& name_) const;     // 1 when none matches
+  int32_t dxf_linetype_index_(const std::string& name_) const;  // a line_style_code_
+  int32_t dxf_block_index_(const std::string& name_) const;     // 0 when none matches
+  int32_t dxf_dimstyle_index_(const std::string& name_) const;  // 1 when none matches
+  void dxf_split_dim_text_(const std::string& text_, dimstyle_rec_& style_,
+                           flag16_ alternate_) const;
+  uint8_t dxf_arrow_kind_(const std::string& name_) const;
+  void dxf2x0_(float v210_, float v220_, float v230_, float xp_, float yp_, float zp_,
+               float& x2d_, float& y2d_) const;
 
   // ---- Printing ---------------------------------------------------------------------
 
@@ -451,7 +475,7 @@ class zaz_class_ {
 
   // picking and snapping
 
-  // exchange (DXF)
+  exchange_state_ exchange;  // exchange (DXF)
 
   // printing
 
