@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "engine/file/file_state.h"
 #include "engine/fonts/font_state.h"
 #include "engine/geometry/edit_state.h"
 #include "engine/geometry/geometry_state.h"
@@ -25,6 +27,7 @@
 #include "engine/model/view_state.h"
 #include "engine/model/width_state.h"
 #include "exchange/dxf_state.h"
+#include "platform/core/binary_io.h"
 #include "platform/core/types.h"
 #include "platform/core/value.h"
 
@@ -408,6 +411,49 @@ class zaz_class_ {
   std::string get_dim_acc_(uint8_t type_, uint8_t acc_) const;
 
   // ---- File, templates, undo, clipboard ---------------------------------------------
+  // Drawing state, file kind and helpers.
+  flag16_ file_change_() const;
+  std::string file_name_() const;
+  int32_t file_type_(const std::string& file_);  // file_type_code_
+  std::string engine_temp_file_();                // registered; "" when none can be made
+  void tempfile_register_(const std::string& path);
+  void tempfiles_kill_();
+  std::string engine_temp_folder_() const;
+  static std::string file_title_(const std::string& path);
+  static int32_t engine_blend_color_(int32_t a, int32_t b, float t);
+  flag16_ normalize_line_ends_(const std::string& source, const std::string& target, int32_t a,
+                               int32_t b);
+  // New drawing, opening, saving.
+  flag16_ file_new_(flag16_ a, const std::string& template_);
+  flag16_ file_open_(const std::string& file_);
+  flag16_ file_save_(const std::string& file_, int32_t cftype_, flag16_ temp_);
+  std::string file_get_info_(const std::string& file_, int32_t itype_);
+  flag16_ read_drawing_file_(const std::string& file_);
+  flag16_ write_drawing_file_(const std::string& file_);
+  void write_object_record_(byte_writer_& w, int32_t record) const;
+  // False on a short read; ok is false_ for a type outside 1..255 (slot left empty, deleted).
+  bool read_object_record_(byte_reader_& r, int32_t record, flag16_& ok);
+  std::string drawing_file_bytes_();
+  bool read_drawing_bytes_(std::string_view data, const std::function<void(int32_t)>& progress);
+  void take_drawing_(zaz_class_& from);
+  void add_default_drawing_();
+  flag16_ import_foreign_(int32_t kind, const std::string& path);
+  flag16_ export_foreign_(const std::string& path);
+  // Clipboard transfer.
+  std::string clipboard_copy_(flag16_ tofile_, int32_t block_);
+  void clipboard_paste_(flag16_ center_, const std::string& fromfile_, flag16_ hblock_);
+  flag16_ objects_differ_(int32_t a, int32_t b) const;
+  // Undo and redo.
+  void state_begin_();
+  int32_t state_save_(const std::string& name);
+  void state_undo_(int32_t type);  // 1 undo, 2 redo
+  std::string state_name_(int32_t type) const;
+  std::string state_item_(int32_t value) const;
+  int32_t state_active_() const;
+  int32_t states_count_() const;
+  flag16_ record_differs_(int32_t type, int32_t index) const;
+  void object_header_put_(byte_writer_& w, int32_t record, flag16_ source) const;
+  bool object_header_get_(byte_reader_& r);
 
   // ---- Display and previews ---------------------------------------------------------
 
@@ -469,7 +515,7 @@ class zaz_class_ {
 
   // dimensions and references
 
-  // file, templates, undo, clipboard
+  file_state_ file;          // file, templates, undo, clipboard
 
   // display and previews
 

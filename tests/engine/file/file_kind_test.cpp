@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
-#include "engine/file/temp_names.h"
-#include "platform/core/file_io.h"
 
 namespace {
 
@@ -31,22 +27,6 @@ TEST(FileKind, TellsKindFromLeadingBytes) {
       {std::string(65536, ' ') + "\n0\nSECTION\n", file_type_none_},
   };
   for (const auto& c : cases) EXPECT_EQ(file_kind_of_bytes_(c.head), c.kind) << c.head.substr(0, 40);
-}
-
-TEST(TempNames, DistinctExclusiveAndRemovable) {
-  std::set<std::string> names;
-  for (int i = 0; i < 50; ++i) {
-    std::string n = engine_temp_create_();
-    ASSERT_FALSE(n.empty());
-    EXPECT_TRUE(file_exists_path_(n));
-    EXPECT_EQ(n.rfind(engine_temp_dir_(), 0), 0u);
-    EXPECT_EQ(n.substr(n.size() - 4), ".tmp");
-    EXPECT_TRUE(names.insert(n).second);
-  }
-  for (const std::string& n : names) {
-    EXPECT_TRUE(engine_temp_remove_(n));
-    EXPECT_FALSE(file_exists_path_(n));
-  }
 }
 
 }  // namespace
