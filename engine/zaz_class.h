@@ -409,6 +409,45 @@ class zaz_class_ {
   // ---- Dimensions and references ----------------------------------------------------
   // The sample text of a length unit type and accuracy, as the style dialog lists them.
   std::string get_dim_acc_(uint8_t type_, uint8_t acc_) const;
+  // Adds a dimension or reference with a copy of dimension style style_id_, built at once;
+  // the new record number, 0 when refused. None of them makes an undo step.
+  int32_t add_dimf_(int32_t style_id_, float dx1_, float dy1_, float dx2_, float dy2_, float dx3_,
+                    float dy3_, float dx4_, float dy4_, float length_, int32_t color_,
+                    int16_t style_, int16_t width_, int32_t layer_, const std::string& dimtext_);
+  int32_t add_dimh_(int32_t style_id_, float dx1_, float dy1_, float dx2_, float dy2_, float ex0_,
+                    float ey0_, float length_, int32_t color_, int16_t style_, int16_t width_,
+                    int32_t layer_, const std::string& dimtext_);
+  int32_t add_dimv_(int32_t style_id_, float dx1_, float dy1_, float dx2_, float dy2_, float ex0_,
+                    float ey0_, float length_, int32_t color_, int16_t style_, int16_t width_,
+                    int32_t layer_, const std::string& dimtext_);
+  int32_t add_dimr_(int32_t style_id_, int32_t obj_id_, float cux_, float cuy_, float length_,
+                    int32_t color_, int16_t style_, int16_t width_, int32_t layer_,
+                    const std::string& dimtext_);
+  int32_t add_dimd_(int32_t style_id_, int32_t obj_id_, float cux_, float cuy_, float length_,
+                    int32_t color_, int16_t style_, int16_t width_, int32_t layer_,
+                    const std::string& dimtext_);
+  // angle_ and dimtext_ are accepted for the callers' sake: the angle comes from the points.
+  int32_t add_dima_(int32_t style_id_, float dx0_, float dy0_, float dx1_, float dy1_, float dx2_,
+                    float dy2_, float angle_, int32_t color_, int16_t style_, int16_t width_,
+                    int32_t layer_, const std::string& dimtext_);
+  // A point object at the centre of an arc, circle or ellipse; style_id_ is not used.
+  int32_t add_dimc_(int32_t style_id_, int32_t obj_id_, int32_t color_, int16_t style_,
+                    int16_t width_, int32_t layer_);
+  // A leader through the points of the main vertex buffer (two at least), left unchanged.
+  int32_t add_ref_(int32_t style_id_, const std::string& reftext_, int32_t color_, int16_t style_,
+                   int16_t width_, int32_t layer_);
+  // Builders: the text parts, text box, text height and angle from the record's geometry
+  // and style copy. The linear one skips a step that cannot be computed; the other two
+  // store nothing and answer false then.
+  void dim_build_linear_(dimension_rec_& record, const std::string& user_text);
+  // Builds stored dimension record_ (type 12) again, as every rebuild does without a user
+  // text, and refreshes its bounding box; other records are left alone.
+  void dim_build_linear_(int32_t record_);
+  bool dim_build_angular_(angular_dim_rec_& record, const std::string& text);
+  bool ref_build_(reference_rec_& record, std::string text);
+  // Removes font fid_ (not the last one left): font ids above it move down everywhere they
+  // are held, and the objects whose font changed are built and measured again. Always 0.
+  flag16_ font_del_(int32_t fid_);
 
   // ---- File, templates, undo, clipboard ---------------------------------------------
   // Drawing state, file kind and helpers.
