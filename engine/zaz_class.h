@@ -475,6 +475,9 @@ class zaz_class_ {
   std::string drawing_file_bytes_();
   bool read_drawing_bytes_(std::string_view data, const std::function<void(int32_t)>& progress);
   void take_drawing_(zaz_class_& from);
+  // A block entry with its member records; reading gives members the numbers from `next` on.
+  void put_block_entry_(byte_writer_& w, const block_def_rec_& b) const;
+  bool get_block_entry_(byte_reader_& r, bool with_folder, block_def_rec_& b, int32_t& next);
   void add_default_drawing_();
   flag16_ import_foreign_(int32_t kind, const std::string& path);
   flag16_ export_foreign_(const std::string& path);

@@ -205,6 +205,39 @@ bool zaz_class_::read_object_record_(byte_reader_& r, int32_t record, flag16_& o
   return true;
 }
 
+void zaz_class_::put_block_entry_(byte_writer_& w, const block_def_rec_& d) const {
+  w.put<int32_t>(d.value);
+  for (float v : {d.x1, d.y1, d.x2, d.y2}) w.put<float>(v);
+  w.put<int16_t>(d.hidden);
+  w.put<int32_t>(d.folder);
+  put_string_(w, d.name);
+  int32_t m = d.member_count();
+  w.put<int32_t>(m);
+  for (int32_t k = 1; k <= m; ++k) write_object_record_(w, d.members[size_t(k)]);
+}
+
+bool zaz_class_::get_block_entry_(byte_reader_& r, bool with_folder, block_def_rec_& d, int32_t& next) {
+  r.read(d.value);
+  for (float* v : {&d.x1, &d.y1, &d.x2, &d.y2}) r.read(*v);
+  r.read(d.hidden);
+  d.folder = 0;
+  if (with_folder) r.read(d.folder);
+  get_string_(r, d.name);
+  int32_t m = 0;
+  r.read(m);
+  if (!r.ok()) return false;
+  m = std::max(m, 0);
+  if (!count_fits(r, m, kMinObject)) return false;
+  d.members.assign(size_t(m) + 1, 0);
+  for (int32_t k = 1; k <= m; ++k) {
+    // A member of an unknown kind takes no number; its entry in the list stays 0.
+    flag16_ ok = false_;
+    if (!read_object_record_(r, next, ok)) return false;
+    if (ok) d.members[size_t(k)] = next++;
+  }
+  return true;
+}
+
 std::string zaz_class_::drawing_file_bytes_() {
   byte_writer_ w;
   progress_refresh_(0);
@@ -248,15 +281,8 @@ std::string zaz_class_::drawing_file_bytes_() {
   w.put<int32_t>(lib.block_count());
   for (int32_t b = 1; b <= lib.block_count(); ++b) {
     const block_def_rec_& d = lib.blocks[size_t(b)];
-    w.put<int32_t>(d.value);
-    for (float v : {d.x1, d.y1, d.x2, d.y2}) w.put<float>(v);
-    w.put<int16_t>(d.hidden);
-    w.put<int32_t>(d.folder);
-    put_string_(w, d.name);
-    int32_t m = d.member_count();
-    w.put<int32_t>(m);
-    for (int32_t k = 1; k <= m; ++k) write_object_record_(w, d.members[size_t(k)]);
-    members_written += m;
+    put_block_entry_(w, d);
+    members_written += d.member_count();
     if (b % 100 == 0) report(members_written);
   }
 
@@ -359,27 +385,9 @@ bool zaz_class_::read_drawing_bytes_(std::string_view data, const std::function<
   lib.blocks.resize(size_t(blocks) + 1);
   for (int32_t b = 1; b <= blocks; ++b) {
     block_def_rec_& d = lib.blocks[size_t(b)];
-    r.read(d.value);
-    for (float* v : {&d.x1, &d.y1, &d.x2, &d.y2}) r.read(*v);
-    r.read(d.hidden);
-    d.folder = 0;
-    if (version >= 2) r.read(d.folder);
-    get_string_(r, d.name);
-    int32_t m = 0;
-    r.read(m);
-    if (!r.ok()) return false;
-    m = std::max(m, 0);
-    if (!count_fits(r, m, kMinObject)) return false;
-    d.members.assign(size_t(m) + 1, 0);
-    for (int32_t k = 1; k <= m; ++k) {
-      flag16_ ok = false_;
-      if (!read_object_record_(r, next, ok)) return false;
-      if (ok) {
-        d.members[size_t(k)] = next;
-        store.live.objects[size_t(next)].selected = false_;
-        ++next;
-      }
-    }
+    if (!get_block_entry_(r, version >= 2, d, next)) return false;
+    for (int32_t k = 1; k <= d.member_count(); ++k)
+      if (d.members[size_t(k)] > 0) store.live.objects[size_t(d.members[size_t(k)])].selected = false_;
     if (++steps % 10 == 0) report();
   }
 
