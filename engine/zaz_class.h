@@ -505,10 +505,6 @@ class zaz_class_ {
   // Reads an ASCII DXF file into a new drawing. False when the file is missing, binary or
   // holds no section; the drawing is then left as it was.
   bool file_import_acdxf_(const std::string& file_);
-  // Copies source to target with every line end made CR LF; progress between the two
-  // percentages when both lie in 0..100.
-  bool normalize_line_ends_(const std::string& source_, const std::string& target_,
-                            int32_t from_pc_, int32_t to_pc_);
   // Reads a GrafZAZ text drawing into a new drawing; false, the drawing left as it was,
   // when the file is missing or broken.
   bool import_grafzaz_(const std::string& file_);
@@ -525,6 +521,7 @@ class zaz_class_ {
   uint8_t dxf_arrow_kind_(const std::string& name_) const;
   void dxf2x0_(float v210_, float v220_, float v230_, float xp_, float yp_, float zp_,
                float& x2d_, float& y2d_) const;
+
 
   // ---- Printing ---------------------------------------------------------------------
 

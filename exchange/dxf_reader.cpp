@@ -101,40 +101,6 @@ void value_pair(zaz_class_& e, dxf_import_state_rec_& st, std::string_view code_
 
 }  // namespace
 
-bool zaz_class_::normalize_line_ends_(const std::string& source_, const std::string& target_,
-                                      int32_t from_pc_, int32_t to_pc_) {
-  const std::optional<std::string> in = read_file_bytes_(source_);
-  if (!in) return false;
-  if (in->empty()) return true;
-  const bool report = from_pc_ >= 0 && from_pc_ <= 100 && to_pc_ >= 0 && to_pc_ <= 100;
-  std::string out;
-  out.reserve(in->size() + in->size() / 8);
-  auto last = std::chrono::steady_clock::now();
-  const size_t n = in->size();
-  for (size_t i = 0; i < n; ++i) {
-    const char c = (*in)[i];
-    if (c == '\r' || c == '\n') {
-      out += "\r\n";
-      if (c == '\r' && i + 1 < n && (*in)[i + 1] == '\n') ++i;
-    } else {
-      out += c;
-    }
-    if (report && (i & 0xFFFF) == 0) {
-      const auto now = std::chrono::steady_clock::now();
-      if (now - last >= std::chrono::seconds(1)) {
-        last = now;
-        progress_refresh_(static_cast<int32_t>(round_even_(
-            from_pc_ + std::abs(to_pc_ - from_pc_) * static_cast<double>(i) / double(n))));
-        break_call_();
-      }
-    }
-  }
-  std::ofstream f(target_, std::ios::binary | std::ios::trunc);
-  if (!f) return false;
-  f.write(out.data(), static_cast<std::streamsize>(out.size()));
-  return static_cast<bool>(f.flush());
-}
-
 bool zaz_class_::file_import_acdxf_(const std::string& file_) {
   if (file_exists_(file_) != true_) return false;
   const std::optional<std::string> data = read_file_bytes_(file_);
