@@ -275,6 +275,24 @@ TEST_F(DxfExportDrawing, DimensionUnitsRoundTrip) {
   }
 }
 
+// Records that point past what they hold still give a file the peer accepts.
+TEST_F(DxfExportDrawing, DamagedRecordsStillGiveAValidFile) {
+  e.object_(line).layer = 9;                // the page has no layer 9
+  e.store.live.polylines[1].count = 1000;   // more points claimed than held
+  const std::string path = temp_path("damaged.dxf");
+  ASSERT_TRUE(e.export_dxf_(path));
+  EXPECT_NE(slurp(path).find("0\r\nLAYER\r\n2\r\n0\r\n"), std::string::npos);
+  if (!peer_read(path)) GTEST_SKIP() << "python3-ezdxf is not installed";
+  EXPECT_EQ(of("errors").at(0).f[1], "0") << slurp(path + ".txt");
+  int on_zero = 0, three_points = 0;
+  for (const item_& x : of("entity")) {
+    on_zero += x.f[2] == "0";
+    three_points += x.f[1] == "POLYLINE" && x.f[5] == "0" && x.f[6] == "3";
+  }
+  EXPECT_EQ(on_zero, 1);
+  EXPECT_EQ(three_points, 1);
+}
+
 // ---- Failures leave what is on disk --------------------------------------------------
 
 TEST_F(DxfExportDrawing, ReplacesAnExistingFileWhole) {
