@@ -203,7 +203,7 @@ void dxf_dimension_body_(zaz_class_& e, dxf_import_state_rec_& st, const dxf_pla
           static_cast<size_t>(o.index) < e.store.live.dimensions.size()) {
         e.store.live.dimensions[static_cast<size_t>(o.index)].kind =
             kind == dim_kind_::radius ? 1 : 2;
-        bridge_dim_rebuild_(e, rec);  // with its real kind: a diameter shows its sign
+        bridge_dim_rebuild_(e, rec, text);  // with its real kind: a diameter shows its sign
       }
     }
   }

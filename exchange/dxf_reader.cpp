@@ -35,7 +35,8 @@ struct line_cursor_ {
   }
 };
 
-constexpr std::string_view binary_sentinel_ = "AutoCAD Binary DXF";
+// Binary DXF files open with a short text ending in these bytes, then NUL.
+constexpr std::string_view binary_sentinel_ = "Binary DXF\r\n\x1a";
 
 // Whether a "0" / "SECTION" pair exists, read as the reader pairs the lines.
 bool has_section(std::string_view data) {
@@ -107,7 +108,7 @@ bool zaz_class_::file_import_acdxf_(const std::string& file_) {
   if (!data) return false;
   // Binary DXF is not read; a file without any section is no drawing. Both leave the
   // current drawing as it is.
-  if (data->compare(0, binary_sentinel_.size(), binary_sentinel_) == 0) return false;
+  if (data->substr(0, 32).find(binary_sentinel_) != std::string::npos) return false;
   if (!has_section(*data)) return false;
 
   exchange.pair_counter_ = 0;

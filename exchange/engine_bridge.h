@@ -122,15 +122,20 @@ int32_t bridge_add_dimf_(E& e, int32_t style, float x1, float y1, float x2, floa
   }
 }
 
-// Rebuilds a dimension record after its kind changed; true when the engine has a builder.
+// Builds a dimension record again after its kind changed, with the user text it was added
+// with; true when the engine has a builder.
 template <class E>
-bool bridge_dim_rebuild_(E& e, int32_t record) {
-  if constexpr (requires(E& m) { m.dim_build_linear_(int32_t{}); }) {
-    e.dim_build_linear_(record);
+bool bridge_dim_rebuild_(E& e, int32_t record, const std::string& text) {
+  const object_rec_& o = e.object_(record);
+  if (o.type != ot_dimension_ || o.index < 1 ||
+      static_cast<size_t>(o.index) >= e.store.live.dimensions.size())
+    return false;
+  if constexpr (requires(E& m, dimension_rec_& d) { m.dim_build_linear_(d, std::string{}); }) {
+    e.dim_build_linear_(e.store.live.dimensions[static_cast<size_t>(o.index)], text);
     e.calc_orect_(record);
     return true;
   } else {
-    (void)e, (void)record;
+    (void)text;
     return false;
   }
 }

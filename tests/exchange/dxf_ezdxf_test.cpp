@@ -3,8 +3,10 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <sstream>
+#include <unistd.h>
 
 #include "engine/dimensions/format.h"
 #include "engine/zaz_class.h"
@@ -13,7 +15,9 @@
 namespace {
 
 constexpr float eps_ = 1e-4f;
-const std::string folder_ = std::string(ARVEX_BINARY_DIR) + "/exchange_ezdxf";
+// One folder per process: CTest runs the cases of this program in parallel processes.
+const std::string folder_ =
+    std::string(ARVEX_BINARY_DIR) + "/exchange_ezdxf_" + std::to_string(getpid());
 
 bool peer_ = false;     // the peer library is installed
 bool written_ = false;  // and wrote the files
@@ -27,6 +31,10 @@ class ezdxf_files_ : public ::testing::TestWithParam<const char*> {
       if (std::system(check.c_str()) != 0) continue;
       peer_ = true;
       written_ = std::system((std::string(py) + " " + script + " " + folder_).c_str()) == 0;
+      std::atexit([] {
+        std::error_code ec;
+        std::filesystem::remove_all(folder_, ec);
+      });
       return;
     }
   }

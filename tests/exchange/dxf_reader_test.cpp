@@ -69,7 +69,7 @@ TEST(dxf_frame, refused_files_leave_the_drawing) {
   const std::string cases[] = {
       "",
       pairs_text_({{"0", "LINE"}, {"10", "1"}}),
-      "AutoCAD Binary DXF\r\n\x1a" + std::string(1, '\0') + "junk",
+      "Writer  Binary DXF\r\n\x1a" + std::string(1, '\0') + "junk",
       "EXTENTS,1\r\n0,0\r\n",
   };
   for (const std::string& text : cases) {

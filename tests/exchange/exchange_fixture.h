@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/zaz_class.h"
+#include "shell/files.h"
 
 // Live objects on pages (block members, on page 0, are not counted).
 inline int32_t live_objects_(const zaz_class_& e, int32_t type = 0) {
@@ -27,9 +28,9 @@ inline std::vector<int32_t> objects_of_(const zaz_class_& e, int32_t type) {
   return out;
 }
 
-// Writes text to a file of the test's temporary folder and returns its path.
+// Writes text to a file of the process's private temporary folder and returns its path.
 inline std::string write_temp_(const std::string& name, const std::string& text) {
-  const std::string path = std::string(ARVEX_BINARY_DIR) + "/exchange_" + name;
+  const std::string path = temp_folder_() + name;
   std::ofstream(path, std::ios::binary) << text;
   return path;
 }
