@@ -73,6 +73,17 @@ TEST_F(font_del_, RefusedRemovalsChangeNothing) {
   EXPECT_EQ(text(t).font, 1);
 }
 
+TEST_F(font_del_, InsertsFollowTheirMembersNewBoxes) {
+  const int32_t t = e->add_text_("AB", 2, 0, 0, 10);
+  e->select_record_(t, true_);
+  const int32_t bid = e->block_create_("b", 0, 0, false_);
+  ASSERT_EQ(bid, 1);
+  const int32_t ins = e->add_block_(bid, 100, 0);
+  ASSERT_NEAR(obj(ins).x2, 126, 1e-4);
+  e->font_del_(2);
+  EXPECT_NEAR(obj(ins).x2, 107, 1e-4);
+}
+
 TEST_F(font_del_, DimensionsOnTheRemovedFontAreRebuiltOthersOnlyRenumbered) {
   style().font = 2;
   const int32_t on_removed = linear(0, 0, 100, 0, 10, "<> TYP");
