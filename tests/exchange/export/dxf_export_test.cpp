@@ -14,6 +14,7 @@
 #include "engine/zaz_class.h"
 #include "exchange/dxf_export.h"
 #include "exchange/exchange_fixture.h"
+#include "shell/files.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ std::string slurp(const std::string& path) {
 }
 
 std::string temp_path(const std::string& name) {
-  return std::string(ARVEX_BINARY_DIR) + "/export_" + name;
+  return temp_folder_() + "export_" + name;  // private to this process
 }
 
 // ---- Number and name forms ----------------------------------------------------------
