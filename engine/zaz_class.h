@@ -590,6 +590,18 @@ class zaz_class_ {
   void dxf2x0_(float v210_, float v220_, float v230_, float xp_, float yp_, float zp_,
                float& x2d_, float& y2d_) const;
 
+  // -- DXF export --
+  // Writes the drawing as an AC1009 DXF file, replacing the file only when the whole
+  // export succeeded; false, and an existing file left as it was, otherwise.
+  bool export_dxf_(const std::string& file_);
+  std::string dxf_linetype_name_(int32_t style_) const;
+  std::string dxf_layer_name_(int32_t layer_) const;  // a layer of the active page; "" when none
+  // The name of layer layer_ of page page_; "" when that page has no such layer.
+  std::string dxf_page_layer_name_(int32_t page_, int32_t layer_) const;
+  std::string dxf_block_name_(int32_t block_) const;  // "" when no such block
+  int32_t block_member_count_(int32_t block_) const;
+  static std::string flatten_line_breaks_(const std::string& text_);
+
   // ---- Printing ---------------------------------------------------------------------
   // Prints the active page, or every page when all_ is -1, each page as its grid of sheets
   // (top row first, each row left to right), one printer page per sheet, in one job.
