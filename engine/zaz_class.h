@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/display/paint_state.h"
 #include "engine/fonts/font_state.h"
 #include "engine/geometry/edit_state.h"
 #include "engine/geometry/geometry_state.h"
@@ -405,10 +406,110 @@ class zaz_class_ {
   // ---- Dimensions and references ----------------------------------------------------
   // The sample text of a length unit type and accuracy, as the style dialog lists them.
   std::string get_dim_acc_(uint8_t type_, uint8_t acc_) const;
+  // Adds a dimension or reference with a copy of dimension style style_id_, built at once;
+  // the new record number, 0 when refused. None of them makes an undo step.
+  int32_t add_dimf_(int32_t style_id_, float dx1_, float dy1_, float dx2_, float dy2_, float dx3_,
+                    float dy3_, float dx4_, float dy4_, float length_, int32_t color_,
+                    int16_t style_, int16_t width_, int32_t layer_, const std::string& dimtext_);
+  int32_t add_dimh_(int32_t style_id_, float dx1_, float dy1_, float dx2_, float dy2_, float ex0_,
+                    float ey0_, float length_, int32_t color_, int16_t style_, int16_t width_,
+                    int32_t layer_, const std::string& dimtext_);
+  int32_t add_dimv_(int32_t style_id_, float dx1_, float dy1_, float dx2_, float dy2_, float ex0_,
+                    float ey0_, float length_, int32_t color_, int16_t style_, int16_t width_,
+                    int32_t layer_, const std::string& dimtext_);
+  int32_t add_dimr_(int32_t style_id_, int32_t obj_id_, float cux_, float cuy_, float length_,
+                    int32_t color_, int16_t style_, int16_t width_, int32_t layer_,
+                    const std::string& dimtext_);
+  int32_t add_dimd_(int32_t style_id_, int32_t obj_id_, float cux_, float cuy_, float length_,
+                    int32_t color_, int16_t style_, int16_t width_, int32_t layer_,
+                    const std::string& dimtext_);
+  // angle_ and dimtext_ are accepted for the callers' sake: the angle comes from the points.
+  int32_t add_dima_(int32_t style_id_, float dx0_, float dy0_, float dx1_, float dy1_, float dx2_,
+                    float dy2_, float angle_, int32_t color_, int16_t style_, int16_t width_,
+                    int32_t layer_, const std::string& dimtext_);
+  // A point object at the centre of an arc, circle or ellipse; style_id_ is not used.
+  int32_t add_dimc_(int32_t style_id_, int32_t obj_id_, int32_t color_, int16_t style_,
+                    int16_t width_, int32_t layer_);
+  // A leader through the points of the main vertex buffer (two at least), left unchanged.
+  int32_t add_ref_(int32_t style_id_, const std::string& reftext_, int32_t color_, int16_t style_,
+                   int16_t width_, int32_t layer_);
+  // Builders: the text parts, text box, text height and angle from the record's geometry
+  // and style copy. The linear one skips a step that cannot be computed; the other two
+  // store nothing and answer false then.
+  void dim_build_linear_(dimension_rec_& record, const std::string& user_text);
+  bool dim_build_angular_(angular_dim_rec_& record, const std::string& text);
+  bool ref_build_(reference_rec_& record, std::string text);
+  // Removes font fid_ (not the last one left): font ids above it move down everywhere they
+  // are held, and the objects whose font changed are built and measured again. Always 0.
+  flag16_ font_del_(int32_t fid_);
 
   // ---- File, templates, undo, clipboard ---------------------------------------------
 
   // ---- Display and previews ---------------------------------------------------------
+  // The host's device context; its surface is the client area (nullptr: no window).
+  void dinit_(dc_* hdc_);
+  // Repaints the active page into hdc_; the caller has cleared it to the background.
+  // resize_ has no effect on the picture; fast_ draws images as frames and keeps the
+  // snap points of the last normal repaint.
+  void display_(dc_* hdc_, flag16_ resize_, flag16_ fast_);
+  // The mapping of the active view onto a client area of w x h pixels.
+  view_transform_rec_ view_transform_(int32_t w, int32_t h) const;
+  view_area_rec_ view_area_(int32_t w, int32_t h) const;
+  static pixel_point_ map_px_(const view_transform_rec_& v, float x, float y);
+  // Black or white, whichever stands out against colour (the background for codes < 0).
+  int32_t contrast_color_(int32_t color) const;
+  // Drawing units that one millimetre of paper holds for a page unit and scale code.
+  static float unit_scale_factor_(int32_t unit, int32_t scale);
+  // Each channel (1 - t) * a + t * b.
+  static int32_t engine_blend_color_(int32_t a, int32_t b, float t);
+  // Draws a curve's Bezier chain from mapped points (points[i - 1] is point i); through
+  // the antialiased graphics with pen when one is given.
+  void draw_curve_(dc_& hdc, const pixel_point_* points, int32_t count, const gp_pen_* pen);
+  void draw_grid_(int32_t major, int32_t minor, const view_transform_rec_& v, int32_t w, int32_t h,
+                  float x1, float y1, float x2, float y2);
+  void draw_nodes_();
+  void draw_node_marker_(float x, float y);
+  void draw_selection_frame_(float x1, float y1, float x2, float y2);
+  void draw_grips_();
+  // Rebuilds the snap points of the active page from the objects meeting the rectangle.
+  void build_snap_cache_(float x1, float y1, float x2, float y2);
+  // The snap point nearest to (x, y) within max_px pixels of the active view; false when
+  // none is that near or the cache was built for another page or view.
+  bool snap_nearest_(float x, float y, float max_px, float& sx, float& sy) const;
+  void draw_hatch_(dc_& hdc, const view_transform_rec_& v, hatch_rec_& h, int32_t draw, int32_t fill,
+                   int32_t override_color, int32_t style, int32_t width);
+  void draw_block_insert_(dc_& hdc, int32_t block_id, int32_t layer, float x, float y, float sx,
+                          float sy, float rot, int32_t draw, int32_t fill, int32_t style,
+                          int32_t width, int32_t override_color, flag16_ override_flag,
+                          flag16_ fast);
+  void draw_block_outline_(dc_& hdc, int32_t block_id, float x, float y, float sx, float sy,
+                           float rot);
+  // Paints block bid_ fitted into the square of side rsize_ whose top left is (rx_, ry_);
+  // bgc_ is the background the caller painted (below 0: the drawing's).
+  void display_block_(dc_& hdc_, int32_t bid_, int32_t rx_, int32_t ry_, int32_t rsize_, int32_t bgc_);
+  void draw_dimension_(dc_& hdc, const view_transform_rec_& v, const dimension_rec_& r, int32_t line,
+                       int32_t ext, int32_t text, int32_t back, int32_t override_color,
+                       int32_t width);
+  void draw_angular_dim_(dc_& hdc, const view_transform_rec_& v, const angular_dim_rec_& r,
+                         int32_t line, int32_t ext, int32_t text, int32_t back,
+                         int32_t override_color);
+  void draw_reference_(dc_& hdc, const view_transform_rec_& v, const reference_rec_& r,
+                       int32_t line, int32_t ext, int32_t text, int32_t back,
+                       int32_t override_color);
+  // One arrowhead of kind 1..19 at tip (tx, ty), with the pen selected in hdc.
+  void draw_arrowhead_(dc_& hdc, const view_transform_rec_& v, int32_t kind, float tx, float ty,
+                       float angle, float sign, float size, int32_t fill);
+
+ private:
+  void paint_begin_(flag16_ fast);
+  void paint_page_(flag16_ fast);
+  // Paints one object record with resolved attributes (used by the page painter).
+  void paint_object_(dc_& hdc, int32_t record, const view_transform_rec_& v, flag16_ fast,
+                     int32_t automatic);
+
+ public:
+  // The painters' point buffer, grown to hold count points.
+  pixel_point_* point_buffer_(size_t count);
 
   // ---- Picking and snapping ---------------------------------------------------------
 
@@ -448,6 +549,7 @@ class zaz_class_ {
   // file, templates, undo, clipboard
 
   // display and previews
+  paint_state_ paint;
 
   // picking and snapping
 
