@@ -448,6 +448,9 @@ class zaz_class_ {
   // and style copy. The linear one skips a step that cannot be computed; the other two
   // store nothing and answer false then.
   void dim_build_linear_(dimension_rec_& record, const std::string& user_text);
+  // Builds stored dimension record_ (type 12) again, as every rebuild does without a user
+  // text, and refreshes its bounding box; other records are left alone.
+  void dim_build_linear_(int32_t record_);
   bool dim_build_angular_(angular_dim_rec_& record, const std::string& text);
   bool ref_build_(reference_rec_& record, std::string text);
   // Removes font fid_ (not the last one left): font ids above it move down everywhere they
@@ -476,6 +479,10 @@ class zaz_class_ {
   // Draws a curve's Bezier chain from mapped points (points[i - 1] is point i); through
   // the antialiased graphics with pen when one is given.
   void draw_curve_(dc_& hdc, const pixel_point_* points, int32_t count, const gp_pen_* pen);
+  // The same chain from float points (points[i - 1] is point i), each mapped as
+  // ((x - ox) * scale, (y - oy) * scale) without rounding; printing draws curves with it.
+  void draw_curve_f_(graphics_& g, float ox, float oy, float scale, const gp_point_* points, int32_t count,
+                     const gp_pen_& pen);
   void draw_grid_(int32_t major, int32_t minor, const view_transform_rec_& v, int32_t w, int32_t h,
                   float x1, float y1, float x2, float y2);
   void draw_nodes_();

@@ -11,11 +11,14 @@ using namespace dim_build_;
 
 bool zaz_class_::dim_build_angular_(angular_dim_rec_& r, const std::string& /*text*/) {
   const dimstyle_rec_& st = r.style;
+  // The rotation is read only to rebuild a record the rotate transform has turned.
   const float V = f32_(std::fabs(double(r.a2) - r.a1) * 180.0 / pi_f);
   const float H = f32_(double(st.text_height) * st.size_factor);
   const float m = f32_((double(r.a1) + r.a2) * 0.5);
   // Text along the tangent, reading clockwise; deliberately not turned to a readable angle.
-  const float A = st.text_inside == true_ ? 0.0f : f32_(double(m) + 1.5 * pi_f);
+  // A record turned by the rotate transform keeps its text on the turned arc when rebuilt.
+  const double turn = r.rotation == 0 ? 0.0 : double(r.rotation) * pi_f / 180.0;
+  const float A = st.text_inside == true_ ? 0.0f : f32_(double(m) + 1.5 * pi_f + turn);
 
   staging s;
   dim_text_part_rec_& p0 = s.parts[0];
@@ -29,8 +32,9 @@ bool zaz_class_::dim_build_angular_(angular_dim_rec_& r, const std::string& /*te
   const float rt = f32_(double(x2) + M), t = f32_(double(y2) + M);
   s.corners = {box_corner_rec_{l, b}, {l, t}, {rt, t}, {rt, b}};
   const float bx = f32_((double(x1) + x2) / 2), by = f32_((double(y1) + y2) / 2);
-  const float px = f32_(r.cx + double(r.rx) * std::cos(double(m)));
-  const float py = f32_(r.cy + double(r.ry) * std::sin(double(m)));
+  float ox = f32_(double(r.rx) * std::cos(double(m))), oy = f32_(double(r.ry) * std::sin(double(m)));
+  if (r.rotation != 0) calc_rotate_00_deg_(r.rotation, ox, oy, ox, oy);
+  const float px = f32_(double(r.cx) + ox), py = f32_(double(r.cy) + oy);
   s.each_point([&](float& x, float& y) {
     float rx = 0, ry = 0;
     calc_rotate_00_rad_(A, f32_(double(x) - bx), f32_(double(y) - by), rx, ry);

@@ -212,3 +212,14 @@ void zaz_class_::dim_build_linear_(dimension_rec_& r, const std::string& user_te
   r.parts = std::move(s.parts);
   r.text_box = s.corners;
 }
+
+void zaz_class_::dim_build_linear_(int32_t record_) {
+  if (record_ < 1 || record_ > store.counts[0] || size_t(record_) >= store.live.objects.size())
+    return;
+  object_rec_& o = store.live.objects[size_t(record_)];
+  if (o.type != ot_dimension_ || o.index < 1 || size_t(o.index) >= store.live.dimensions.size())
+    return;
+  dimension_rec_& r = store.live.dimensions[size_t(o.index)];
+  dim_build_linear_(r, {});
+  extent_dimension_(r, o.x1, o.y1, o.x2, o.y2);
+}

@@ -17,6 +17,23 @@ void zaz_class_::draw_curve_(dc_& hdc, const pixel_point_* points, int32_t count
   });
 }
 
+void zaz_class_::draw_curve_f_(graphics_& g, float ox, float oy, float scale, const gp_point_* points,
+                               int32_t count, const gp_pen_& pen) {
+  if (!points || count == 0) return;
+  auto at = [&](int32_t i) {
+    const gp_point_ p = points[i - 1];
+    return gp_point_{f32_((double(p.x) - ox) * scale), f32_((double(p.y) - oy) * scale)};
+  };
+  auto mid = [&](gp_point_ p, gp_point_ q) {
+    // p and q are already mapped; the midpoint of mapped points is the mapped midpoint.
+    return gp_point_{f32_((double(p.x) + q.x) * 0.5), f32_((double(p.y) + q.y) * 0.5)};
+  };
+  curve_segments_(count, at, mid, [&](gp_point_ b0, gp_point_ b1, gp_point_ b2, gp_point_ b3) {
+    const gp_point_ seg[4] = {b0, b1, b2, b3};
+    g.draw_beziers_(pen, seg, 4);
+  });
+}
+
 void zaz_class_::draw_hatch_(dc_& hdc, const view_transform_rec_& v, hatch_rec_& h, int32_t draw, int32_t /*fill*/,
                              int32_t override_color, int32_t /*style*/, int32_t width) {
   if (override_color >= 0) draw = override_color;
