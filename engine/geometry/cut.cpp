@@ -1,5 +1,5 @@
 // Cutting a figure between two picked points. The figure is walked in small parameter
-// steps; the sample nearest each pick point marks where the piece to remove starts and ends.
+// steps; the sample nearest each pick point marks where the part to remove starts and ends.
 // New figures are added before the old one is flagged deleted, and a refused add takes the
 // others back, so a failed cut leaves the drawing as it was.
 #include <cmath>
