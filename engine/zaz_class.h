@@ -21,6 +21,7 @@
 #include "engine/model/dimstyle_state.h"
 #include "engine/model/docinfo_state.h"
 #include "engine/model/page_state.h"
+#include "engine/model/pick_state.h"
 #include "engine/model/records.h"
 #include "engine/model/selection_state.h"
 #include "engine/model/store_state.h"
@@ -324,6 +325,16 @@ class zaz_class_ {
   void curve_to_vertices_(const std::vector<vertex_rec_>& points, int32_t count);
   void bezier_to_vertices_(float x1, float y1, float x2, float y2, float x3, float y3, float x4,
                            float y4);
+  // Modifications of one or two picked figures; -1 when the drawing changed, 0 when
+  // nothing was done.
+  flag16_ mod_exln_(int32_t obj_id_, float px1_, float py1_, float px2_, float py2_);
+  flag16_ mod_objcut_(int32_t obj1_, float px1_, float py1_, int32_t obj2_, float px2_,
+                      float py2_);
+  flag16_ mod_join_(int32_t obj1_, float px1_, float py1_, int32_t obj2_, float px2_, float py2_);
+  // Chamfer and fillet add a line or arc across a polyline or polygon corner; -1 only when
+  // that figure was added.
+  flag16_ mod_vslash_(int32_t obj_id_, float px_, float py_, float val_);
+  flag16_ mod_vround_(int32_t obj_id_, float px_, float py_, float val_);
 
   // ---- Blocks and library -----------------------------------------------------------
   int32_t add_block_(int32_t block_id_, float x0_, float y0_, float sx_ = 1, float sy_ = 1,
@@ -568,6 +579,24 @@ class zaz_class_ {
   pixel_point_* point_buffer_(size_t count);
 
   // ---- Picking and snapping ---------------------------------------------------------
+  // The record under drawing point (sxp_, syp_), 0 for none. can_break_ -1 collects up to
+  // 32 distinct records into the hit list and lets the host break in.
+  int32_t getrfp_(float sxp_, float syp_, int32_t& get_obj_type_, flag16_ can_break_,
+                  flag16_ only_edt_layer_);
+  // Copies the hit list (entries 1..32) and answers the count of the last collecting pick.
+  int32_t getrfp_ex_(std::vector<int32_t>& fobjects_) const;
+  // Converts a pixel of the drawing window to the cursor point, snapped when snap_ is -1.
+  void mxy2cxy_(int32_t mx_, int32_t my_, flag16_ snap_, flag16_ an45_);
+  value_ get_cxy_(float& cx_, float& cy_, flag16_ offset_, int16_t nohp_) const;
+  void lock_xy_(float cx_, float cy_);
+  void unlock_xy_();
+  void set_posxy_(float posx_, float posy_);
+  // One coordinate snapped to grid size g (g at least 1e-6).
+  static float snap_to_grid_(float v, float g);
+  // Tracking points near the cursor, the tracking lines through them, and their display.
+  void hpoint_fnd_(int32_t obj_, const float& px_, const float& py_);
+  void find_tracking_lines_(flag16_& vertical, flag16_& horizontal, float& tx, float& ty) const;
+  void hpoint_show_(flag16_ clear_);
 
   // ---- Exchange (DXF) ---------------------------------------------------------------
   // Reads an ASCII DXF file into a new drawing. False when the file is missing, binary or
@@ -668,7 +697,7 @@ class zaz_class_ {
   // display and previews
   paint_state_ paint;
 
-  // picking and snapping
+  pick_state_ pick;  // picking and snapping
 
   exchange_state_ exchange;  // exchange (DXF)
 
