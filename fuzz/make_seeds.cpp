@@ -23,9 +23,10 @@ int main(int argc, char** argv) {
   fs::create_directories(out / "drawing_file");
   if (!e.write_drawing_file_((out / "drawing_file" / "small.zaz").string())) return 1;
   e.select_all_();
-  const std::string transfer = e.clipboard_copy_(true_, 0);
+  // The copy answers with the clipboard marker; its file is the engine's newest temporary file.
+  if (e.clipboard_copy_(true_, 0).empty() || e.file.temp_files.empty()) return 1;
+  const std::string transfer = e.file.temp_files.back();
   fs::create_directories(out / "transfer_file");
-  if (transfer.empty() || !fs::exists(transfer)) return 1;
   fs::copy_file(transfer, out / "transfer_file" / "small.tmp", fs::copy_options::overwrite_existing);
   e.state_begin_();
   e.add_line_(1, 1, 2, 2);

@@ -138,8 +138,8 @@ flag16_ zaz_class_::import_foreign_(int32_t kind, const std::string& path) {
   return false_;
 }
 
-// DXF export plugs in here; until it exists that format cannot be saved.
-flag16_ zaz_class_::export_foreign_(const std::string& path) { return false_; }
+// The DXF writer lives with the exchange code.
+flag16_ zaz_class_::export_foreign_(const std::string& path) { return to_flag_(export_dxf_(path)); }
 
 flag16_ zaz_class_::file_save_(const std::string& file_, int32_t cftype_, flag16_ temp_) {
   flag16_ ok = false_;
