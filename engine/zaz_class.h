@@ -13,6 +13,7 @@
 
 #include "engine/file/file_state.h"
 #include "engine/display/paint_state.h"
+#include "engine/display/preview_state.h"
 #include "engine/fonts/font_state.h"
 #include "engine/geometry/edit_state.h"
 #include "engine/geometry/geometry_state.h"
@@ -538,6 +539,19 @@ class zaz_class_ {
   void draw_node_marker_(float x, float y);
   void draw_selection_frame_(float x1, float y1, float x2, float y2);
   void draw_grips_();
+
+  // -- interactive overlays, drawn inverted and erased by drawing them again --
+  // HIDE_ false: moves the cross to the cursor point; true: only erases it.
+  void draw_cursor_(flag16_ HIDE_);
+  // Moves the dotted box to the corners given in drawing units (any order).
+  void draw_selectbox_(float rx1_, float ry1_, float rx2_, float ry2_);
+  // Erases the remembered rubber band and, unless type_ is 0, draws and remembers a new one.
+  void draw_preview_(int32_t type_, float x1_, float y1_, float X2_, float y2_, float x3_, float y3_,
+                     float rad_, float rx_, float ry_, float aa1_, float aa2_, float th_, float ts_,
+                     int32_t font_, std::string text_, float rot_, flag16_ shift_ok_, float shift_val_,
+                     float x4_, float y4_, flag16_ close_);
+  // Forgets every overlay without drawing: a full repaint has replaced the pixels.
+  void preview_forget_();
   // Rebuilds the snap points of the active page from the objects meeting the rectangle.
   void build_snap_cache_(float x1, float y1, float x2, float y2);
   // The snap point nearest to (x, y) within max_px pixels of the active view; false when
@@ -696,6 +710,7 @@ class zaz_class_ {
 
   // display and previews
   paint_state_ paint;
+  preview_state_ preview;  // interactive overlays
 
   pick_state_ pick;  // picking and snapping
 

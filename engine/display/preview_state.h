@@ -1,0 +1,46 @@
+// What the interactive overlays last drew, so that drawing it again with the inverting
+// raster operation erases it.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/core/types.h"
+
+inline constexpr int32_t preview_points_max_ = 10000;
+
+// Arms of the cross shown, in pixels; all 0: none shown.
+struct cross_hair_rec_ {
+  int32_t h_start_x = 0, h_start_y = 0, h_end_x = 0, h_end_y = 0;
+  int32_t v_start_x = 0, v_start_y = 0, v_end_x = 0, v_end_y = 0;
+};
+
+// Corners of the dotted box shown, in pixels; all 0: none shown.
+struct select_box_rec_ {
+  int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// The rubber-band outline now shown.
+struct preview_state_rec_ {
+  int32_t kind = 0;  // 0: nothing remembered
+  int32_t point_count = 0;
+  std::vector<float> x = std::vector<float>(preview_points_max_);
+  std::vector<float> y = std::vector<float>(preview_points_max_);
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  float text_height = 0, width_factor = 0;
+  int32_t font = 0;
+  std::string text;
+  float rotation = 0;
+  flag16_ offset_flag = false_;
+  float offset_distance = 0;
+  // A curve is erased in the form it was drawn in, whatever the erasing call passes.
+  flag16_ closed = false_;
+};
+
+struct preview_state_ {
+  cross_hair_rec_ cross;
+  select_box_rec_ box;
+  preview_state_rec_ band;
+  // The snapped (or locked) cursor point in drawing units, kept by the cursor conversion.
+  float cursor_x = 0, cursor_y = 0;
+};
