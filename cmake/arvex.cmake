@@ -30,6 +30,8 @@ function(arvex_test_dirs root)
     file(GLOB srcs CONFIGURE_DEPENDS ${d}/*.cpp)
     add_executable(${name} ${srcs})
     add_dependencies(${name} arvex_resources)
+    # Beside the program, so that tests find its fonts and language files as it does.
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
     target_link_libraries(${name} PRIVATE ${A_DEPS} testsupport GTest::gtest_main GTest::gmock)
     target_compile_definitions(${name} PRIVATE

@@ -36,6 +36,8 @@ void zaz_class_::dinit_(dc_* hdc_) {
 
 void zaz_class_::display_(dc_* hdc_, flag16_ /*resize_*/, flag16_ fast_) {
   dinit_(hdc_);
+  // A repaint draws over every inverted figure: what was remembered of them is gone.
+  preview_forget_();
   paint_begin_(fast_);
 }
 

@@ -48,12 +48,11 @@ TEST(NewDrawing, DefaultsReplaceWhateverWasThere) {
   EXPECT_EQ(e.docinfo.title, "");
   EXPECT_FLOAT_EQ(e.widths.widths[3], 0.5f);
   EXPECT_FLOAT_EQ(e.widths.widths[20], 3.3f);
-  // The two default fonts come from files beside the program; when they are there, both load.
-  std::string fonts = program_folder_() + "fonts/technic_normal";
-  if (file_exists_path_(fonts)) {
-    EXPECT_EQ(link_font_count_(e), 2);
-    EXPECT_EQ(link_font_active_(e), 1);
-  }
+  // The two default fonts come from the files the build puts beside the program (and its tests).
+  ASSERT_TRUE(file_exists_path_(program_folder_() + "fonts/technic_normal"));
+  ASSERT_TRUE(file_exists_path_(program_folder_() + "fonts/technic_italic"));
+  EXPECT_EQ(link_font_count_(e), 2);
+  EXPECT_EQ(link_font_active_(e), 1);
 }
 
 TEST(NewDrawing, EmptyDrawingHasOnlyTheTemplateStyle) {
