@@ -209,6 +209,12 @@ void zaz_class_::state_undo_(int32_t type) {
 
   const int side_no = type == 1 ? 0 : 1;
   state_side& side = parsed.side[side_no];
+  // A step adds at most as many records as its file has bytes; larger or negative counts come
+  // from a damaged file and would only allocate without bound.
+  for (int32_t t = 0; t <= object_kinds_; ++t) {
+    const int64_t n = side.counts[size_t(t)];
+    if (n < 0 || n > int64_t(std::max(store.counts[size_t(t)], 0)) + int64_t(data->size())) return;
+  }
   store.counts = side.counts;
   for (int32_t t = 0; t <= object_kinds_; ++t) {
     const int32_t n = std::max(store.counts[size_t(t)], 0);
