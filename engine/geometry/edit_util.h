@@ -144,4 +144,17 @@ void map_tracking_points_(zaz_class_& e, F&& f) {
   }
 }
 
+// A group frame stays axis-parallel: it becomes the box around its four corners as map moves them.
+template <class Map>
+void map_frame_(block_group_rec_& g, Map&& map) {
+  box_ b;
+  const float cx[4] = {g.x1, g.x2, g.x2, g.x1}, cy[4] = {g.y1, g.y1, g.y2, g.y2};
+  for (int k = 0; k < 4; ++k) {
+    float x = cx[k], y = cy[k];
+    map(x, y);
+    b.add(x, y);
+  }
+  g.x1 = b.x1, g.y1 = b.y1, g.x2 = b.x2, g.y2 = b.y2;
+}
+
 }  // namespace edit_

@@ -36,14 +36,7 @@ void zaz_class_::transform_mirror_(float mx1_, float my1_, float mx2_, float my2
     if (o.type == ot_block_group_) {
       // Frames stay axis-parallel around their mirrored corners.
       if (auto* g = edit_::entry_(t.block_groups, o.index)) {
-        edit_::box_ b;
-        const float cx[4] = {g->x1, g->x2, g->x2, g->x1}, cy[4] = {g->y1, g->y1, g->y2, g->y2};
-        for (int k = 0; k < 4; ++k) {
-          float x = cx[k], y = cy[k];
-          mirror(x, y);
-          b.add(x, y);
-        }
-        g->x1 = b.x1, g->y1 = b.y1, g->x2 = b.x2, g->y2 = b.y2;
+        edit_::map_frame_(*g, mirror);
         calc_orect_(r);
       }
       return;

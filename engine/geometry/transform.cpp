@@ -89,14 +89,7 @@ void zaz_class_::transform_rotate_(float rot_, float ox_, float oy_, int32_t rec
       // A frame stays axis-parallel: it becomes the box around its turned corners, so it
       // still holds what it held.
       if (auto* g = edit_::entry_(t.block_groups, o.index)) {
-        edit_::box_ b;
-        const float cx[4] = {g->x1, g->x2, g->x2, g->x1}, cy[4] = {g->y1, g->y1, g->y2, g->y2};
-        for (int k = 0; k < 4; ++k) {
-          float x = cx[k], y = cy[k];
-          turn(x, y);
-          b.add(x, y);
-        }
-        g->x1 = b.x1, g->y1 = b.y1, g->x2 = b.x2, g->y2 = b.y2;
+        edit_::map_frame_(*g, turn);
         calc_orect_(r);
       }
       return;
