@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "engine/file/codec.h"
 #include "engine/zaz_class.h"
 #include "fuzz/fuzz_support.h"
 
@@ -14,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }();
   const std::string path = fuzz_input_file_(data, size, "transfer.tmp");
   const int32_t before = e->records_();
-  e->clipboard_paste_(false_, path, false_);
+  // The clipboard names the file by a marker text, as a copy leaves it.
+  e->clipboard_paste_(false_, clipboard_marker_encode_(path), false_);
   if (e->records_() < before) std::abort();
   // Keep the engine small across runs.
   if (e->records_() > 100000) e->file_new_(true_, "");
