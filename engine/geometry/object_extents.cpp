@@ -190,6 +190,14 @@ void zaz_class_::block_extents_(const int32_t& block_id, float x, float y, float
     place(px, py, ox, oy);
     b.add(ox, oy);
   };
+  // Arcs and circles that were small on the screen of the last paint are sampled coarser.
+  auto member_step = [&](float rx, float ry) {
+    const int32_t reach = static_cast<int32_t>(static_cast<uint32_t>(paint.insert_view_rect.right) +
+                                               static_cast<uint32_t>(paint.insert_view_rect.bottom));
+    const float screen = f32_(static_cast<double>(f32_(static_cast<double>(reach))) * 0.25);
+    const float size = f32_(static_cast<double>(f32_(static_cast<double>(rx) + ry)) * paint.insert_view.scale_x);
+    return screen > size ? 0.2f : 0.1f;
+  };
   if (block_id >= 1 && block_id <= library.block_count()) {
     const block_def_rec_& def = library.blocks[block_id];
     auto& t = store.live;
@@ -215,12 +223,13 @@ void zaz_class_::block_extents_(const int32_t& block_id, float x, float y, float
         }
         case ot_arc_:
           if (auto* r = edit_::entry_(t.arcs, o.index)) {
-            sample_conic(*this, *r, r->a1, r->a2, 0.1f, add);
+            sample_conic(*this, *r, r->a1, r->a2, member_step(r->rx, r->ry), add);
             conic_point(*this, *r, r->a2, add);
           }
           break;
         case ot_circle_:
-          if (auto* r = edit_::entry_(t.circles, o.index)) sample_conic(*this, *r, 0.f, edit_::two_pi_f, 0.1f, add);
+          if (auto* r = edit_::entry_(t.circles, o.index))
+            sample_conic(*this, *r, 0.f, edit_::two_pi_f, member_step(r->rx, r->ry), add);
           break;
         case ot_ellipse_:
           if (auto* r = edit_::entry_(t.ellipses, o.index)) sample_conic(*this, *r, 0.f, edit_::two_pi_f, 0.1f, add);

@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "edit_fixture.h"
 
 using blocks = drawing_;
@@ -94,6 +96,20 @@ TEST_F(blocks, ExplodeRotatedScaledInsert) {
   EXPECT_NEAR(line(c).y1, 0, 1e-5);
   EXPECT_NEAR(line(c).x2, 10, 1e-5);
   EXPECT_NEAR(line(c).y2, 2, 1e-5);
+}
+
+// Circles in blocks are sampled coarser when the last painted view showed them small.
+TEST_F(blocks, InsertBoxFollowsTheLastPaintedView) {
+  select({e->add_circle_(0, 0, 10)});
+  const int32_t ins = e->add_block_(e->block_create_("c", 0, 0, false_), 0, 0);
+  e->calc_orect_(ins);
+  EXPECT_NEAR(obj(ins).x1, 10 * std::cos(3.1), 1e-4);  // step 0.1: nearest sample to pi is 3.1
+  e->paint.insert_view_rect = {0, 0, 1000, 1000};      // 500 pixels > radii 20 x scale 1
+  e->calc_orect_(ins);
+  EXPECT_NEAR(obj(ins).x1, 10 * std::cos(3.2), 1e-4);  // step 0.2
+  e->paint.insert_view.scale_x = 100;                   // large on screen again
+  e->calc_orect_(ins);
+  EXPECT_NEAR(obj(ins).x1, 10 * std::cos(3.1), 1e-4);
 }
 
 TEST_F(blocks, TextWithoutUsableFontSurvivesExplode) {
