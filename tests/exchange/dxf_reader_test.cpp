@@ -283,4 +283,20 @@ TEST(dxf_dimensions, kinds_by_marker_or_type_and_overrides) {
   EXPECT_EQ(e.styles.styles[1].arrow_size, 1);
 }
 
+// A radius or diameter dimension keeps the text its writer gave it.
+TEST(dxf_dimensions, radial_kinds_keep_their_text) {
+  for (const char* type : {"4", "3"}) {
+    zaz_class_ e;
+    ASSERT_TRUE(import_(e, section_("ENTITIES",
+                                    pairs_text_({{"0", "DIMENSION"}, {"70", type}, {"1", "<> custom"},
+                                                 {"10", "0"}, {"20", "0"}, {"15", "5"}, {"25", "0"}}))));
+    const auto dims = objects_of_(e, ot_dimension_);
+    ASSERT_EQ(dims.size(), 1u) << type;
+    const dimension_rec_& d = e.store.live.dimensions[e.object_(dims[0]).index];
+    bool kept = false;
+    for (const auto& part : d.parts) kept = kept || part.text.find("custom") != std::string::npos;
+    EXPECT_TRUE(kept) << type;
+  }
+}
+
 }  // namespace
