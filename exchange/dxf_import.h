@@ -22,9 +22,10 @@ struct dxf_record_rec_ {
   void set(int32_t code, std::string_view value) {
     last_code = code;
     std::string& s = slots[static_cast<size_t>(code)];
-    if (s.empty()) used.push_back(code);
+    // A slot is listed once, while it holds a text; emptying a filled slot may leave it
+    // listed (clearing it again is harmless).
+    if (s.empty() && !value.empty()) used.push_back(code);
     s.assign(value);
-    if (s.empty()) used.pop_back();
   }
   const std::string& get(int32_t code) const { return slots[static_cast<size_t>(code)]; }
   double num(int32_t code) const { return dxf_number_(get(code)); }

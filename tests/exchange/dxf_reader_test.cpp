@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "engine/zaz_class.h"
+#include "exchange/dxf_import.h"
 #include "exchange_fixture.h"
 
 namespace {
@@ -297,6 +298,19 @@ TEST(dxf_dimensions, radial_kinds_keep_their_text) {
     for (const auto& part : d.parts) kept = kept || part.text.find("custom") != std::string::npos;
     EXPECT_TRUE(kept) << type;
   }
+}
+
+// A value that empties a filled slot, first thing in a record: the record stays consistent.
+TEST(dxf_frame, emptied_values_clear_cleanly) {
+  exchange_::dxf_record_rec_ r;
+  r.set(8, "B");
+  r.set(10, "5");
+  r.set(8, "");  // nothing newly listed: must not drop the listing of code 10
+  r.clear();
+  EXPECT_FALSE(r.present(8));
+  EXPECT_FALSE(r.present(10));
+  zaz_class_ e;
+  EXPECT_TRUE(import_(e, entities_({{"0", "LINE"}, {"8", "X"}, {"8", ""}, {"11", "3"}, {"0", "LINE"}})));
 }
 
 }  // namespace
