@@ -34,9 +34,18 @@ function(arvex_test_dirs root)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
     target_link_libraries(${name} PRIVATE ${A_DEPS} testsupport GTest::gtest_main GTest::gmock)
+    arvex_quick_compile(${name})
     target_compile_definitions(${name} PRIVATE
       ARVEX_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ARVEX_BINARY_DIR="${CMAKE_BINARY_DIR}")
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
   endforeach()
+endfunction()
+
+# Under the sanitizers optimising the checks' own code (tests, benchmarks) triples its compile
+# time and buys nothing: the libraries they exercise stay optimised.
+function(arvex_quick_compile target)
+  if(ARVEX_SANITIZE)
+    target_compile_options(${target} PRIVATE -O0)
+  endif()
 endfunction()
