@@ -657,6 +657,10 @@ class zaz_class_ {
   void print_stroke_text_(graphics_& g, const gp_pen_& pen, uint32_t brush, float x0, float y0, float k,
                           int32_t font_id, const std::string& text, float x, float y, float height,
                           float width_factor, float rotation);
+  // Prints object `o` when it is a figure (point, line, curve, polyline, polygon, arc, circle,
+  // ellipse) with each drawing point taken to paper by to_paper; false for other kinds.
+  bool print_figure_(graphics_& g, const object_rec_& o, const gp_pen_& pen, uint32_t brush, bool filled,
+                     const std::function<gp_point_(float, float)>& to_paper);
   void print_block_insert_(graphics_& g, float x0, float y0, float k, int32_t block_id, int32_t layer,
                            float x, float y, float sx, float sy, float rotation, int32_t draw,
                            int32_t fill, int32_t style, int32_t width);

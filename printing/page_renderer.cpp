@@ -10,7 +10,6 @@ bool print_finite_(const gp_point_& p) { return std::isfinite(p.x) && std::isfin
 
 namespace {
 
-constexpr float two_pi_f = 6.2831855f;  // 2 pi in single precision
 constexpr uint32_t no_fill_brush = 0x80000000u;
 
 struct layer_attr {
@@ -78,16 +77,6 @@ const Rec* entry(const std::vector<Rec>& table, int32_t index) {
   return index >= 1 && size_t(index) < table.size() ? &table[size_t(index)] : nullptr;
 }
 
-// Paper points of a stored point list 1..count; empty when the lists are shorter.
-bool mapped_points(const std::vector<float>& xs, const std::vector<float>& ys, int64_t count, const print_map_& m,
-                   std::vector<gp_point_>& out) {
-  out.clear();
-  if (count < 1 || xs.size() < size_t(count) + 1 || ys.size() < size_t(count) + 1) return false;
-  out.reserve(size_t(count));
-  for (int64_t i = 1; i <= count; ++i) out.push_back(m(xs[size_t(i)], ys[size_t(i)]));
-  return true;
-}
-
 // Page unit millimetres, y up from the sheet's lower-left corner.
 void paper_transform(graphics_& g, float sheet_height) {
   g.reset_transform_();
@@ -131,7 +120,6 @@ void zaz_class_::print_page_renderer_(graphics_& g, int32_t dpi, int32_t page, i
   layer_attr L;
   const int32_t top_layer = std::max<int32_t>(0, int32_t(pg->layers.size()) - 1);
   const int32_t n = std::min<int32_t>(records_(), int32_t(store.live.objects.size()) - 1);
-  std::vector<gp_point_> pts;
   const auto& live = store.live;
   for (int32_t rec = 1; rec <= n; ++rec) {
     const object_rec_& o = live.objects[size_t(rec)];
@@ -149,72 +137,10 @@ void zaz_class_::print_page_renderer_(graphics_& g, int32_t dpi, int32_t page, i
       const bool filled = a.fill >= 0;
       const uint32_t brush = filled ? print_opaque_(a.fill) : no_fill_brush;
       const int32_t layer_draw = L.draw < 0 ? 0 : L.draw;
-      auto outline = [&](bool closed) {
-        if (pts.empty()) return;
-        if (closed) {
-          if (filled) g.fill_polygon_(brush, pts.data(), pts.size(), fill_mode_::alternate_);
-          g.draw_polygon_(pen, pts.data(), pts.size());
-        } else {
-          g.draw_lines_(pen, pts.data(), pts.size());
-        }
-      };
-      auto conic = [&](const arc_rec_& c, float a1, float a2, bool arc) {
-        auto place = [&](float t) {
-          float rx = 0, ry = 0;
-          calc_rotate_00_deg_(c.rotation, f32_(double(c.rx) * std::cos(double(t))),
-                              f32_(double(c.ry) * std::sin(double(t))), rx, ry);
-          return map(f32_(double(rx) + c.cx), f32_(double(ry) + c.cy));
-        };
-        print_arc_points_(a1, a2, 0.05f, arc, place, pts);
-        if (arc && filled) pts.push_back(map(c.cx, c.cy));
-        outline(!arc || filled);
-      };
       switch (o.type) {
-        case ot_point_:
-          if (const point_rec_* p = entry(live.points, o.index)) {
-            const gp_point_ c = map(p->x, p->y);
-            g.draw_line_(pen, c.x - 1, c.y, c.x + 1, c.y);
-            g.draw_line_(pen, c.x, c.y - 1, c.x, c.y + 1);
-          }
-          break;
-        case ot_line_:
-          if (const line_rec_* l = entry(live.lines, o.index)) {
-            const gp_point_ p = map(l->x1, l->y1), q = map(l->x2, l->y2);
-            g.draw_line_(pen, p.x, p.y, q.x, q.y);
-          }
-          break;
-        case ot_curve_:
-          if (const curve_rec_* c = entry(live.curves, o.index);
-              c && c->count != 0 && mapped_points(c->x, c->y, std::abs(int64_t(c->count)), map, pts)) {
-            std::vector<gp_point_> chain;
-            auto at = [&](int32_t i) { return pts[size_t(i - 1)]; };
-            auto mid = [](gp_point_ p, gp_point_ q) {
-              return gp_point_{f32_((double(p.x) + q.x) * 0.5), f32_((double(p.y) + q.y) * 0.5)};
-            };
-            curve_segments_(c->count, at, mid, [&](gp_point_ b0, gp_point_ b1, gp_point_ b2, gp_point_ b3) {
-              if (chain.empty()) chain.push_back(b0);
-              chain.push_back(b1), chain.push_back(b2), chain.push_back(b3);
-            });
-            if (chain.size() >= 4) g.draw_beziers_(pen, chain.data(), chain.size());
-          }
-          break;
-        case ot_polyline_:
-          if (const polyline_rec_* p = entry(live.polylines, o.index);
-              p && mapped_points(p->x, p->y, p->count, map, pts))
-            outline(false);
-          break;
-        case ot_polygon_:
-          if (const polygon_rec_* p = entry(live.polygons, o.index); p && mapped_points(p->x, p->y, p->count, map, pts))
-            outline(true);
-          break;
-        case ot_arc_:
-          if (const arc_rec_* c = entry(live.arcs, o.index)) conic(*c, c->a1, c->a2, true);
-          break;
-        case ot_circle_:
-          if (const arc_rec_* c = entry(live.circles, o.index)) conic(*c, 0.0f, two_pi_f, false);
-          break;
-        case ot_ellipse_:
-          if (const arc_rec_* c = entry(live.ellipses, o.index)) conic(*c, 0.0f, two_pi_f, false);
+        case ot_point_: case ot_line_: case ot_curve_: case ot_polyline_: case ot_polygon_:
+        case ot_arc_: case ot_circle_: case ot_ellipse_:
+          print_figure_(g, o, pen, brush, filled, map);
           break;
         case ot_hatch_:
           if (const hatch_rec_* h = entry(live.hatches, o.index)) {

@@ -49,7 +49,6 @@ void zaz_class_::print_stroke_text_(graphics_& g, const gp_pen_& pen, uint32_t b
 
 namespace {
 
-constexpr float two_pi_f = 6.2831855f;
 
 template <class Rec>
 const Rec* entry(const std::vector<Rec>& table, int32_t index) {
@@ -90,7 +89,6 @@ void zaz_class_::print_block_insert_(graphics_& g, float x0, float y0, float k, 
   };
   const auto& live = store.live;
   const int32_t records = std::min<int32_t>(records_(), int32_t(live.objects.size()) - 1);
-  std::vector<gp_point_> pts;
   for (int32_t m = 1; m <= def.member_count(); ++m) {
     const int32_t rec = def.members[size_t(m)];
     if (rec < 1 || rec > records) continue;
@@ -124,75 +122,10 @@ void zaz_class_::print_block_insert_(graphics_& g, float x0, float y0, float k, 
     const gp_pen_ pen{print_opaque_(d), print_width_mm_(*this, w), print_dash_(st), gp_join_::bevel_};
     const uint32_t brush = f >= 0 ? print_opaque_(f) : 0x80000000u;
     const bool filled = f >= 0 && o.fill_color != color_none_;
-    auto outline = [&](bool closed) {
-      if (pts.empty()) return;
-      if (closed) {
-        if (filled) g.fill_polygon_(brush, pts.data(), pts.size(), fill_mode_::alternate_);
-        g.draw_polygon_(pen, pts.data(), pts.size());
-      } else {
-        g.draw_lines_(pen, pts.data(), pts.size());
-      }
-    };
-    auto list = [&](const polyline_rec_& p, int64_t count) {
-      pts.clear();
-      if (count < 1 || p.x.size() < size_t(count) + 1 || p.y.size() < size_t(count) + 1) return false;
-      for (int64_t i = 1; i <= count; ++i) pts.push_back(to_paper(p.x[size_t(i)], p.y[size_t(i)]));
-      return true;
-    };
-    auto conic = [&](const arc_rec_& c, float a1, float a2, bool arc) {
-      auto at = [&](float t) {
-        float rx = 0, ry = 0;
-        calc_rotate_00_deg_(c.rotation, f32_(double(c.rx) * std::cos(double(t))), f32_(double(c.ry) * std::sin(double(t))),
-                            rx, ry);
-        return to_paper(f32_(double(rx) + c.cx), f32_(double(ry) + c.cy));
-      };
-      print_arc_points_(a1, a2, 0.05f, arc, at, pts);
-      if (arc && filled) pts.push_back(to_paper(c.cx, c.cy));
-      outline(!arc || filled);
-    };
     switch (o.type) {
-      case ot_point_:
-        if (const point_rec_* p = entry(live.points, o.index)) {
-          const gp_point_ c = to_paper(p->x, p->y);
-          g.draw_line_(pen, c.x - 1, c.y, c.x + 1, c.y);
-          g.draw_line_(pen, c.x, c.y - 1, c.x, c.y + 1);
-        }
-        break;
-      case ot_line_:
-        if (const line_rec_* l = entry(live.lines, o.index)) {
-          const gp_point_ p = to_paper(l->x1, l->y1), q = to_paper(l->x2, l->y2);
-          g.draw_line_(pen, p.x, p.y, q.x, q.y);
-        }
-        break;
-      case ot_curve_:
-        // Printed like the page's own curves, as the screen shows them.
-        if (const curve_rec_* c = entry(live.curves, o.index); c && c->count != 0 && list(*c, std::abs(int64_t(c->count)))) {
-          std::vector<gp_point_> chain;
-          auto at = [&](int32_t i) { return pts[size_t(i - 1)]; };
-          auto mid = [](gp_point_ p, gp_point_ q) {
-            return gp_point_{f32_((double(p.x) + q.x) * 0.5), f32_((double(p.y) + q.y) * 0.5)};
-          };
-          curve_segments_(c->count, at, mid, [&](gp_point_ b0, gp_point_ b1, gp_point_ b2, gp_point_ b3) {
-            if (chain.empty()) chain.push_back(b0);
-            chain.push_back(b1), chain.push_back(b2), chain.push_back(b3);
-          });
-          if (chain.size() >= 4) g.draw_beziers_(pen, chain.data(), chain.size());
-        }
-        break;
-      case ot_polyline_:
-        if (const polyline_rec_* p = entry(live.polylines, o.index); p && list(*p, p->count)) outline(false);
-        break;
-      case ot_polygon_:
-        if (const polygon_rec_* p = entry(live.polygons, o.index); p && list(*p, p->count)) outline(true);
-        break;
-      case ot_arc_:
-        if (const arc_rec_* c = entry(live.arcs, o.index)) conic(*c, c->a1, c->a2, true);
-        break;
-      case ot_circle_:
-        if (const arc_rec_* c = entry(live.circles, o.index)) conic(*c, 0.0f, two_pi_f, false);
-        break;
-      case ot_ellipse_:
-        if (const arc_rec_* c = entry(live.ellipses, o.index)) conic(*c, 0.0f, two_pi_f, false);
+      case ot_point_: case ot_line_: case ot_curve_: case ot_polyline_: case ot_polygon_:
+      case ot_arc_: case ot_circle_: case ot_ellipse_:
+        print_figure_(g, o, pen, brush, filled, to_paper);
         break;
       case ot_text_:
         if (const text_rec_* t = entry(live.texts, o.index)) {
