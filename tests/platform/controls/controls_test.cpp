@@ -165,6 +165,14 @@ TEST_F(controls_test, check_box_toggles_on_click_and_space_and_shows_its_mark) {
   EXPECT_EQ(c->value_(), checked_);
   EXPECT_EQ(seen, (std::vector<int32_t>{checked_, unchecked_, checked_}));
 
+  // A double click is two clicks: the box ends where it began.
+  inject_mouse_at_(*c->win_(), mouse_type_::down, 5, 12, button_left_);
+  inject_mouse_at_(*c->win_(), mouse_type_::up, 5, 12, button_left_);
+  inject_mouse_at_(*c->win_(), mouse_type_::double_click, 5, 12, button_left_);
+  inject_mouse_at_(*c->win_(), mouse_type_::up, 5, 12, button_left_);
+  EXPECT_EQ(c->value_(), checked_);
+  EXPECT_EQ(clicks, 5);
+
   // A grayed box clears; values set by code raise no click; nonsense values are refused.
   c->set_value_(grayed_);
   click_at(*c, 5, 12);
@@ -172,13 +180,13 @@ TEST_F(controls_test, check_box_toggles_on_click_and_space_and_shows_its_mark) {
   c->set_value_(7);
   EXPECT_EQ(c->value_(), unchecked_);
   c->set_value_(checked_);
-  EXPECT_EQ(clicks, 4);
+  EXPECT_EQ(clicks, 6);
 
   c->enable_(false);
   click_at(*c, 5, 12);
   c->click_();
   EXPECT_EQ(c->value_(), checked_);
-  EXPECT_EQ(clicks, 4);
+  EXPECT_EQ(clicks, 6);
 }
 
 TEST_F(controls_test, option_buttons_exclude_each_other_within_one_container) {
