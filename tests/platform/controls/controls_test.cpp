@@ -248,6 +248,25 @@ TEST_F(controls_test, window_lists_its_controls_in_creation_order_through_contai
   EXPECT_EQ(create_control_(orphan), nullptr);
 }
 
+TEST_F(controls_test, hidden_and_disabled_buttons_take_no_clicks) {
+  auto b = make(control_kind_::command_button, "Go", 10, 10);
+  int32_t clicks = 0;
+  b->on_click = [&] { ++clicks; };
+  b->set_visible_(false);
+  EXPECT_FALSE(b->win_()->visible_());
+  click_at(*b, 10, 10);
+  b->set_visible_(true);
+  b->enable_(false);
+  click_at(*b, 10, 10);
+  EXPECT_EQ(clicks, 0);
+  b->enable_(true);
+  click_at(*b, 10, 10);
+  b->win_()->set_focus_();
+  inject_key_(key_type_::down, key_space_);
+  inject_key_(key_type_::up, key_space_);
+  EXPECT_EQ(clicks, 2);
+}
+
 TEST_F(controls_test, click_handler_may_destroy_its_own_button) {
   auto b = make(control_kind_::command_button, "Close", 10, 10);
   int32_t clicks = 0;
