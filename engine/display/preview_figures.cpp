@@ -48,6 +48,13 @@ void nearest_on_outline(zaz_class_& e, const arc_rec_& c, float x, float y, floa
   }
 }
 
+// Angles the arc of an angular dimension can be sampled over: beyond some 100,000 radians a
+// 32-bit float no longer grows by the painter's step and its loop would never end.
+bool angles_usable(float a1, float a2) {
+  constexpr float limit = 1e5f;
+  return std::fabs(a1) <= limit && std::fabs(a2) <= limit;  // false for NaN too
+}
+
 // The active style's number and a copy of it; false when the table holds no such entry.
 bool active_style(zaz_class_& e, int32_t& id, dimstyle_rec_& copy) {
   id = e.dimstyle_active_();
@@ -149,7 +156,7 @@ void zaz_class_::draw_preview_figure_(dc_& hdc, const view_transform_rec_& v, in
       if (erase) draw_angular_dim_(hdc, v, st.angular_dim, 0, 0, 0, -1, 0);
       if (call) {
         angular_dim_rec_ r;
-        if (active_style(*this, r.style_id, r.style)) {
+        if (angles_usable(call->aa1, call->aa2) && active_style(*this, r.style_id, r.style)) {
           r.cx = call->x1, r.cy = call->y1, r.rx = call->rx, r.ry = call->ry;
           r.rotation = 0, r.a1 = call->aa1, r.a2 = call->aa2;
           dim_build_angular_(r, {});

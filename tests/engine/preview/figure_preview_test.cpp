@@ -289,6 +289,32 @@ TEST_F(figure_preview_, DegenerateFiguresShowNothing) {
   EXPECT_EQ(e->preview.band.reference.count, 1);
 }
 
+TEST_F(figure_preview_, ExtremeInputStaysInsideItsBuffersAndErases) {
+  const int32_t circle = circle_record(30);
+  for (int32_t i = 0; i < preview_points_max_ + 5; ++i) e->vertex_add_(float(i % 50) - 60, float(i % 7));
+  const float huge = 3e38f, nan = std::nanf("");
+  const figure_args odd[] = {
+      {.kind = 16, .x1 = 10, .y1 = 0, .text = "REF"},
+      {.kind = 10, .x1 = huge, .y1 = -huge, .th = huge, .ts = 1, .number = 1, .text = "AB"},
+      {.kind = 10, .x1 = nan, .y1 = 0, .th = 12, .ts = nan, .number = 1, .text = "AB"},
+      {.kind = 12, .x1 = -huge, .y1 = 0, .x2 = huge, .y2 = nan, .x3 = -50, .y3 = huge, .x4 = 40, .y4 = 0},
+      {.kind = 13, .x1 = nan, .y1 = huge, .number = circle},
+      {.kind = 15, .x1 = 0, .y1 = 0, .rx = huge, .ry = huge, .aa1 = -huge, .aa2 = huge},
+      {.kind = 15, .x1 = 0, .y1 = 0, .rx = 40, .ry = 40, .aa1 = nan, .aa2 = 1},
+  };
+  for (const figure_args& f : odd) {
+    SCOPED_TRACE(f.kind);
+    figure(f);
+    figure({});
+    EXPECT_EQ(pixels(), before);
+  }
+  // The leader keeps as many points as the memory holds, the cursor point last.
+  figure(odd[0]);
+  EXPECT_EQ(e->preview.band.point_count, preview_points_max_);
+  EXPECT_EQ(e->preview.band.reference.count, preview_points_max_);
+  EXPECT_EQ(e->preview.band.x[size_t(preview_points_max_ - 1)], 10.f);
+}
+
 TEST_F(figure_preview_, OnlyTheRecordOfTheLastKindIsRemembered) {
   e->vertex_add_(-70, 30);
   figure({.kind = 16, .x1 = 10, .y1 = 0, .text = "REF"});
