@@ -588,6 +588,16 @@ class zaz_class_ {
   void paint_object_(dc_& hdc, int32_t record, const view_transform_rec_& v, flag16_ fast,
                      int32_t automatic);
 
+  // -- rubber bands handed to the object painters: texts, block inserts, dimensions, references --
+  // Kinds 10..16 inside the frame of draw_preview_, whose pen, hollow brush and inverting
+  // raster operation are selected: erases the remembered figure when erase is set and, when
+  // call is given, draws the new one and keeps the record it built.
+  void draw_preview_figure_(dc_& hdc, const view_transform_rec_& v, int32_t kind, bool erase,
+                            const preview_call_rec_* call);
+  // Whether number names what a kind draws: a font (10), a block (11), an arc, circle or
+  // ellipse object (13, 14). Other kinds take no number and always answer true.
+  bool preview_number_ok_(int32_t kind, int32_t number) const;
+
  public:
   // The painters' point buffer, grown to hold count points.
   pixel_point_* point_buffer_(size_t count);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/model/records.h"
 #include "platform/core/types.h"
 
 inline constexpr int32_t preview_points_max_ = 10000;
@@ -35,6 +36,20 @@ struct preview_state_rec_ {
   float offset_distance = 0;
   // A curve is erased in the form it was drawn in, whatever the erasing call passes.
   flag16_ closed = false_;
+  // The records the dimension and reference kinds built, painted again to erase them; a
+  // record the last call did not build is kept empty, which paints nothing.
+  dimension_rec_ linear_dim;    // linear, radius and diameter
+  angular_dim_rec_ angular_dim;
+  reference_rec_ reference;
+};
+
+// What one rubber-band call gives the kinds that hand the figure to the object painters.
+struct preview_call_rec_ {
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0, x3 = 0, y3 = 0, x4 = 0, y4 = 0;
+  float rx = 0, ry = 0, aa1 = 0, aa2 = 0;
+  float text_height = 0, width_factor = 0, rotation = 0;
+  int32_t number = 0;  // font, block or object record number, by kind
+  std::string text;
 };
 
 struct preview_state_ {
