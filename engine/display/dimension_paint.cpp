@@ -144,9 +144,12 @@ void zaz_class_::draw_angular_dim_(dc_& hdc, const view_transform_rec_& v, const
   std::vector<pixel_point_> arc;
   // The record keeps a2 within a turn of a1; a damaged one is drawn over one turn at most.
   const float end = std::min(r.a2, f32_(double(r.a1) + 2 * double(pi_f)));
-  for (float t = r.a1; t <= end; t = f32_(double(t) + 0.1f)) {
+  for (float t = r.a1; t <= end;) {
     const fpt p = q_at(t);
     arc.push_back(map_px_(v, p.x, p.y));
+    const float next = f32_(double(t) + 0.1f);
+    if (!(next > t)) break;  // angles so far from zero that the counter stands still
+    t = next;
   }
   const fpt t1 = q_at(r.a1), t2 = q_at(r.a2);
   arc.push_back(map_px_(v, t2.x, t2.y));

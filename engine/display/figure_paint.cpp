@@ -96,7 +96,13 @@ class figure_painter {
       ++n;
     };
     if (std::isfinite(a1) && std::isfinite(a2) && a2 - a1 < 1000.f)
-      for (float t = a1; t <= a2; t = f32_(double(t) + step)) add(t);
+      // A counter that no longer grows (angles far from zero) ends the samples.
+      for (float t = a1; t <= a2;) {
+        add(t);
+        const float next = f32_(double(t) + step);
+        if (!(next > t)) break;
+        t = next;
+      }
     if (arc) add(a2);
     return n;
   }

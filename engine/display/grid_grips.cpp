@@ -11,8 +11,15 @@ constexpr float pi_f = 3.1415927f;
 template <class Draw>
 void grid_lines(float o, float g, float half, Draw draw) {
   const float hi = f32_(double(o) + half + g), lo = f32_(double(o) - half - g);
-  for (float x = o; x <= hi; x = f32_(double(x) + g)) draw(x);
-  for (float x = o; x >= lo; x = f32_(double(x) - g)) draw(x);
+  // Far from the origin a spacing may no longer move the counter: stop rather than spin.
+  for (float x = o, next = 0; x <= hi; x = next) {
+    draw(x);
+    if (!((next = f32_(double(x) + g)) > x)) break;
+  }
+  for (float x = o, next = 0; x >= lo; x = next) {
+    draw(x);
+    if (!((next = f32_(double(x) - g)) < x)) break;
+  }
 }
 
 template <class T>

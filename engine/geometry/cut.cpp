@@ -2,6 +2,7 @@
 // steps; the sample nearest each pick point marks where the part to remove starts and ends.
 // New figures are added before the old one is flagged deleted, and a refused add takes the
 // others back, so a failed cut leaves the drawing as it was.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -52,10 +53,12 @@ void sample_segment(const zaz_class_& e, sampler_& s, int32_t k, pt_ p, pt_ q) {
 }
 
 void sample_conic(zaz_class_& e, sampler_& s, const arc_rec_& r, float from, float to) {
+  to = std::min(to, f32_(d(from) + d(edit_::two_pi_f)));  // a damaged arc: one turn at most
   for (float t = from; t <= to; t += step) {
     float rx = 0, ry = 0;
     e.calc_rotate_00_deg_(r.rotation, f32_(r.rx * std::cos(d(t))), f32_(r.ry * std::sin(d(t))), rx, ry);
     s.add(f32_(d(r.cx) + rx), f32_(d(r.cy) + ry), 0, t);
+    if (t + step == t) break;  // a damaged arc far from zero: the counter stands still
   }
 }
 

@@ -229,3 +229,30 @@ TEST_F(painters, AngularDimensionMembersArePlacedAndPainted) {
   e->display_block_(*dc, 1, 0, 0, 100, white);
   EXPECT_GT(reds(0, 0, 110, 110), 20);
 }
+
+// Angles far from zero (a damaged or foreign record) stop the float sampling counters from
+// growing: painting and cutting such records must end.
+TEST_F(painters, AnglesThatStopTheCounterStillEnd) {
+  const float big = 1e30f;
+  arc_rec_ arc;
+  arc.rx = arc.ry = 20;
+  arc.a1 = arc.a2 = big;
+  const int32_t a = add_raw(ot_arc_, e->store.live.arcs, arc, -20, -20, 20, 20, int32_t(red));
+  ASSERT_GT(a, 0);
+  paint();
+  e->display_(dc.get(), false_, false_);
+  const int32_t records = e->records_();
+  e->mod_objcut_(a, 20, 0, a, 0, 20);
+  EXPECT_LE(e->records_(), records + 2);  // at most the two pieces of a cut
+  ASSERT_EQ(e->dimstyle_add_("standard"), 1);
+  const int32_t d = e->add_dima_(1, 0, 0, 20, 0, 0, 20, 0, int32_t(red), 0, 1, 1, "");
+  ASSERT_GT(d, 0);
+  angular_dim_rec_& r = e->store.live.angular_dims[obj(d).index];
+  r.a1 = -big, r.a2 = big;
+  e->draw_angular_dim_(*dc, v, r, int32_t(red), int32_t(red), int32_t(red), -1, 0);
+  // A view so far out that a grid spacing no longer moves the counter.
+  e->view_gridvisible_(true_);
+  e->view_gridsize_(0.01f);
+  view(1e12f, 1e12f, 1000);
+  paint();
+}
