@@ -140,6 +140,47 @@ TEST_F(mask_, LinesArcsInsertsAndHatchesLandWhereTheTransformationPutsThem) {
   }
 }
 
+// The mask shows what the transformations do to these kinds: a mirrored dimension is
+// mirrored, a turned group frame becomes the box around its turned corners.
+TEST_F(mask_, DimensionsMirrorAndGroupFramesTurnAsTheTransformationsDo) {
+  ASSERT_EQ(e->dimstyle_add_("standard"), 1);
+  ASSERT_GT(e->add_dimh_(1, -60, 20, -20, 20, -40, 35, 0, 0, 0, 1, 1, ""), 0);
+  select_all();
+  show({3, 0, 0, 0, 0, 0, 10, 0});
+  EXPECT_EQ(changed_in(0, 0, w, 50), 0);
+  EXPECT_GT(changed_in(0, 51, w, h), 20);
+  erase();
+  e->select_clear_();
+  const int32_t group = e->add_bgroup_(10, 10, 40, 30, "G");
+  e->select_record_(group, true_);
+  show({2, 0, 0, 90, 10, 10});
+  EXPECT_TRUE(inverted(90, 25));
+  EXPECT_EQ(changed_in(111, 0, w, h), 0);
+  erase();
+  EXPECT_EQ(pixels(), before);
+}
+
+TEST_F(mask_, LongOutlinesDrawTheirFirstTenThousandVertices) {
+  e->vertex_add_(0, 0);
+  e->vertex_add_(1, 0);
+  const int32_t r = e->add_polyline_();
+  ASSERT_GT(r, 0);
+  polyline_rec_& p = e->store.live.polylines[size_t(e->object_(r).index)];
+  p.count = 12000;
+  p.x.assign(12001, 0.f);
+  p.y.assign(12001, 0.f);
+  for (int32_t i = 1; i <= 12000; ++i) {
+    p.x[size_t(i)] = i % 2 ? -50.f : -10.f;
+    p.y[size_t(i)] = i <= 10000 ? 10.f : -30.f;
+  }
+  select_all();
+  show({5});
+  EXPECT_TRUE(inverted(70, 40));
+  EXPECT_EQ(changed_in(0, 41, w, h), 0);
+  erase();
+  EXPECT_EQ(pixels(), before);
+}
+
 TEST_F(mask_, HatchPatternMovesWithItsBoundary) {
   for (auto [x, y] : {std::pair{-20.f, -20.f}, {20.f, -20.f}, {20.f, 20.f}, {-20.f, 20.f}}) e->vertex_add_(x, y);
   ASSERT_GT(e->add_hatch_(1, 1, 45), 0);
