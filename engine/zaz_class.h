@@ -564,6 +564,7 @@ class zaz_class_ {
   // Marks in red where break (cutobj_ set), join or extend acts on record obj_ clicked at
   // (mx_, my_). Painted in copy mode; it stays until the next repaint.
   void draw_marker_(int32_t obj_, float mx_, float my_, flag16_ cutobj_);
+
   // Rebuilds the snap points of the active page from the objects meeting the rectangle.
   void build_snap_cache_(float x1, float y1, float x2, float y2);
   // The snap point nearest to (x, y) within max_px pixels of the active view; false when
