@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/file/file_state.h"
+#include "engine/display/mask_state.h"
 #include "engine/display/paint_state.h"
 #include "engine/display/preview_state.h"
 #include "engine/fonts/font_state.h"
@@ -552,6 +553,18 @@ class zaz_class_ {
                      float x4_, float y4_, flag16_ close_);
   // Forgets every overlay without drawing: a full repaint has replaced the pixels.
   void preview_forget_();
+
+  // -- transform mask and modify marker --
+  // Erases the mask of the last call and, unless type_ (mask_kind_code_) is 0, draws the
+  // selection of the active page inverted where that transformation would put it: move by
+  // (mx_, my_); rotate by rot_ degrees about (px1_, py1_); mirror about the line through
+  // (px1_, py1_) and (px2_, py2_); scale by (sx_, sy_) about (x0_, y0_).
+  void display_mask_(int32_t type_, float mx_, float my_, float rot_, float px1_, float py1_,
+                     float px2_, float py2_, float x0_, float y0_, float sx_, float sy_);
+  // Marks in red where break (cutobj_ set), join or extend acts on record obj_ clicked at
+  // (mx_, my_). Painted in copy mode; it stays until the next repaint.
+  void draw_marker_(int32_t obj_, float mx_, float my_, flag16_ cutobj_);
+
   // Rebuilds the snap points of the active page from the objects meeting the rectangle.
   void build_snap_cache_(float x1, float y1, float x2, float y2);
   // The snap point nearest to (x, y) within max_px pixels of the active view; false when
@@ -587,6 +600,9 @@ class zaz_class_ {
   // Paints one object record with resolved attributes (used by the page painter).
   void paint_object_(dc_& hdc, int32_t record, const view_transform_rec_& v, flag16_ fast,
                      int32_t automatic);
+  // Draws the selection once, inverted and transformed by type_; 0 or less draws nothing.
+  void draw_mask_(int32_t type_, float mx_, float my_, float rot_, float px1_, float py1_,
+                  float px2_, float py2_, float x0_, float y0_, float sx_, float sy_);
 
   // -- rubber bands handed to the object painters: texts, block inserts, dimensions, references --
   // Kinds 10..16 inside the frame of draw_preview_, whose pen, hollow brush and inverting
@@ -725,6 +741,7 @@ class zaz_class_ {
   // display and previews
   paint_state_ paint;
   preview_state_ preview;  // interactive overlays
+  mask_state_rec_ mask;     // the transform mask shown
 
   pick_state_ pick;  // picking and snapping
 

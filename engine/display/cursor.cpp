@@ -46,9 +46,13 @@ void zaz_class_::draw_cursor_(flag16_ HIDE_) {
   preview.cross = {};
   // Without a valid page there is no view to place the cross in: it stays hidden.
   if (HIDE_ != false_ || !page_ptr_(pages.active)) return;
+  // The point the cursor conversion kept: the snapped one, or the locked one while a
+  // typed point holds it.
+  const bool locked = pick.locked == true_;
+  const float cx = locked ? pick.lock_x : pick.cursor_x, cy = locked ? pick.lock_y : pick.cursor_y;
   const view_transform_rec_ v = view_transform_(dc.target_().width_(), dc.target_().height_());
-  const double px = double(preview.cursor_x) * v.scale_x - v.offset_x;
-  const double py = double(preview.cursor_y) * v.scale_y - v.offset_y;
+  const double px = double(cx) * v.scale_x - v.offset_x;
+  const double py = double(cy) * v.scale_y - v.offset_y;
   if (!std::isfinite(px) || !std::isfinite(py)) return;
   // Each end is rounded on its own, so the arms are always 30 pixels long.
   cross_hair_rec_& c = preview.cross;

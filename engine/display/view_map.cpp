@@ -38,6 +38,7 @@ void zaz_class_::display_(dc_* hdc_, flag16_ /*resize_*/, flag16_ fast_) {
   dinit_(hdc_);
   // A repaint draws over every inverted figure: what was remembered of them is gone.
   preview_forget_();
+  mask.forget();
   paint_begin_(fast_);
 }
 

@@ -7,7 +7,7 @@ using cursor_ = overlay_;
 
 TEST_F(cursor_, CrossInvertsFiftyEightPixelsAroundAKeptCentre) {
   // Pixel x 102.5: each end rounds half to even on its own, so the arm runs 88..117.
-  e->preview.cursor_x = dx(102.5f), e->preview.cursor_y = dy(50);
+  e->lock_xy_(dx(102.5f), dy(50));
   e->draw_cursor_(false_);
   EXPECT_EQ(changed(), 58);
   EXPECT_FALSE(inverted(102, 50));
@@ -23,7 +23,8 @@ TEST_F(cursor_, CrossInvertsFiftyEightPixelsAroundAKeptCentre) {
   e->draw_cursor_(false_);
   EXPECT_EQ(pixels(), once);  // moved onto itself: still one cross
 
-  e->preview.cursor_x = dx(40), e->preview.cursor_y = dy(30);
+  e->unlock_xy_();
+  e->mxy2cxy_(40, 30, false_, false_);
   e->draw_cursor_(false_);
   EXPECT_EQ(changed(), 58);
   EXPECT_TRUE(inverted(40, 16));
@@ -35,9 +36,25 @@ TEST_F(cursor_, CrossInvertsFiftyEightPixelsAroundAKeptCentre) {
   EXPECT_EQ(pixels(), before);
 }
 
+TEST_F(cursor_, CrossFollowsTheConvertedPointAndALockedOne) {
+  e->view_gridsize_(10);
+  e->view_snap2grid_(true_);
+  e->mxy2cxy_(47, 53, true_, false_);  // snaps to drawing (-50, 0): pixel (50, 50)
+  e->draw_cursor_(false_);
+  EXPECT_TRUE(inverted(50, 40));
+  EXPECT_TRUE(inverted(40, 50));
+  e->lock_xy_(dx(150), dy(20));
+  e->mxy2cxy_(47, 53, true_, false_);  // the locked point wins over the mouse
+  e->draw_cursor_(false_);
+  EXPECT_TRUE(inverted(150, 10));
+  EXPECT_FALSE(inverted(50, 40));
+  e->draw_cursor_(true_);
+  EXPECT_EQ(pixels(), before);
+}
+
 TEST_F(cursor_, NoPageDrawsNoCross) {
   e->pages.active = 7;
-  e->preview.cursor_x = dx(50), e->preview.cursor_y = dy(50);
+  e->lock_xy_(dx(50), dy(50));
   e->draw_cursor_(false_);
   EXPECT_EQ(pixels(), before);
   e->draw_selectbox_(dx(10), dy(10), dx(60), dy(60));
