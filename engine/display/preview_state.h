@@ -56,6 +56,4 @@ struct preview_state_ {
   cross_hair_rec_ cross;
   select_box_rec_ box;
   preview_state_rec_ band;
-  // The snapped (or locked) cursor point in drawing units, kept by the cursor conversion.
-  float cursor_x = 0, cursor_y = 0;
 };
