@@ -12,8 +12,8 @@
 #include <cmath>
 
 #include "engine/hatch/hatch_place.h"
-#include "platform/gdi/dc.h"
 #include "platform/core/types.h"
+#include "platform/gdi/dc.h"
 #include "platform/gdi/surface.h"
 
 namespace {
