@@ -1,6 +1,8 @@
 // The page painter: grid, objects in table order, markers, sheets, axes, selection, snap points.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "engine/display/figure_paint.h"
 
@@ -132,15 +134,31 @@ void zaz_class_::paint_page_(flag16_ fast) {
 
   if (page->show_border == true_) {
     const double f = unit_scale_factor_(page->unit, page->scale);
-    const float sw = f32_(page->width * f), sh = f32_(page->height * f);
+    float sw = f32_(page->width * f), sh = f32_(page->height * f);
     const int32_t edge = engine_blend_color_(back, rgb_(0, 150, 255), 0.99f);
     const int32_t label = engine_blend_color_(back, rgb_(0, 150, 255), 0.55f);
     const gp_pen_ pens[2] = {{gp_colour_(uint32_t(edge), 32), 7.f}, {gp_colour_(uint32_t(edge), 64), 1.f}};
-    for (int32_t j = 1; j <= page->cy; ++j) {
-      for (int32_t i = 1; i <= page->cx; ++i) {
+    // Only sheets that reach the view are drawn (the wide pen's half width and the label's
+    // height around them): a grid of up to 999 x 999 sheets stays as quick as what it shows.
+    auto in_view = [&](pixel_point_ p0, pixel_point_ p1) {
+      constexpr int32_t margin = 24;
+      return std::max(p0.x, p1.x) >= -margin && std::min(p0.x, p1.x) <= w + margin &&
+             std::max(p0.y, p1.y) >= -margin && std::min(p0.y, p1.y) <= h + margin;
+    };
+    int32_t columns = std::clamp(page->cx, 1, 999), rows = std::clamp(page->cy, 1, 999);
+    // Sheets under two pixels would only fill the view with edges: show the grid's outline.
+    const pixel_point_ s0 = map_px_(v, page->posx, page->posy), s1 = map_px_(v, f32_(page->posx + double(sw)),
+                                                                             f32_(page->posy + double(sh)));
+    if ((columns > 1 || rows > 1) && (std::abs(int64_t(s1.x) - s0.x) < 2 || std::abs(int64_t(s1.y) - s0.y) < 2)) {
+      sw = f32_(double(sw) * columns), sh = f32_(double(sh) * rows);
+      columns = rows = 1;
+    }
+    for (int32_t j = 1; j <= rows; ++j) {
+      for (int32_t i = 1; i <= columns; ++i) {
         const float x0 = f32_(page->posx + double(sw) * (i - 1)), y0 = f32_(page->posy + double(sh) * (j - 1));
         const pixel_point_ p0 = map_px_(v, x0, y0);
         const pixel_point_ p1 = map_px_(v, f32_(double(x0) + sw), f32_(double(y0) + sh));
+        if (!in_view(p0, p1)) continue;
         for (const gp_pen_& pen : pens) {
           if (!paint.gfx) break;
           paint.gfx->draw_line_(pen, p0.x, p1.y, p1.x, p1.y);

@@ -26,6 +26,21 @@ TEST_F(page_painter, SheetsPaintEveryEdgeOnceAndTheSizeLabel) {
   EXPECT_EQ(elsewhere, 0);
 }
 
+// Sheets smaller than two pixels: the grid shows as its outline, not as a block of edges.
+TEST_F(page_painter, TinySheetsShowTheGridOutline) {
+  resize(200, 150);
+  e->page_width_(1, 1);
+  e->page_height_(1, 1);
+  e->page_cx_(1, 999);
+  e->page_cy_(1, 999);
+  e->page_show_border_(1, true_);
+  view(499.5f, 499.5f, 0.1f);  // the 999 mm grid spans about 100 pixels around the centre
+  paint();
+  EXPECT_EQ(at(100, 75), white) << "inside the grid";
+  EXPECT_NE(at(50, 75), white) << "left edge";
+  EXPECT_NE(at(150, 75), white) << "right edge";
+}
+
 TEST_F(page_painter, LineOnOnePixelSetsThatPixel) {
   view(0, 0, 1);
   e->add_line_(10.1f, 10.1f, 10.2f, 10.2f, rgb_(0, 200, 0));
