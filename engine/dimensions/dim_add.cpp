@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/dimensions/dim_build.h"
+#include "engine/geometry/edit_util.h"
 #include "engine/zaz_class.h"
 
 using namespace dim_build_;
@@ -27,21 +28,6 @@ const dimstyle_rec_* style_entry(const zaz_class_& e, int32_t style_id) {
   return &e.styles.styles[size_t(style_id)];
 }
 
-// The curve record behind an arc, circle or ellipse object; nullptr for anything else.
-const arc_rec_* curve_of(const zaz_class_& e, int32_t obj_id) {
-  if (obj_id < 1 || obj_id > e.store.counts[0] || size_t(obj_id) >= e.store.live.objects.size())
-    return nullptr;
-  const object_rec_& o = e.store.live.objects[size_t(obj_id)];
-  const std::vector<arc_rec_>* table = nullptr;
-  switch (o.type) {
-    case ot_arc_: table = &e.store.live.arcs; break;
-    case ot_circle_: table = &e.store.live.circles; break;
-    case ot_ellipse_: table = &e.store.live.ellipses; break;
-    default: return nullptr;
-  }
-  if (o.index < 1 || size_t(o.index) >= table->size()) return nullptr;
-  return &(*table)[size_t(o.index)];
-}
 
 }  // namespace dim_add_
 
@@ -111,7 +97,7 @@ int32_t add_radial(zaz_class_& e, int32_t kind, int32_t style_id, int32_t obj_id
                    float cuy, float length, int32_t color, int16_t style_, int16_t width,
                    int32_t layer, const std::string& dimtext) {
   if (!all_in_range({cux, cuy})) return 0;
-  const arc_rec_* curve = curve_of(e, obj_id);
+  const arc_rec_* curve = edit_::conic_of_(e, obj_id);
   if (!curve) return 0;
   const dimstyle_rec_* style = style_entry(e, style_id);
   if (!style) return 0;
@@ -189,7 +175,7 @@ int32_t zaz_class_::add_dima_(int32_t style_id_, float dx0_, float dy0_, float d
 
 int32_t zaz_class_::add_dimc_(int32_t /*style_id_*/, int32_t obj_id_, int32_t color_,
                               int16_t style_, int16_t width_, int32_t layer_) {
-  const arc_rec_* curve = dim_add_::curve_of(*this, obj_id_);
+  const arc_rec_* curve = edit_::conic_of_(*this, obj_id_);
   if (!curve) return 0;
   return add_point_(curve->cx, curve->cy, 1, 15, color_, style_, width_, layer_);
 }

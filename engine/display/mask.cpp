@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/geometry/conic_fit.h"
 #include "engine/geometry/edit_util.h"
 
 namespace {
@@ -141,59 +142,10 @@ void mask_painter::conic(arc_rec_& r, bool arc) {
   }
 }
 
-// A scaled ellipse is measured again from samples of its scaled outline: the farthest
-// sample gives the new rotation and rx, the nearest ry; an arc's ends are found again on
-// the new figure.
+// A scaled ellipse is fitted again to its scaled outline as the scale itself does; the
+// preview finds an arc's ends on a coarser grid.
 void mask_painter::refit(float& cx, float& cy, float& rx, float& ry, float& rotation, float* a1, float* a2) {
-  const bool arc = a1 && a2;
-  auto on_figure = [&](float t, float frx, float fry, float rot, float ox, float oy, float& x, float& y) {
-    float qx = 0, qy = 0;
-    e_.calc_rotate_00_deg_(rot, f32_(frx * std::cos(d(t))), f32_(fry * std::sin(d(t))), qx, qy);
-    x = f32_(d(ox) + qx);
-    y = f32_(d(oy) + qy);
-  };
-  const float ocx = cx, ocy = cy;
-  float psx = 0, psy = 0, pex = 0, pey = 0;
-  if (arc) {
-    on_figure(*a1, rx, ry, rotation, ocx, ocy, psx, psy);
-    on_figure(*a2, rx, ry, rotation, ocx, ocy, pex, pey);
-    point(psx, psy);
-    point(pex, pey);
-  }
-  float ncx = cx, ncy = cy;
-  point(ncx, ncy);
-  float dmax = 0, dmin = 0, fx = ncx, fy = ncy;
-  bool first = true;
-  for (float t = 0; t <= two_pi_f; t = f32_(d(t) + 0.1f)) {
-    float qx = 0, qy = 0;
-    e_.calc_rotate_00_deg_(rotation, f32_(rx * std::cos(d(t))), f32_(ry * std::sin(d(t))), qx, qy);
-    const float sx = f32_(d(ncx) + d(m_.sx) * qx), sy = f32_(d(ncy) + d(m_.sy) * qy);
-    const float dist = f32_(std::hypot(d(sx) - ncx, d(sy) - ncy));
-    if (first) {
-      dmax = dmin = dist;
-      first = false;
-    } else {
-      if (dist > dmax) dmax = dist;
-      if (dist < dmin) dmin = dist;
-    }
-    if (dist >= dmax) fx = sx, fy = sy;  // among equal maxima the later sample wins
-  }
-  rotation = e_.calc_angle_(ncx, ncy, fx, fy, true_, 0);
-  cx = ncx, cy = ncy, rx = dmax, ry = dmin;
-  if (!arc) return;
-  float bs = std::max(rx, ry), be = bs, start = *a1, end = *a2;
-  for (float t = 0; t <= two_pi_f; t = f32_(d(t) + 0.05f)) {
-    float qx = 0, qy = 0;
-    on_figure(t, rx, ry, rotation, cx, cy, qx, qy);
-    const float ds = f32_(std::hypot(d(psx) - qx, d(psy) - qy));
-    const float de = f32_(std::hypot(d(pex) - qx, d(pey) - qy));
-    if (ds < bs) bs = ds, start = t;
-    if (de < be) be = de, end = t;
-  }
-  if (d(m_.sx) * m_.sy < 0) std::swap(start, end);
-  if (start > end) end = f32_(d(end) + two_pi_f);
-  *a1 = start;
-  *a2 = end;
+  refit_conic_(e_, point_op(), m_.sx, m_.sy, 0.05f, cx, cy, rx, ry, rotation, a1, a2);
 }
 
 void mask_painter::hatch(hatch_rec_& h) {

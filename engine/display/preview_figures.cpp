@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/zaz_class.h"
+#include "engine/geometry/edit_util.h"
 
 namespace {
 
@@ -18,20 +19,6 @@ float distance(float ax, float ay, float bx, float by) {
   return f32_(std::sqrt(dx * dx + dy * dy));
 }
 
-// The curve record behind an arc, circle or ellipse object; nullptr for any other number.
-const arc_rec_* curve_of(const zaz_class_& e, int32_t record) {
-  if (record < 1 || record > e.store.counts[0] || size_t(record) >= e.store.live.objects.size()) return nullptr;
-  const object_rec_& o = e.store.live.objects[size_t(record)];
-  const std::vector<arc_rec_>* table = nullptr;
-  switch (o.type) {
-    case ot_arc_: table = &e.store.live.arcs; break;
-    case ot_circle_: table = &e.store.live.circles; break;
-    case ot_ellipse_: table = &e.store.live.ellipses; break;
-    default: return nullptr;
-  }
-  if (o.index < 1 || size_t(o.index) >= table->size()) return nullptr;
-  return &(*table)[size_t(o.index)];
-}
 
 // The point of the curve's whole outline nearest to (x, y), sampled every 0.001 radians;
 // an arc's ends are not considered. Of equally near samples the later one wins.
@@ -66,7 +53,7 @@ bool active_style(zaz_class_& e, int32_t& id, dimstyle_rec_& copy) {
 // A radius (kind 1) or diameter (kind 2) dimension from the curve point nearest to (x, y);
 // false when the object is no arc, circle or ellipse.
 bool build_radial(zaz_class_& e, int32_t kind, int32_t record, float x, float y, dimension_rec_& r) {
-  const arc_rec_* c = curve_of(e, record);
+  const arc_rec_* c = edit_::conic_of_(e, record);
   if (!c) return false;
   r = dimension_rec_{};
   if (!active_style(e, r.style_id, r.style)) return false;
@@ -93,7 +80,7 @@ bool zaz_class_::preview_number_ok_(int32_t kind, int32_t number) const {
     case kind_text: return font_at_(fonts, number) != nullptr;
     case kind_insert: return number >= 1 && number <= library.block_count();
     case kind_radius:
-    case kind_diameter: return curve_of(*this, number) != nullptr;
+    case kind_diameter: return edit_::conic_of_(*this, number) != nullptr;
     default: return true;
   }
 }

@@ -59,6 +59,21 @@ inline bool valid_record_(const zaz_class_& e, int32_t r) {
   return r >= 1 && r <= e.store.counts[0] && static_cast<size_t>(r) < e.store.live.objects.size();
 }
 
+// The curve record behind an arc, circle or ellipse object; nullptr for any other number.
+inline const arc_rec_* conic_of_(const zaz_class_& e, int32_t record) {
+  if (!valid_record_(e, record)) return nullptr;
+  const object_rec_& o = e.store.live.objects[static_cast<size_t>(record)];
+  const std::vector<arc_rec_>* table = nullptr;
+  switch (o.type) {
+    case ot_arc_: table = &e.store.live.arcs; break;
+    case ot_circle_: table = &e.store.live.circles; break;
+    case ot_ellipse_: table = &e.store.live.ellipses; break;
+    default: return nullptr;
+  }
+  if (o.index < 1 || static_cast<size_t>(o.index) >= table->size()) return nullptr;
+  return &(*table)[static_cast<size_t>(o.index)];
+}
+
 // Calls f(x, y) with references to every stored position of the object (points, centres,
 // corners, text-part positions, layout points, hatch tile origins, frame corners) but not
 // to vectors relative to an origin of their own (hatch pattern lines). Returns false when
