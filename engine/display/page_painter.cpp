@@ -177,10 +177,13 @@ void zaz_class_::paint_page_(flag16_ fast) {
     }
   }
 
-  if (page->show_coords == true_ && paint.gfx) {
+  // The axes reach 100 pixels from the origin: an origin farther out of view shows nothing
+  // (and its pixel position may sit at the integer limit).
+  const pixel_point_ o = map_px_(v, 0, 0);
+  const bool axes_in_view = o.x >= -110 && o.x <= w + 110 && o.y >= -110 && o.y <= h + 110;
+  if (page->show_coords == true_ && paint.gfx && axes_in_view) {
     graphics_& g = *paint.gfx;
     g.set_smoothing_(true);
-    const pixel_point_ o = map_px_(v, 0, 0);
     const gp_pen_ pen{gp_colour_(rgb_(0, 0, 255), 128), 1.f};
     const uint32_t brush = gp_colour_(rgb_(0, 0, 255), 32);
     g.draw_line_(pen, o.x, o.y, o.x + 70, o.y);

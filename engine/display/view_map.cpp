@@ -1,4 +1,5 @@
 // Paint frame: the host's device context, the view mapping and the repaint entry.
+#include <algorithm>
 #include <cmath>
 
 #include "engine/zaz_class.h"
@@ -21,10 +22,13 @@ view_area_rec_ zaz_class_::view_area_(int32_t w, int32_t h) const {
 }
 
 pixel_point_ zaz_class_::map_px_(const view_transform_rec_& v, float x, float y) {
+  // A point far beyond any screen saturates at 2^30 pixels instead of wrapping, which leaves
+  // room for the markers, grips and labels that painters draw a few pixels around it.
+  static constexpr double limit = 1073741824.0;
+  auto clamp = [](double p) { return std::isnan(p) ? 0.0 : std::clamp(p, -limit, limit); };  // NaN: 0, as before
   pixel_point_ p;
-  // A point beyond the pixel range saturates instead of wrapping.
-  p.x = cint32_(double(x) * v.scale_x - v.offset_x);
-  p.y = cint32_(double(y) * v.scale_y - v.offset_y);
+  p.x = cint32_(clamp(double(x) * v.scale_x - v.offset_x));
+  p.y = cint32_(clamp(double(y) * v.scale_y - v.offset_y));
   return p;
 }
 

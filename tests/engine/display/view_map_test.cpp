@@ -15,7 +15,7 @@ TEST_F(view_map, PointsLandOnRoundedPixels) {
       {100, 50, 2, 200, 100, 150, 75, 200, 0},
       {100, 50, 2, 200, 100, 50, 25, 0, 100},
       {-3, 7, 0.25f, 640, 480, 1, 3, 321, 241},
-      {0, 0, 1e6f, 10, 10, 1e6f, 0, 2147483647, 5},  // saturates instead of wrapping
+      {0, 0, 1e6f, 10, 10, 1e6f, 0, 1073741824, 5},  // saturates instead of wrapping
   };
   for (const Case& c : cases) {
     view(c.cx, c.cy, c.zoom);
