@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/zaz_class.h"
+#include "support/box_font.h"
 #include "platform/gdiplus/graphics.h"
 #include "platform/window/event_loop.h"
 
@@ -218,17 +219,6 @@ TEST_F(page_renderer, block_members_are_scaled_turned_and_moved_by_the_insert) {
 
 namespace {
 
-// Every glyph a filled 6 x 10 box advancing 8, reference height 10.
-font_rec_ box_font() {
-  font_rec_ f;
-  f.height = 10;
-  for (int c = 33; c < 256; ++c) {
-    glyph_rec_& g = f.glyphs[size_t(c)];
-    g.box_width = 6, g.box_height = 10, g.advance_x = 8, g.fill_flag = 1;
-    g.contours.push_back(glyph_contour_rec_{{{0, 0}, {6, 0}, {6, 10}, {0, 10}}});
-  }
-  return f;
-}
 
 struct text_case {
   const char* text;
@@ -250,7 +240,7 @@ TEST_F(page_renderer, stroke_texts_advance_break_and_turn) {
   for (const text_case& c : cases) {
     SetUp();
     e->fonts.font_table.resize(1);
-    e->fonts.font_table.push_back(box_font());
+    e->fonts.font_table.push_back(box_font(6, 8, true));
     e->fonts.font_total = 1;
     const int32_t rec = e->add_text_("H", 1, 20, 20, 10, c.width_factor, 0, black, 0, 1);
     ASSERT_GT(rec, 0);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/zaz_class.h"
+#include "support/box_font.h"
 #include "platform/gdiplus/image.h"
 #include "platform/services/printer.h"
 #include "platform/window/event_loop.h"
@@ -23,17 +24,6 @@ namespace {
 
 constexpr int dpi = 100;  // of the pictures rendered back
 
-// A stroke font whose every glyph is a filled 6 x 10 box advancing 8, reference height 10.
-font_rec_ box_font() {
-  font_rec_ f;
-  f.height = 10;
-  for (int c = 33; c < 256; ++c) {
-    glyph_rec_& g = f.glyphs[size_t(c)];
-    g.box_width = 6, g.box_height = 10, g.advance_x = 8, g.fill_flag = 1;
-    g.contours.push_back(glyph_contour_rec_{{{0, 0}, {6, 0}, {6, 10}, {0, 10}}});
-  }
-  return f;
-}
 
 struct sheet_picture {
   image_ picture;
@@ -79,7 +69,7 @@ class print_pdf : public ::testing::Test {
     e = std::make_unique<zaz_class_>();
     auto& fsx = e->fonts;
     fsx.font_table.resize(1);
-    fsx.font_table.push_back(box_font());
+    fsx.font_table.push_back(box_font(6, 8, true));
     fsx.font_total = 1;
   }
   void TearDown() override { fs::remove_all(folder); }

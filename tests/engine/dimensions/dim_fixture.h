@@ -9,23 +9,10 @@
 #include <string>
 
 #include "engine/zaz_class.h"
+#include "support/box_font.h"
 
 inline constexpr float pi_f = 3.1415927f;
 
-// Every glyph is the box (0, 0)-(width, 10) in a font of reference height 10.
-inline font_rec_ box_font(float width, float advance) {
-  font_rec_ f;
-  f.name = "box";
-  f.height = 10;
-  for (int c = 33; c < 256; ++c) {
-    glyph_rec_& g = f.glyphs[size_t(c)];
-    g.box_width = width;
-    g.box_height = 10;
-    g.advance_x = advance;
-    g.contours.push_back(glyph_contour_rec_{{{0, 0}, {width, 0}, {width, 10}, {0, 10}, {0, 0}}});
-  }
-  return f;
-}
 
 // Width of a one-line text of n glyphs in the default box font.
 inline float text_width(int n, float h) { return (0.8f * float(n - 1) + 0.6f) * h; }

@@ -6,23 +6,10 @@
 #include <string>
 
 #include "preview_fixture.h"
+#include "support/box_font.h"
 
 namespace {
 
-// Every glyph an open box stroke, so the page painter and the preview draw the same lines.
-font_rec_ box_font() {
-  font_rec_ f;
-  f.name = "box";
-  f.height = 10;
-  for (int c = 33; c < 256; ++c) {
-    glyph_rec_& g = f.glyphs[size_t(c)];
-    g.box_width = 6;
-    g.box_height = 10;
-    g.advance_x = 8;
-    g.contours.push_back(glyph_contour_rec_{{{0, 0}, {6, 0}, {6, 10}, {0, 10}, {0, 0}}});
-  }
-  return f;
-}
 
 class figure_preview_ : public overlay_ {
  protected:
