@@ -1,34 +1,14 @@
 // Drawing files that read cleanly are then shown and printed: whatever values a file stores
 // (angles, sizes, counts, views), painting, measuring and printing its pages must end without harm.
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string_view>
 
-#include "engine/zaz_class.h"
-#include "platform/gdi/dc.h"
-#include "platform/gdi/surface.h"
-#include "platform/gdiplus/graphics.h"
-
-// Fontconfig keeps its font data behind encoded offsets that the leak checker cannot follow;
-// what it holds lives as long as the process.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+#include "fuzz/fuzz_display.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   auto e = std::make_unique<zaz_class_>();
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  if (!e->read_drawing_bytes_(bytes, nullptr)) return 0;
-  static surface_ screen(96, 64);
-  static dc_ dc(screen);
-  static surface_ paper(64, 64);
-  e->dinit_(&dc);
-  const int32_t pages = std::min<int32_t>(e->pages_count_(), 3);
-  for (int32_t p = 1; p <= pages; ++p) {
-    e->page_active_(int16_t(p));
-    e->display_(&dc, false_, false_);
-    for (int32_t r = 1; r <= std::min<int32_t>(e->records_(), 64); ++r) e->calc_orect_(r);
-    graphics_ g(paper);
-    e->print_page_renderer_(g, 25, p, 1, 1);
-  }
+  if (e->read_drawing_bytes_(bytes, nullptr)) fuzz_show_and_print_(*e, 3);
   return 0;
 }
