@@ -7,15 +7,20 @@
 #include "platform/gdi/qt_bridge.h"
 #include "platform/gdi/region.h"
 
-void ensure_qt_app_() {
-  if (QCoreApplication::instance()) return;
+QApplication* new_qt_application_() {
+  // Without a display, run on the offscreen platform rather than fail to start.
   const char* qpa = std::getenv("QT_QPA_PLATFORM");
   if ((!qpa || !*qpa) && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
   static int argc = 1;
   static char name[] = "arvex";
   static char* argv[] = {name, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
+  return new QApplication(argc, argv);
+}
+
+void ensure_qt_app_() {
+  if (QCoreApplication::instance()) return;
+  static QApplication* app = new_qt_application_();
   // Qt's font caches must outlive the application object at exit: start them first, so the
   // closer below, made after them, is destroyed before them.
   (void)QFontMetrics(QFont()).height();

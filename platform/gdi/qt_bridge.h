@@ -44,6 +44,10 @@ inline bool surface_from_qimage_(const QImage& image, surface_& out) {
 // application on the offscreen platform when no display is set. Call it instead of
 // constructing a second application object.
 void ensure_qt_app_();
+// Constructs the one application object, on the offscreen platform when no display is set.
+// Callers decide its lifetime.
+class QApplication;
+QApplication* new_qt_application_();
 
 // The clip of a device context as a Qt region.
 class QRegion;

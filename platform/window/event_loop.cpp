@@ -12,21 +12,13 @@
 #include <cstdlib>
 #include <thread>
 
+#include "platform/gdi/qt_bridge.h"
 #include "platform/window/window_widget.h"
 
 void ensure_application_() {
-  if (!qApp) {
-    // Without a display, run on the offscreen platform rather than fail to start.
-    const char* qpa = std::getenv("QT_QPA_PLATFORM");
-    if ((!qpa || !*qpa) && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
-      setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "arvex";
-    static char* argv[] = {name, nullptr};
-    // Never deleted: windows, timers and input devices kept in statics would otherwise be
-    // torn down after the application object under them.
-    new QApplication(argc, argv);
-  }
+  // Never deleted: windows, timers and input devices kept in statics would otherwise be torn
+  // down after the application object under them.
+  if (!qApp) new_qt_application_();
   attach_input_filter_();
 }
 
