@@ -33,9 +33,7 @@ struct menu_item_rec_ {
 };
 
 // Adders of the ribbon and of the popup menu control refuse this key (trimmed, any case).
-inline bool is_reserved_menu_key_(std::string_view key) {
-  return upper_ascii_(trim_blanks_(key)) == "@MAIN";
-}
+inline bool is_reserved_menu_key_(std::string_view key) { return upper_ascii_(trim_blanks_(key)) == "@MAIN"; }
 
 inline bool is_separator_text_(std::string_view text) { return trim_blanks_(text) == "-"; }
 

@@ -22,13 +22,13 @@ class dc_;
 // What the ribbon asks of its window and of the shell. Every hook may stay empty: the ribbon
 // then behaves as if the answer were the inactive one (no window, no frame, nothing visible).
 struct ribbon_hooks_ {
-  std::function<void(bool force)> paint_bar;     // repaint the bar; force paints past win_ex1_
-  std::function<void(bool enabled)> set_enabled;  // the control's Enabled around key-tip events
-  std::function<void()> blank;                    // tben_ switched off: black, cleared surface
+  std::function<void(bool force)> paint_bar;                  // repaint the bar; force paints past win_ex1_
+  std::function<void(bool enabled)> set_enabled;              // the control's Enabled around key-tip events
+  std::function<void()> blank;                                // tben_ switched off: black, cleared surface
   std::function<int32_t(int32_t window_id)> frame_top_inset;  // the frame's rows over the window
-  std::function<bool()> win_ex1_visible;  // application menu or collapsed toolbar shown
-  std::function<bool()> win_ex2_visible;  // popup menu or drop list shown
-  std::function<bool()> uppercase_tabs;   // the skin shows and measures tab captions upper-cased
+  std::function<bool()> win_ex1_visible;                      // application menu or collapsed toolbar shown
+  std::function<bool()> win_ex2_visible;                      // popup menu or drop list shown
+  std::function<bool()> uppercase_tabs;                       // the skin shows and measures tab captions upper-cased
   std::function<window_handle_()> window_handle;
   std::function<dc_*()> device_context;
   // The host frame's caption quick-access buttons.
@@ -153,8 +153,7 @@ class xribbon_ {
   int16_t add_popupmenuitem_(int32_t button_id_, int32_t group_index_, std::string_view pm_key_,
                              std::string_view pm_text_, std::string_view pm_shortcut_ = {}, bool pmChecked = false,
                              int32_t pm_icon_ = -1, bool pm_boldtext_ = false, std::string_view pm_altkey_ = {},
-                             bool pm_visible_ = true, int32_t value_ = 0, bool big_ = false,
-                             bool multiselect_ = false);
+                             bool pm_visible_ = true, int32_t value_ = 0, bool big_ = false, bool multiselect_ = false);
   int16_t add_list_item_(int32_t button_id_, std::string_view cm_key_, std::string_view cm_text_,
                          bool cmChecked = false, int16_t cm_icon_ = 0, bool cm_boldtext_ = false,
                          std::string_view cm_altkey_ = {});
@@ -169,9 +168,9 @@ class xribbon_ {
   void set_tabextracolor_(int32_t tid_, int32_t tExtraColor_ = 0);
   int16_t add_toolbar_(int32_t tab_id_, std::string_view tb_key_, std::string_view tb_text_ = {},
                        bool tb_exicon_ = false, std::string_view tb_shortcut_ = {});
-  int16_t add_button_(int32_t toolbar_id_, std::string_view c_key_, std::string_view c_text_ = {},
-                      int16_t c_icon_ = 0, int32_t bSizeStd_ = 1, int32_t bSizeMin_ = 1, int32_t c_type_ = 1,
-                      bool c_enabled_ = true, std::string_view c_shortcut_ = {}, std::string_view c_altkey_ = {},
+  int16_t add_button_(int32_t toolbar_id_, std::string_view c_key_, std::string_view c_text_ = {}, int16_t c_icon_ = 0,
+                      int32_t bSizeStd_ = 1, int32_t bSizeMin_ = 1, int32_t c_type_ = 1, bool c_enabled_ = true,
+                      std::string_view c_shortcut_ = {}, std::string_view c_altkey_ = {},
                       std::string_view c_tooltip_ = {});
   int16_t add_group_(int32_t toolbar_id_, std::string_view g_key_, std::string_view g_buttons_ = {},
                      int16_t g_firsticon_ = 0, int16_t g_groupstdrow_ = 1, int16_t g_groupminrow_ = 1,
@@ -295,10 +294,10 @@ class xribbon_ {
   int32_t find_popup_(std::string_view key) const;
   bool on_active_tab_(int32_t toolbar_id) const;
   void layout_tab_(int32_t id);
-  int16_t add_control_(int32_t toolbar_id, std::string_view key, std::string_view text, int32_t icon,
-                       int32_t size_std, int32_t size_min, int32_t type, bool enabled, int32_t row_std,
-                       int32_t row_min, int32_t width_std, int32_t width_min, std::string_view shortcut,
-                       std::string_view alt_key, std::string_view tooltip);
+  int16_t add_control_(int32_t toolbar_id, std::string_view key, std::string_view text, int32_t icon, int32_t size_std,
+                       int32_t size_min, int32_t type, bool enabled, int32_t row_std, int32_t row_min,
+                       int32_t width_std, int32_t width_min, std::string_view shortcut, std::string_view alt_key,
+                       std::string_view tooltip);
   void place_control_(int32_t id, bool standard, int32_t size_code, int32_t row);
   void widen_toolbar_(int32_t id, bool standard);
   int32_t measure_button_width_(const ribbon_control_rec_& c, bool standard) const;

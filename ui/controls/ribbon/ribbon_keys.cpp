@@ -231,11 +231,10 @@ flag16_ xribbon_::any_part_focused_() const {
 }
 
 void xribbon_::save_hot_state_(bool restore) {
-  ribbon_saved_hot_ now{hit.hot_kind,          hit.hot_index,          press.reported_kind,
-                        press.reported_index,  press.pressed_control,  press.pressed_drop,
-                        hit.drop_control,      press.pressed_toolbar,  press.pressed_corner,
-                        hit.corner_toolbar,    dropdown.hot_popup_key, dropdown.hot_cell,
-                        dropdown.collapsed_toolbar};
+  ribbon_saved_hot_ now{
+      hit.hot_kind,           hit.hot_index,     press.reported_kind,       press.reported_index, press.pressed_control,
+      press.pressed_drop,     hit.drop_control,  press.pressed_toolbar,     press.pressed_corner, hit.corner_toolbar,
+      dropdown.hot_popup_key, dropdown.hot_cell, dropdown.collapsed_toolbar};
   if (!restore) {
     saved_hot = now;
     return;

@@ -60,8 +60,7 @@ void xribbon_::place_control_(int32_t id, bool standard, int32_t size_code, int3
       width = text_width_(c.text) + 25;
     } else {
       if (x >= 1) x += 3;
-      for (char ch : upper_ascii_(c.text))
-        width += ch == 'B' ? m_.group_button_w_ : ch == 'C' ? m_.group_combo_w_ : 0;
+      for (char ch : upper_ascii_(c.text)) width += ch == 'B' ? m_.group_button_w_ : ch == 'C' ? m_.group_combo_w_ : 0;
     }
     int32_t y = standard ? (row == 1 ? m_.row1_top_ : m_.row2_top_) : (row - 1) * small;
     r = {x, y, width, small};
@@ -221,8 +220,7 @@ bool xribbon_::control_rect_in_window_(int32_t control_id, ribbon_rect_& out) co
 
 // ---- Hit tests.
 
-int32_t xribbon_::control_at_(int32_t x, int32_t y, bool in_window, std::string& key, int32_t& cell,
-                              flag16_& arrow) {
+int32_t xribbon_::control_at_(int32_t x, int32_t y, bool in_window, std::string& key, int32_t& cell, flag16_& arrow) {
   hit.drop_control = 0;
   arrow = false_;
   cell = 0;
@@ -234,7 +232,8 @@ int32_t xribbon_::control_at_(int32_t x, int32_t y, bool in_window, std::string&
     if (c.type == ribbon_dropdown_button_ || c.type == ribbon_combo_)
       drop = true;
     else if (c.type == ribbon_split_button_)
-      drop = r.h < m_.large_button_h_ / 2.0 ? x >= r.x + r.w - sprite_.split_arrow_w : y >= r.y + r.h - m_.split_drop_h_;
+      drop =
+          r.h < m_.large_button_h_ / 2.0 ? x >= r.x + r.w - sprite_.split_arrow_w : y >= r.y + r.h - m_.split_drop_h_;
     hit.drop_control = drop ? id : 0;
     found = id;
     key = c.key;

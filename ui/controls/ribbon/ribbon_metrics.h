@@ -4,7 +4,7 @@
 #include <cstdint>
 
 struct ribbon_sprite_metrics_ {
-  int32_t corner_w = 15;       // corner-button (dialog launcher) glyph
+  int32_t corner_w = 15;  // corner-button (dialog launcher) glyph
   int32_t corner_h = 14;
   int32_t split_arrow_w = 13;  // drop part of a small split button
   int32_t sprite_h = 29;       // one ribbon sprite

@@ -1,10 +1,10 @@
 // The ribbon's tables and builders, its popup items and its keyed properties. Every adder
 // refuses silently: a full table, the reserved key "@MAIN" or an id out of range stores
 // nothing and returns 0 (false). Keys are stored trimmed and compared trimmed, with case.
-#include "ui/controls/ribbon/ribbon.h"
-
 #include <algorithm>
 #include <cstdlib>
+
+#include "ui/controls/ribbon/ribbon.h"
 
 namespace {
 
@@ -34,9 +34,7 @@ xribbon_::xribbon_(const ui_metrics_rec_& metrics, const ribbon_sprite_metrics_&
   font_ui_.height = -11;  // 8.25 points at 96 DPI
 }
 
-int32_t xribbon_::text_width_(std::string_view text) const {
-  return text_measurer_in_use_().width_(font_ui_, text);
-}
+int32_t xribbon_::text_width_(std::string_view text) const { return text_measurer_in_use_().width_(font_ui_, text); }
 
 void xribbon_::paint_bar_(bool force) {
   if (hooks.paint_bar) hooks.paint_bar(force);
@@ -150,8 +148,8 @@ int16_t xribbon_::add_list_item_(int32_t button_id_, std::string_view cm_key_, s
   int16_t id = next_id(list_count, ribbon_max_list_items_);
   if (id == 0 || !owner_in_range(button_id_) || is_reserved_menu_key_(cm_key_)) return 0;
   ribbon_list_item_rec_& l = list_items[id];
-  l = {button_id_, trimmed(cm_key_), trimmed(cm_text_), cm_icon_, to_flag_(cmChecked), to_flag_(cm_boldtext_),
-       trimmed(cm_altkey_), 0};
+  l = {button_id_,          trimmed(cm_key_),       trimmed(cm_text_),   cm_icon_,
+       to_flag_(cmChecked), to_flag_(cm_boldtext_), trimmed(cm_altkey_), 0};
   l.height = l.text == "-" ? 6 : m_.list_row_h_;
   list_count = id;
   return id;
@@ -194,8 +192,8 @@ void xribbon_::set_tabextracolor_(int32_t tid_, int32_t tExtraColor_) {
 
 // ---- Toolbars.
 
-int16_t xribbon_::add_toolbar_(int32_t tab_id_, std::string_view tb_key_, std::string_view tb_text_,
-                               bool tb_exicon_, std::string_view tb_shortcut_) {
+int16_t xribbon_::add_toolbar_(int32_t tab_id_, std::string_view tb_key_, std::string_view tb_text_, bool tb_exicon_,
+                               std::string_view tb_shortcut_) {
   int16_t id = next_id(toolbar_count, ribbon_max_toolbars_);
   if (id == 0 || tab_id_ < 1 || is_reserved_menu_key_(tb_key_)) return 0;
   ribbon_toolbar_rec_& t = toolbars[id];
@@ -257,10 +255,9 @@ int16_t xribbon_::add_control_(int32_t toolbar_id, std::string_view key, std::st
   return id;
 }
 
-int16_t xribbon_::add_button_(int32_t toolbar_id_, std::string_view c_key_, std::string_view c_text_,
-                              int16_t c_icon_, int32_t bSizeStd_, int32_t bSizeMin_, int32_t c_type_,
-                              bool c_enabled_, std::string_view c_shortcut_, std::string_view c_altkey_,
-                              std::string_view c_tooltip_) {
+int16_t xribbon_::add_button_(int32_t toolbar_id_, std::string_view c_key_, std::string_view c_text_, int16_t c_icon_,
+                              int32_t bSizeStd_, int32_t bSizeMin_, int32_t c_type_, bool c_enabled_,
+                              std::string_view c_shortcut_, std::string_view c_altkey_, std::string_view c_tooltip_) {
   int32_t type = c_type_ == ribbon_dropdown_button_ || c_type_ == ribbon_split_button_ ? c_type_ : ribbon_plain_button_;
   return add_control_(toolbar_id_, c_key_, c_text_, c_icon_, bSizeStd_, bSizeMin_, type, c_enabled_, 1, 1, 0, 0,
                       c_shortcut_, c_altkey_, c_tooltip_);
@@ -277,8 +274,8 @@ int16_t xribbon_::add_combo_(int32_t toolbar_id_, std::string_view c_key_, std::
                              int16_t c_combostdrow_, int16_t c_combominrow_, int16_t c_combostdwidth_,
                              int16_t c_combominwidth_, bool c_enabled_, std::string_view c_altkey_,
                              std::string_view c_tooltip_) {
-  return add_control_(toolbar_id_, c_key_, c_text_, 0, 1, 1, ribbon_combo_, c_enabled_, c_combostdrow_,
-                      c_combominrow_, c_combostdwidth_, c_combominwidth_, {}, c_altkey_, c_tooltip_);
+  return add_control_(toolbar_id_, c_key_, c_text_, 0, 1, 1, ribbon_combo_, c_enabled_, c_combostdrow_, c_combominrow_,
+                      c_combostdwidth_, c_combominwidth_, {}, c_altkey_, c_tooltip_);
 }
 
 int16_t xribbon_::add_separator_(int32_t toolbar_id_, std::string_view s_key_) {
@@ -293,8 +290,8 @@ void xribbon_::set_buttonicon_(std::string_view btnkey_, int32_t ico_) {
 
 int16_t xribbon_::add_popupmenuitem_(int32_t button_id_, int32_t group_index_, std::string_view pm_key_,
                                      std::string_view pm_text_, std::string_view pm_shortcut_, bool pmChecked,
-                                     int32_t pm_icon_, bool pm_boldtext_, std::string_view pm_altkey_,
-                                     bool pm_visible_, int32_t value_, bool big_, bool multiselect_) {
+                                     int32_t pm_icon_, bool pm_boldtext_, std::string_view pm_altkey_, bool pm_visible_,
+                                     int32_t value_, bool big_, bool multiselect_) {
   int16_t id = next_id(popup_count, ribbon_max_popup_items_);
   if (id == 0 || !owner_in_range(button_id_) || is_reserved_menu_key_(pm_key_)) return 0;
   menu_item_rec_& p = popup[id];

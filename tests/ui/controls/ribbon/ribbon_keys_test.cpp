@@ -143,7 +143,7 @@ TEST_F(ribbon_keys, shortcut_texts_and_matches) {
       {0, '7', "7", "", 1},
       {0, 36, "", "", 1},  // Home
       {3, 36, "", "", 1},
-      {0, 97, "", "", 1},  // number-pad 1
+      {0, 97, "", "", 1},   // number-pad 1
       {0, 124, "", "", 1},  // F13
   };
   for (const auto& c : cases) {

@@ -74,10 +74,10 @@ TEST_F(ribbon_layout, button_widths_by_size_code_icon_and_type) {
 TEST_F(ribbon_layout, combos_and_groups_take_row_bands) {
   one_toolbar t(metrics_96);
   xribbon_& r = t.r;
-  r.add_button_(1, "L", chars(19));                  // large: belongs to no band
-  r.add_combo_(1, "C1", chars(10), 2, 3);            // standard row 2, minimal row 3
-  r.add_group_(1, "G", "bBc", 0, 2, 0);              // after the combo in row 2; row 0 counts as 1
-  r.add_combo_(1, "C2", chars(10), 4, 1, 24, 25);    // row 4 counts as 1; 24 keeps, 25 replaces
+  r.add_button_(1, "L", chars(19));                // large: belongs to no band
+  r.add_combo_(1, "C1", chars(10), 2, 3);          // standard row 2, minimal row 3
+  r.add_group_(1, "G", "bBc", 0, 2, 0);            // after the combo in row 2; row 0 counts as 1
+  r.add_combo_(1, "C2", chars(10), 4, 1, 24, 25);  // row 4 counts as 1; 24 keeps, 25 replaces
   EXPECT_EQ(r.controls[2].std_rect, (ribbon_rect_{0, 36, 45, 22}));
   EXPECT_EQ(r.controls[2].min_rect, (ribbon_rect_{0, 44, 45, 22}));
   EXPECT_EQ(r.controls[3].std_rect, (ribbon_rect_{48, 36, 78, 22}));
@@ -101,7 +101,9 @@ struct three_toolbars {
     }
     r.fit_toolbars_();
   }
-  std::vector<int32_t> states() const { return {r.toolbars[1].fit_state, r.toolbars[2].fit_state, r.toolbars[3].fit_state}; }
+  std::vector<int32_t> states() const {
+    return {r.toolbars[1].fit_state, r.toolbars[2].fit_state, r.toolbars[3].fit_state};
+  }
   xribbon_ r;
 };
 
@@ -110,11 +112,10 @@ TEST_F(ribbon_layout, fit_shrinks_from_the_right) {
     int32_t width;
     std::vector<int32_t> states;
   } cases[] = {
-      {463, {1, 1, 1}},  // 450 + 12 < 463
-      {462, {1, 1, 2}},  // exactly S + 12 does not fit
-      {400, {1, 2, 2}},
-      {362, {1, 2, 2}},  // 350 + 12 = 362: the last pass's move is not applied
-      {100, {1, 2, 2}},  // three toolbars allow two moves: the leftmost keeps its width
+      {463, {1, 1, 1}},                    // 450 + 12 < 463
+      {462, {1, 1, 2}},                    // exactly S + 12 does not fit
+      {400, {1, 2, 2}}, {362, {1, 2, 2}},  // 350 + 12 = 362: the last pass's move is not applied
+      {100, {1, 2, 2}},                    // three toolbars allow two moves: the leftmost keeps its width
   };
   for (const auto& c : cases) EXPECT_EQ(three_toolbars(c.width).states(), c.states) << c.width;
 }
@@ -153,11 +154,9 @@ TEST_F(ribbon_layout, tabs_shrink_in_proportion_on_a_narrow_bar) {
     bool help;
     int32_t left2, right2;
   } cases[] = {
-      {1000, false, 107, 157},
-      {1000, true, 107, 157},
-      {120, false, 57 + 25, 107},     // available 50 of 100: half
-      {120, true, 57 + 15, 87},       // available 30: 0.3
-      {30, false, 57 + 20, 97},       // available -40: the absolute value 0.4
+      {1000, false, 107, 157},  {1000, true, 107, 157}, {120, false, 57 + 25, 107},  // available 50 of 100: half
+      {120, true, 57 + 15, 87},                                                      // available 30: 0.3
+      {30, false, 57 + 20, 97},  // available -40: the absolute value 0.4
   };
   for (auto c : cases) {
     r.set_scale_size_(c.width, 117);
@@ -206,11 +205,11 @@ TEST_F(ribbon_layout, group_cells_and_arrow_parts) {
     int32_t control, dx, cell;
     bool arrow;
   } cases[] = {
-      {&metrics_96, 1, 0, 1, false},     {&metrics_96, 1, 21, 1, false},   {&metrics_96, 1, 22, 2, false},
-      {&metrics_96, 1, 43, 2, false},    {&metrics_96, 1, 44, 3, false},   {&metrics_96, 1, 65, 3, false},
-      {&metrics_96, 1, 66, 3, true},     {&metrics_96, 1, 77, 3, true},    {&metrics_96, 2, 21, 1, false},
-      {&metrics_96, 2, 22, 1, true},     {&metrics_96, 2, 33, 1, true},    {&metrics_96, 2, 34, 2, false},
-      {&metrics_96, 2, 56, 2, true},     {&metrics_96, 2, 67, 2, true},    {&metrics_large, 1, 27, 1, false},
+      {&metrics_96, 1, 0, 1, false},     {&metrics_96, 1, 21, 1, false},    {&metrics_96, 1, 22, 2, false},
+      {&metrics_96, 1, 43, 2, false},    {&metrics_96, 1, 44, 3, false},    {&metrics_96, 1, 65, 3, false},
+      {&metrics_96, 1, 66, 3, true},     {&metrics_96, 1, 77, 3, true},     {&metrics_96, 2, 21, 1, false},
+      {&metrics_96, 2, 22, 1, true},     {&metrics_96, 2, 33, 1, true},     {&metrics_96, 2, 34, 2, false},
+      {&metrics_96, 2, 56, 2, true},     {&metrics_96, 2, 67, 2, true},     {&metrics_large, 1, 27, 1, false},
       {&metrics_large, 1, 28, 2, false}, {&metrics_large, 1, 83, 3, false}, {&metrics_large, 1, 84, 3, true},
       {&metrics_large, 1, 95, 3, true},
   };
@@ -285,8 +284,8 @@ TEST_F(ribbon_layout, toolbar_edges_and_corner_buttons_on_the_bar) {
     struct {
       int32_t x, y;
       bool corner;
-    } cases[] = {{cx, cy, true}, {cx + 15, cy + 14, true}, {cx - 1, cy, false}, {cx + 16, cy, false},
-                 {cx, cy - 1, false}};
+    } cases[] = {
+        {cx, cy, true}, {cx + 15, cy + 14, true}, {cx - 1, cy, false}, {cx + 16, cy, false}, {cx, cy - 1, false}};
     for (auto c : cases) {
       r.toolbar_at_(c.x, c.y, false);
       EXPECT_EQ(r.hit.corner_toolbar, c.corner ? 1 : 0) << c.x << "," << c.y;

@@ -15,7 +15,8 @@ void add_button_toolbar(xribbon_& r, int32_t tab, const std::string& name, bool 
   int32_t t = r.add_toolbar_(tab, name, name + " tools", corner, corner ? "CTRL+" + name.substr(0, 1) : "");
   int n = 0;
   // Keys NAME1, NAME2, ... with key tips of the name's first letter and the number.
-  auto add = [&](const char* text, int16_t icon, int32_t size_std, int32_t size_min, int32_t type, bool enabled = true) {
+  auto add = [&](const char* text, int16_t icon, int32_t size_std, int32_t size_min, int32_t type,
+                 bool enabled = true) {
     ++n;
     return r.add_button_(t, name + std::to_string(n), text, icon, size_std, size_min, type, enabled, "",
                          name.substr(0, 1) + std::to_string(n));
@@ -42,7 +43,8 @@ void add_button_toolbar(xribbon_& r, int32_t tab, const std::string& name, bool 
 void add_combo_toolbar(xribbon_& r, int32_t tab, const std::string& name) {
   int32_t t = r.add_toolbar_(tab, name, name + " lists", true, "F" + std::to_string(tab + 1));
   int32_t c1 = r.add_combo_(t, name + "_C1", "Layer zero", 1, 1, 120, 90, true, name.substr(0, 1) + "C");
-  for (int i = 0; i < 12; ++i) r.add_popupmenuitem_(c1, 0, name + "_L" + std::to_string(i), "Layer " + std::to_string(i));
+  for (int i = 0; i < 12; ++i)
+    r.add_popupmenuitem_(c1, 0, name + "_L" + std::to_string(i), "Layer " + std::to_string(i));
   r.buttonuserdraw_(name + "_C1", true);
   int32_t g = r.add_group_(t, name + "_G", "BBC", 10, 1, 2, true, name.substr(0, 1) + "G");
   r.add_popupmenuitem_(g, 3, name + "_G3", "Cell three");
@@ -77,7 +79,9 @@ xribbon_ program_ribbon() {
   return r;
 }
 
-bool on_tab(const xribbon_& r, int32_t t) { return is_set_(r.toolbars[t].visible) && r.toolbars[t].tab_id == r.tab_id_(); }
+bool on_tab(const xribbon_& r, int32_t t) {
+  return is_set_(r.toolbars[t].visible) && r.toolbars[t].tab_id == r.tab_id_();
+}
 
 TEST_F(ribbon_program, narrowed_from_1400_to_300_pixels) {
   xribbon_ r = program_ribbon();
@@ -132,7 +136,8 @@ TEST_F(ribbon_program, narrowed_from_1400_to_300_pixels) {
           EXPECT_EQ(key, r.controls[c].key);
           // At the centre only drop-down buttons, combos and the arrows of group cells drop down.
           int32_t type = r.controls[c].type;
-          bool drops = type == ribbon_dropdown_button_ || type == ribbon_combo_ || (type == ribbon_group_ && is_set_(arrow));
+          bool drops =
+              type == ribbon_dropdown_button_ || type == ribbon_combo_ || (type == ribbon_group_ && is_set_(arrow));
           EXPECT_EQ(r.hit.drop_control, drops ? c : 0) << r.controls[c].key;
           EXPECT_EQ(r.toolbar_at_(cx, cy, false), t);
           ++shown_checked;
