@@ -87,7 +87,9 @@ struct ribbon_dropdown_state_ {
   std::string hot_cell = "0";
   int32_t collapsed_toolbar = 0;  // shown in win_ex1_
   flag16_ inside_ex1 = false_;
-  int32_t ex1_width = 0, ex1_height = 0;  // win_ex1_'s client size while a toolbar is shown
+  // win_ex1_'s client size, set by the window when it shows a toolbar: the corner-button
+  // test takes the painted frame's width from it.
+  int32_t ex1_width = 0, ex1_height = 0;
   flag16_ ex1_focused = false_, ex2_focused = false_;
   // The open drop list's scrolling.
   int32_t list_min = 0, list_max = 0, list_top = 0, list_rows = 0, list_page = 0, list_hot = -1;

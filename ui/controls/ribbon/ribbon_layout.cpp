@@ -2,6 +2,7 @@
 // of its toolbar (fixed when it is added), the fit of the active tab's toolbars to the width,
 // the bar's layout and the hit tests. Widths and sums are 32-bit; nothing here paints.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -247,20 +248,22 @@ int32_t xribbon_::control_at_(int32_t x, int32_t y, bool in_window, std::string&
       if (control_rect_in_window_(i, r) && test(i, r)) break;
     return found;
   }
-  // Toolbar by toolbar in id order: the first hit ends a toolbar's scan, and a hit on a later
-  // toolbar replaces the result.
-  int32_t left = 4;
-  for (int32_t t = 1; t <= toolbar_count; ++t) {
+  // Toolbar by toolbar in id order, the first hit ending a toolbar's scan and a hit on a later
+  // toolbar replacing the result: that is the first hit of the highest toolbar hit, found
+  // here in one walk over the controls with the toolbars' left edges at hand.
+  std::array<int32_t, ribbon_max_toolbars_ + 1> left_of;
+  left_of.fill(-1);
+  for (int32_t t = 1, left = 4; t <= toolbar_count; ++t) {
     if (!is_set_(toolbars[t].visible) || !on_active_tab_(t)) continue;
-    if (toolbars[t].fit_state != toolbar_collapsed_) {
-      bool standard = toolbars[t].fit_state != toolbar_minimal_;
-      for (int32_t i = 1; i <= control_count; ++i) {
-        if (controls[i].toolbar_id != t) continue;
-        const ribbon_rect_& cr = rect_of(controls[i], standard);
-        if (test(i, {left + 2 + cr.x, m_.ribbon_top_row_h_ + 6 + cr.y, cr.w, cr.h})) break;
-      }
-    }
+    if (toolbars[t].fit_state != toolbar_collapsed_) left_of[t] = left;
     left += toolbar_width_(t);
+  }
+  int32_t hit_toolbar = 0;
+  for (int32_t i = 1; i <= control_count; ++i) {
+    int32_t t = controls[i].toolbar_id;
+    if (t <= hit_toolbar || left_of[t] < 0) continue;
+    const ribbon_rect_& cr = rect_of(controls[i], toolbars[t].fit_state != toolbar_minimal_);
+    if (test(i, {left_of[t] + 2 + cr.x, m_.ribbon_top_row_h_ + 6 + cr.y, cr.w, cr.h})) hit_toolbar = t;
   }
   return found;
 }

@@ -308,6 +308,49 @@ TEST_F(ribbon_model, active_tab_and_toolbar_visibility_refit) {
   EXPECT_EQ(r.toolbars[2].fit_state, toolbar_standard_);
 }
 
+TEST_F(ribbon_model, application_menu_list_items_and_repaints) {
+  for (const ui_metrics_rec_* m : {&metrics_96, &metrics_large}) {
+    xribbon_ r(*m);
+    ribbon_log_ log;
+    log.attach(r);
+    EXPECT_EQ(r.add_mainmenuitem_(" NEW ", " New ", " ctrl+n ", 2, " n "), 1);
+    EXPECT_EQ(r.add_mainmenuitem_("SEP", " - "), 2);
+    EXPECT_EQ(r.mainmenu[1].height, 38);
+    EXPECT_EQ(r.mainmenu[2].height, 5);
+    EXPECT_EQ(r.mainmenu[1].shortcut, "ctrl+n");
+    r.set_mainmenuvisible_("new", false);  // with case
+    EXPECT_EQ(r.mainmenu[1].visible, true_);
+    r.set_mainmenuvisible_("NEW", false);
+    EXPECT_EQ(r.mainmenu[1].visible, false_);
+
+    EXPECT_EQ(r.add_list_item_(-1025, "A", "a"), 0);
+    EXPECT_EQ(r.add_list_item_(5, " A ", " - "), 1);
+    EXPECT_EQ(r.add_list_item_(5, "B", "Row", true, 3, true, " b "), 2);
+    EXPECT_EQ(r.list_items[1].height, 6);
+    EXPECT_EQ(r.list_items[2].height, m->list_row_h_);
+    EXPECT_EQ(r.list_items[2].alt_key, "b");
+
+    r.set_appicon_(7);
+    EXPECT_EQ(r.main_icons, (std::array<int32_t, 4>{7, 7, 7, 0}));
+    r.set_appicon_(7, 8, -5, 9);
+    EXPECT_EQ(r.main_icons, (std::array<int32_t, 4>{7, 8, 7, 9}));
+    EXPECT_EQ(log.repaints, 2);
+    r.buttonmaintooltip_("  Menu  ");
+    EXPECT_EQ(r.buttonmaintooltip_(), "Menu");
+
+    // refresh_ repaints without fitting again.
+    r.set_scale_size_(1000, m->ribbon_base_h_);
+    r.add_tabtop_("T");
+    r.add_toolbar_(1, "TB");
+    r.add_button_(1, "B", "Caption");
+    r.buttontext_("B", "A much longer caption");
+    r.refresh_();
+    EXPECT_EQ(log.repaints, 3);
+    EXPECT_EQ(r.toolbars[1].fit_state, 0);
+    EXPECT_EQ(r.buttonwidth_("B", true), 7 * 2 + 12);
+  }
+}
+
 TEST_F(ribbon_model, switched_off_ribbon_and_window_ids) {
   xribbon_ r(metrics_96);
   int blanks = 0;
