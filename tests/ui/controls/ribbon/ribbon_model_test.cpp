@@ -193,6 +193,7 @@ TEST_F(ribbon_model, popup_rows_values_separators_and_heights) {
       {"%:", false, 1, {}, 23, 26},
       {"%:a|2.5|3.5", false, 1, {0, 2, 4}, 23, 26},
       {"%:-7| 255x|1e3", false, 1, {-7, 255, 1000}, 23, 26},
+      {"%:1e999|-1e999|1e-999|.5|x.5", false, 1, {INT32_MAX, INT32_MIN, 0, 0, 0}, 23, 26},
       {"  -  ", true, 0, {}, 6, 6},
       {"Big row", true, 0, {}, 41, 45},
       {"Row", false, 0, {}, 23, 26},
