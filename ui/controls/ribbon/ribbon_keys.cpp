@@ -46,8 +46,9 @@ void xribbon_::raise_tab_choice_(int32_t tab, bool fit) {
   active_tab_ = tab;
   if (fit) fit_toolbars_();
   paint_bar_(false);
+  std::string key = tabs[tab].key;  // the handler may change the tables
   set_enabled_(false);
-  raise(TabButtonClick, tabs[tab].key);
+  raise(TabButtonClick, key);
   set_enabled_(true);
   paint_bar_(false);
 }
