@@ -210,10 +210,6 @@ class xdocktb_ {
   int32_t menu_tb = 0, menu_slot = 0;
   flag16_ main_active = 0;
 
-  // Row heights of the menus: the list and menu row height and the menu item height.
-  int32_t menu_row_height = 23;
-  int32_t menu_item_height = 25;
-
   // tool_[i] is the window of window index i; menu1_ and menu2_ the drop-down and sub-menu.
   std::vector<std::unique_ptr<window_>> tool_;
   std::unique_ptr<window_> menu1_, menu2_;

@@ -8,6 +8,7 @@
 #include "platform/core/types.h"
 #include "platform/gdi/font.h"
 #include "shell/shell_text.h"
+#include "shell/ui_metrics.h"
 #include "ui/controls/docktb/xdocktb.h"
 
 namespace {
@@ -175,7 +176,7 @@ int32_t xdocktb_::item_adder_(int32_t entry, int32_t parent, const std::string& 
     it.height = 3;
   } else {
     it.width = std::abs(text_width_(it.text) + 10);
-    it.height = std::abs(menu_row_height);
+    it.height = std::abs(ui_metrics_.list_row_h_);
   }
   list->push_back(std::move(it));
   return int32_t(list->size());
