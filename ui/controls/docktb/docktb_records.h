@@ -117,6 +117,7 @@ struct dock_hit_rec_ {
 struct dock_rows_rec_ {
   std::array<int32_t, 5> count{};  // areas 1..4
   std::array<std::array<dock_row_rec_, dock_row_limit_ + 2>, 5> table{};
+  friend bool operator==(const dock_rows_rec_&, const dock_rows_rec_&) = default;
 };
 
 // What the layout file keeps of one tool window id.
