@@ -5,7 +5,7 @@
 
 namespace {
 
-struct keys : docktb_host {
+struct docktb_keys : docktb_host {
   int32_t t = 0, box = 0, menu_btn = 0;
   std::vector<std::string> clicks;  // "bid:key" of each MenuItemClick
   std::vector<std::string> enters;
@@ -43,7 +43,7 @@ struct keys : docktb_host {
 
 constexpr int16_t ch(char c) { return int16_t(uint8_t(c)); }
 
-TEST_F(keys, editing_the_focused_text_box) {
+TEST_F(docktb_keys, editing_the_focused_text_box) {
   struct row {
     std::string text;
     int32_t anchor, caret;
@@ -85,7 +85,7 @@ TEST_F(keys, editing_the_focused_text_box) {
   EXPECT_TRUE(clicks.empty());
 }
 
-TEST_F(keys, enter_raises_press_enter_and_tab_leaves_the_target) {
+TEST_F(docktb_keys, enter_raises_press_enter_and_tab_leaves_the_target) {
   tb_->add_menu_(menu_btn, "save", "Save", "Ctrl+S");
   focus_box("line", 4, 4);
   tb_->key_event_(13, 0, 13);
@@ -97,11 +97,11 @@ TEST_F(keys, enter_raises_press_enter_and_tab_leaves_the_target) {
   tb_->key_event_(9, 0, 9);
   EXPECT_EQ(focus_state_code_, 0);
   EXPECT_EQ(focus_toolbar_, t);
-  tb_->key_event_(88, 0, ch('x'));  // the kept target still takes keys
+  tb_->key_event_(88, 0, ch('x'));  // the kept target still takes docktb_keys
   EXPECT_EQ(text(), "linex");
 }
 
-TEST_F(keys, shortcut_texts_match_items_and_sub_items_in_store_order) {
+TEST_F(docktb_keys, shortcut_texts_match_items_and_sub_items_in_store_order) {
   const int32_t f = menu_btn;
   tb_->add_menu_(f, "open", "Open", "ctrl+o");
   tb_->add_menu_(f, "saveas", "Save as", "Shift+Ctrl+S");
@@ -153,7 +153,7 @@ TEST_F(keys, shortcut_texts_match_items_and_sub_items_in_store_order) {
   }
 }
 
-TEST_F(keys, a_focus_on_something_other_than_a_text_box_searches_shortcuts) {
+TEST_F(docktb_keys, a_focus_on_something_other_than_a_text_box_searches_shortcuts) {
   tb_->add_menu_(menu_btn, "save", "Save", "Ctrl+S");
   focus_toolbar_ = t;
   focus_item_ = 1;  // the menu title, not a text box
@@ -161,7 +161,7 @@ TEST_F(keys, a_focus_on_something_other_than_a_text_box_searches_shortcuts) {
   EXPECT_EQ(clicks, std::vector<std::string>{std::to_string(menu_btn) + ":SAVE"});
 }
 
-TEST_F(keys, getfocus_and_focus_text_item) {
+TEST_F(docktb_keys, getfocus_and_focus_text_item) {
   int32_t tbid = -1, btn = -1;
   EXPECT_EQ(tb_->getfocus_("cmd", tbid, btn), 6);
   EXPECT_EQ(tbid, t);

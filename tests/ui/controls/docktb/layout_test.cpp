@@ -3,7 +3,7 @@
 
 namespace {
 
-using layout = docktb_host;
+using docktb_layout = docktb_host;
 
 // Two icon buttons, a separator before the second.
 int32_t two_buttons(docktb_host& h, xdocktb_& tb, int32_t dock) {
@@ -16,7 +16,7 @@ int32_t two_buttons(docktb_host& h, xdocktb_& tb, int32_t dock) {
   return t;
 }
 
-TEST_F(layout, two_icon_buttons_with_a_separator_in_each_kind_of_area) {
+TEST_F(docktb_layout, two_icon_buttons_with_a_separator_in_each_kind_of_area) {
   dock_all();
   const int32_t t = two_buttons(*this, *tb_, dock_top_);
   tb_->show_toolbar_all_();
@@ -43,7 +43,7 @@ TEST_F(layout, two_icon_buttons_with_a_separator_in_each_kind_of_area) {
   }
 }
 
-TEST_F(layout, button_sizes_by_type_and_area) {
+TEST_F(docktb_layout, button_sizes_by_type_and_area) {
   dock_all();
   const int32_t t = tb_->add_toolbar_("sizes", dock_top_);
   struct row {
@@ -85,7 +85,7 @@ TEST_F(layout, button_sizes_by_type_and_area) {
   EXPECT_EQ(tb_->button_width_(t, dock_top_, 12), 0);
 }
 
-TEST_F(layout, an_embedded_window_sizes_its_slot_one_pixel_smaller) {
+TEST_F(docktb_layout, an_embedded_window_sizes_its_slot_one_pixel_smaller) {
   dock_all();
   window_options_ o;
   o.kind = window_kind_::child;
@@ -108,7 +108,7 @@ TEST_F(layout, an_embedded_window_sizes_its_slot_one_pixel_smaller) {
   EXPECT_TRUE(panel->exists_());
 }
 
-TEST_F(layout, hidden_slots_count_for_thickness_not_length) {
+TEST_F(docktb_layout, hidden_slots_count_for_thickness_not_length) {
   dock_all();
   const int32_t t = tb_->add_toolbar_("t", dock_top_);
   icon_button(t, "a");
@@ -130,7 +130,7 @@ TEST_F(layout, hidden_slots_count_for_thickness_not_length) {
   EXPECT_EQ(tb_->btn_visible_(t, 9), 0);
 }
 
-TEST_F(layout, a_docked_menu_bar_spans_its_area) {
+TEST_F(docktb_layout, a_docked_menu_bar_spans_its_area) {
   dock_all();
   const int32_t m = tb_->add_toolbar_("Menu", dock_top_, 1, -1, -1, true);
   std::string k = "file", text = "File";
@@ -144,7 +144,7 @@ TEST_F(layout, a_docked_menu_bar_spans_its_area) {
   EXPECT_EQ(area_[1]->client_height_(), 23);
 }
 
-TEST_F(layout, tool_windows_of_a_row_follow_each_other_and_rows_stack) {
+TEST_F(docktb_layout, tool_windows_of_a_row_follow_each_other_and_rows_stack) {
   dock_all();
   const int32_t a = two_buttons(*this, *tb_, dock_top_);
   const int32_t b = two_buttons(*this, *tb_, dock_top_);
@@ -172,7 +172,7 @@ TEST_F(layout, tool_windows_of_a_row_follow_each_other_and_rows_stack) {
   EXPECT_EQ(tb_->toolbar_of_window_(0), 0);
 }
 
-TEST_F(layout, show_toolbar_places_a_floating_window_and_raises_toolbar_show) {
+TEST_F(docktb_layout, show_toolbar_places_a_floating_window_and_raises_toolbar_show) {
   dock_all();
   const int32_t t = two_buttons(*this, *tb_, dock_floating_);
   int shown = 0;
@@ -194,7 +194,7 @@ TEST_F(layout, show_toolbar_places_a_floating_window_and_raises_toolbar_show) {
   EXPECT_EQ(tb_->tool_window_(t)->window_rect_(), (pixel_rect_{300, 250, 360, 298}));
 }
 
-TEST_F(layout, update_moves_windows_back_to_their_records) {
+TEST_F(docktb_layout, update_moves_windows_back_to_their_records) {
   dock_all();
   const int32_t t = two_buttons(*this, *tb_, dock_floating_);
   tb_->show_toolbar_(t, 200, 150);

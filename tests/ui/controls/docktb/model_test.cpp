@@ -9,7 +9,7 @@ extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfi
 
 namespace {
 
-using model = docktb_host;
+using docktb_model = docktb_host;
 
 int32_t add(xdocktb_& tb, int32_t t, const std::string& key, int32_t type = 1, int32_t icon = 3,
             const std::string& tip = "", bool check = false, const std::string& key2 = "") {
@@ -23,7 +23,7 @@ int32_t exbtn_items(const xdocktb_& tb, int32_t t) {
   return n;
 }
 
-TEST_F(model, a_key_added_twice_is_one_button_that_keeps_its_first_entry) {
+TEST_F(docktb_model, a_key_added_twice_is_one_button_that_keeps_its_first_entry) {
   const int32_t t = tb_->add_toolbar_("Draw");
   std::string k = " line ", text = "Line";
   int32_t icon = 7;
@@ -47,7 +47,7 @@ TEST_F(model, a_key_added_twice_is_one_button_that_keeps_its_first_entry) {
   EXPECT_EQ(item.check, true_);
 }
 
-TEST_F(model, tables_refuse_at_their_limits) {
+TEST_F(docktb_model, tables_refuse_at_their_limits) {
   for (int i = 1; i <= 64; ++i) ASSERT_EQ(tb_->add_toolbar_("tb" + std::to_string(i)), i);
   EXPECT_EQ(tb_->add_toolbar_("one too many"), 0);
   EXPECT_EQ(tb_->tbcount_(), 64);
@@ -58,7 +58,7 @@ TEST_F(model, tables_refuse_at_their_limits) {
   EXPECT_EQ(add(*tb_, 65, "X"), 0);
 }
 
-TEST_F(model, a_full_button_store_adds_no_slot) {
+TEST_F(docktb_model, a_full_button_store_adds_no_slot) {
   for (int t = 1; t <= 17; ++t) tb_->add_toolbar_("tb");
   int32_t added = 0;
   for (int t = 1; t <= 16; ++t)
@@ -72,7 +72,7 @@ TEST_F(model, a_full_button_store_adds_no_slot) {
   EXPECT_EQ(tb_->toolbars[17].slot_count, 1);
 }
 
-TEST_F(model, add_toolbar_normalises_its_arguments) {
+TEST_F(docktb_model, add_toolbar_normalises_its_arguments) {
   // Before dock_ no area exists: a left tool window is stored floating.
   EXPECT_EQ(tb_->add_toolbar_(" Left ", 3, 0, -1, -1, false, 5), 1);
   EXPECT_EQ(tb_->toolbars[1].dock, 0);
@@ -88,7 +88,7 @@ TEST_F(model, add_toolbar_normalises_its_arguments) {
   EXPECT_EQ(area_[1]->client_width_(), main_w);  // the host stretched what dock_ emptied
 }
 
-TEST_F(model, add_button_normalises_sizes_keys_and_icons) {
+TEST_F(docktb_model, add_button_normalises_sizes_keys_and_icons) {
   const int32_t t = tb_->add_toolbar_("t");
   std::string k = "box", text = "Box";
   int32_t icon = 7;
@@ -103,7 +103,7 @@ TEST_F(model, add_button_normalises_sizes_keys_and_icons) {
   EXPECT_EQ(tb_->button_text_(t, 0), "");
 }
 
-TEST_F(model, menu_items_stack_their_rows_and_sub_items_start_again) {
+TEST_F(docktb_model, menu_items_stack_their_rows_and_sub_items_start_again) {
   const int32_t t = tb_->add_toolbar_("m");
   const int32_t b = add(*tb_, t, "file", 5);
   EXPECT_EQ(tb_->add_menu_(b, " open ", " Open "), 1);
@@ -137,7 +137,7 @@ TEST_F(model, menu_items_stack_their_rows_and_sub_items_start_again) {
   EXPECT_EQ(tb_->icount_menu_(b, 0), 0);
 }
 
-TEST_F(model, properties_read_neutral_values_out_of_range_and_store_unchanged) {
+TEST_F(docktb_model, properties_read_neutral_values_out_of_range_and_store_unchanged) {
   const int32_t t = tb_->add_toolbar_("t");
   const int32_t b = add(*tb_, t, "line");
   tb_->toolbar_title_(t, "  spaced  ");
@@ -159,7 +159,7 @@ TEST_F(model, properties_read_neutral_values_out_of_range_and_store_unchanged) {
   EXPECT_EQ(tb_->tbclose_(0), 0);
 }
 
-TEST_F(model, key2id_finds_keys_or_second_keys) {
+TEST_F(docktb_model, key2id_finds_keys_or_second_keys) {
   const int32_t t = tb_->add_toolbar_("t");
   add(*tb_, t, "LINE", 1, 1, "", false, "line2");
   add(*tb_, t, "ARC");
@@ -170,7 +170,7 @@ TEST_F(model, key2id_finds_keys_or_second_keys) {
   EXPECT_EQ(tb_->key2id_("EXBTN_LINE"), 0);  // end-button entries are not searched
 }
 
-TEST_F(model, mix_color_blends_per_channel_with_a_clamped_factor) {
+TEST_F(docktb_model, mix_color_blends_per_channel_with_a_clamped_factor) {
   struct row {
     int32_t c1, c2;
     float m;

@@ -4,7 +4,7 @@
 
 namespace {
 
-using queries = docktb_host;
+using docktb_queries = docktb_host;
 
 int32_t bar(xdocktb_& tb, dock_area_code_ a, int32_t r, int32_t x = -1, int32_t y = -1) {
   const int32_t t = tb.add_toolbar_("bar", a, r, x, y);
@@ -14,7 +14,7 @@ int32_t bar(xdocktb_& tb, dock_area_code_ a, int32_t r, int32_t x = -1, int32_t 
   return t;
 }
 
-TEST_F(queries, hiding_the_only_window_of_the_second_top_row_removes_the_row) {
+TEST_F(docktb_queries, hiding_the_only_window_of_the_second_top_row_removes_the_row) {
   dock_all();
   bar(*tb_, dock_top_, 1);
   bar(*tb_, dock_top_, 1);
@@ -49,7 +49,7 @@ TEST_F(queries, hiding_the_only_window_of_the_second_top_row_removes_the_row) {
   EXPECT_EQ(resize_docks_, 1);
 }
 
-TEST_F(queries, the_random_place_follows_its_seed) {
+TEST_F(docktb_queries, the_random_place_follows_its_seed) {
   dock_all();
   const int32_t t = bar(*tb_, dock_top_, 1);
   const int32_t u = bar(*tb_, dock_top_, 1);
@@ -62,7 +62,7 @@ TEST_F(queries, the_random_place_follows_its_seed) {
   EXPECT_EQ(rec(t).y, rec(u).y);
 }
 
-TEST_F(queries, a_tool_window_never_shown_stays_hidden) {
+TEST_F(docktb_queries, a_tool_window_never_shown_stays_hidden) {
   dock_all();
   const int32_t t = bar(*tb_, dock_top_, 1);
   EXPECT_EQ(tb_->tbvisible_(t), 0);
@@ -73,7 +73,7 @@ TEST_F(queries, a_tool_window_never_shown_stays_hidden) {
   EXPECT_EQ(resize_docks_, 0);
 }
 
-TEST_F(queries, cursortb_over_floating_windows_and_open_menus_only) {
+TEST_F(docktb_queries, cursortb_over_floating_windows_and_open_menus_only) {
   dock_all();
   const int32_t docked = bar(*tb_, dock_top_, 1);
   const int32_t floating = bar(*tb_, dock_floating_, 1, 400, 300);

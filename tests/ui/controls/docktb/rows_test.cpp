@@ -4,7 +4,7 @@
 
 namespace {
 
-using rows = docktb_host;
+using docktb_rows = docktb_host;
 
 // A tool window of one icon button (one plain button of type t_type) in area a, row r.
 int32_t bar(xdocktb_& tb, dock_area_code_ a, int32_t r, int32_t type = 1, const std::string& key = "") {
@@ -17,7 +17,7 @@ int32_t bar(xdocktb_& tb, dock_area_code_ a, int32_t r, int32_t type = 1, const 
 
 void move_cursor(int32_t x, int32_t y) { inject_mouse_(mouse_type_::move, x, y); }
 
-TEST_F(rows, removing_the_only_window_of_a_middle_row_closes_the_gap) {
+TEST_F(docktb_rows, removing_the_only_window_of_a_middle_row_closes_the_gap) {
   dock_all();
   const int32_t wide = bar(*tb_, dock_left_, 1, 2);  // a drop-down button: 40 across
   const int32_t middle = bar(*tb_, dock_left_, 2);
@@ -38,7 +38,7 @@ TEST_F(rows, removing_the_only_window_of_a_middle_row_closes_the_gap) {
   EXPECT_EQ(area_[3]->client_width_(), 68);
 }
 
-TEST_F(rows, insert_row_moves_the_rows_after_it_down) {
+TEST_F(docktb_rows, insert_row_moves_the_rows_after_it_down) {
   dock_all();
   const int32_t a = bar(*tb_, dock_top_, 1);
   const int32_t b = bar(*tb_, dock_top_, 2);
@@ -60,7 +60,7 @@ TEST_F(rows, insert_row_moves_the_rows_after_it_down) {
   EXPECT_EQ(table[2].position, table[1].thickness);
 }
 
-TEST_F(rows, the_cursor_near_an_area_picks_it_by_snap_and_left_before_top) {
+TEST_F(docktb_rows, the_cursor_near_an_area_picks_it_by_snap_and_left_before_top) {
   dock_all();
   const int32_t any = bar(*tb_, dock_floating_, 1);
   const int32_t sides = tb_->add_toolbar_("sides", 0, 1, 0, 0, false, 2);
@@ -82,7 +82,7 @@ TEST_F(rows, the_cursor_near_an_area_picks_it_by_snap_and_left_before_top) {
   EXPECT_EQ(tb_->dock_area_at_cursor_(0), 0);
 }
 
-struct row_of_three : docktb_host {
+struct docktb_row_of_three : docktb_host {
   int32_t a = 0, b = 0, c = 0;
   void build() {
     dock_all();
@@ -102,7 +102,7 @@ struct row_of_three : docktb_host {
   void place(int32_t t, int32_t along) { tb_->place_in_dock_(-1, dock_top_, t, area_rect(1).left + along, 0); }
 };
 
-TEST_F(row_of_three, placing_a_window_pushes_the_windows_it_meets) {
+TEST_F(docktb_row_of_three, placing_a_window_pushes_the_windows_it_meets) {
   build();
   ASSERT_EQ(x(a), 0);
   ASSERT_EQ(x(b), 79);
@@ -114,7 +114,7 @@ TEST_F(row_of_three, placing_a_window_pushes_the_windows_it_meets) {
   EXPECT_EQ(rec(c).centre_x, 218);  // 179 + 39.5, halves to even
 }
 
-TEST_F(row_of_three, a_window_pushed_past_the_far_edge_comes_back_and_packs_the_others) {
+TEST_F(docktb_row_of_three, a_window_pushed_past_the_far_edge_comes_back_and_packs_the_others) {
   build();
   place(c, 700);
   place(b, 680);
@@ -122,7 +122,7 @@ TEST_F(row_of_three, a_window_pushed_past_the_far_edge_comes_back_and_packs_the_
   EXPECT_EQ(x(b), main_w - 79 - 79);
 }
 
-TEST_F(row_of_three, a_window_pushed_before_the_start_packs_the_windows_after_it) {
+TEST_F(docktb_row_of_three, a_window_pushed_before_the_start_packs_the_windows_after_it) {
   build();
   place(b, 60);
   EXPECT_EQ(x(a), 0);
@@ -130,7 +130,7 @@ TEST_F(row_of_three, a_window_pushed_before_the_start_packs_the_windows_after_it
   EXPECT_EQ(x(c), 158);
 }
 
-TEST_F(rows, a_menu_bar_stays_at_the_start_of_its_row) {
+TEST_F(docktb_rows, a_menu_bar_stays_at_the_start_of_its_row) {
   dock_all();
   const int32_t m = tb_->add_toolbar_("menu", dock_top_, 1, -1, -1, true);
   std::string k = "file", text = "File";
@@ -142,7 +142,7 @@ TEST_F(rows, a_menu_bar_stays_at_the_start_of_its_row) {
   EXPECT_EQ(rec(m).x, 0);
 }
 
-TEST_F(rows, choose_row_by_centre_and_by_cursor) {
+TEST_F(docktb_rows, choose_row_by_centre_and_by_cursor) {
   dock_all();
   const int32_t a = bar(*tb_, dock_top_, 1);
   const int32_t b = bar(*tb_, dock_top_, 1);
@@ -162,7 +162,7 @@ TEST_F(rows, choose_row_by_centre_and_by_cursor) {
   EXPECT_EQ(tb_->choose_row_(a, dock_floating_, 0), 1);
 }
 
-TEST_F(rows, a_window_that_needs_a_256th_row_joins_row_255) {
+TEST_F(docktb_rows, a_window_that_needs_a_256th_row_joins_row_255) {
   dock_all();
   const int32_t a = bar(*tb_, dock_top_, 1);
   const int32_t b = bar(*tb_, dock_top_, 1);

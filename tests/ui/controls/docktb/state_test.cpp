@@ -29,7 +29,7 @@ void put32(std::string& b, size_t off, int32_t v) { std::memcpy(b.data() + off, 
 constexpr size_t slot_rec(int32_t id) { return 8176 + size_t(id - 1) * 190; }
 constexpr size_t window_rec(int32_t id) { return slot_rec(id) + 148; }
 
-struct layout_file : docktb_host {
+struct docktb_layout_file : docktb_host {
   fs::path dir;
   void SetUp() override {
     docktb_host::SetUp();
@@ -53,7 +53,7 @@ struct layout_file : docktb_host {
   }
 };
 
-TEST_F(layout_file, a_small_layout_is_written_field_by_field) {
+TEST_F(docktb_layout_file, a_small_layout_is_written_field_by_field) {
   dock_all();
   const int32_t top = two_buttons(dock_top_);
   const int32_t fl = two_buttons(dock_floating_, 300, 200);
@@ -89,7 +89,7 @@ TEST_F(layout_file, a_small_layout_is_written_field_by_field) {
   EXPECT_EQ(b.substr(slot_rec(3)), std::string(62 * 190, '\0'));
 }
 
-TEST_F(layout_file, a_tool_window_with_an_embedded_panel_is_saved_46_high) {
+TEST_F(docktb_layout_file, a_tool_window_with_an_embedded_panel_is_saved_46_high) {
   dock_all();
   window_options_ o;
   o.kind = window_kind_::child;
@@ -106,7 +106,7 @@ TEST_F(layout_file, a_tool_window_with_an_embedded_panel_is_saved_46_high) {
   EXPECT_EQ(rec(t).cy, 84);  // the live record keeps its height
 }
 
-TEST_F(layout_file, nothing_is_written_before_a_window_was_shown_or_after_the_reset) {
+TEST_F(docktb_layout_file, nothing_is_written_before_a_window_was_shown_or_after_the_reset) {
   dock_all();
   two_buttons(dock_top_);
   tb_->state_save_(path());
@@ -118,7 +118,7 @@ TEST_F(layout_file, nothing_is_written_before_a_window_was_shown_or_after_the_re
   EXPECT_EQ(read_file_bytes_(path()).value_or(""), "old");
 }
 
-TEST_F(layout_file, saving_replaces_the_old_file_only_by_a_complete_one) {
+TEST_F(docktb_layout_file, saving_replaces_the_old_file_only_by_a_complete_one) {
   dock_all();
   two_buttons(dock_top_);
   tb_->show_toolbar_all_();
@@ -132,7 +132,7 @@ TEST_F(layout_file, saving_replaces_the_old_file_only_by_a_complete_one) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
-TEST_F(layout_file, files_that_fail_the_checks_are_refused_whole) {
+TEST_F(docktb_layout_file, files_that_fail_the_checks_are_refused_whole) {
   const std::string zeros(20336, '\0');
   struct row {
     const char* what;
@@ -171,7 +171,7 @@ TEST_F(layout_file, files_that_fail_the_checks_are_refused_whole) {
   EXPECT_EQ(missing.layout_loaded, 0);
 }
 
-TEST_F(layout_file, slot_values_out_of_range_are_repaired) {
+TEST_F(docktb_layout_file, slot_values_out_of_range_are_repaired) {
   struct row {
     const char* what;
     size_t field;  // offset within the slot record
@@ -219,12 +219,12 @@ TEST_F(layout_file, slot_values_out_of_range_are_repaired) {
 
 // ---- A classic layout: saved, rebuilt from the file, and hostile files meeting the defaults.
 
-struct classic_layout : layout_file {
+struct docktb_classic_layout : docktb_layout_file {
   std::unique_ptr<window_> panel;
   int32_t std_tb = 0;
 
   void SetUp() override {
-    layout_file::SetUp();
+    docktb_layout_file::SetUp();
     window_options_ o;
     o.kind = window_kind_::child;
     o.parent = main_.get();
@@ -235,7 +235,7 @@ struct classic_layout : layout_file {
   void TearDown() override {
     tb_.reset();
     panel.reset();
-    layout_file::TearDown();
+    docktb_layout_file::TearDown();
   }
 
   // What the interface construction does: the file first, then the tool windows.
@@ -298,7 +298,7 @@ struct classic_layout : layout_file {
   }
 };
 
-TEST_F(classic_layout, a_saved_layout_rebuilds_into_the_same_rectangles) {
+TEST_F(docktb_classic_layout, a_saved_layout_rebuilds_into_the_same_rectangles) {
   build();
   // The user's changes: a hidden button and the standard toolbar moved along its row.
   tb_->btn_visible_(std_tb, 2, false_);
@@ -322,7 +322,7 @@ TEST_F(classic_layout, a_saved_layout_rebuilds_into_the_same_rectangles) {
   EXPECT_EQ(panel->parent_(), tb_->tool_window_(5));
 }
 
-TEST_F(classic_layout, hostile_files_give_the_defaults_without_a_crash) {
+TEST_F(docktb_classic_layout, hostile_files_give_the_defaults_without_a_crash) {
   build();
   const shot defaults = take();
   const std::string good = saved_bytes();
