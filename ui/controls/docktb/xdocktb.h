@@ -102,7 +102,7 @@ class xdocktb_ {
   void resize_tools_(bool all_ = false);
   flag16_ btn_visible_(int32_t tbid_, int32_t btn_) const;
   void btn_visible_(int32_t tbid_, int32_t btn_, flag16_ value_);
-  // Repaints tool window tbid_, or every one when tbid_ is not a tool window id.
+  // Asks tool window tbid_, or every one when tbid_ is not a tool window id, to be painted anew.
   void refresh(int32_t tbid_);
 
   // ---- Menus (the parts the keyboard needs).
@@ -137,7 +137,8 @@ class xdocktb_ {
   window_* tool_window_(int32_t t) const;   // the tool window's window, or null
   window_* dock_window_(dock_area_code_ a) const;  // the dock-area window, or null
   window_* main_window_() const;
-  int32_t text_width_(std::string_view text) const;  // in the interface font
+  // Width of a text in the interface font (13 pixels high), through the replaceable measurer.
+  int32_t text_width_(std::string_view text) const;
 
   int32_t item_adder_(int32_t entry, int32_t parent, const std::string& key, const std::string& text,
                       const std::string& shortcut, flag16_ check, int32_t icon, flag16_ bold,
