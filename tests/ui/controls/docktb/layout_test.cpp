@@ -199,10 +199,17 @@ TEST_F(docktb_layout, update_moves_windows_back_to_their_records) {
   const int32_t t = two_buttons(*this, *tb_, dock_floating_);
   tb_->show_toolbar_(t, 200, 150);
   tb_->tool_window_(t)->move_(10, 10, 30, 30);
-  tb_->update_();
+  tb_->toolbars[size_t(t)].posx = 1;
+  tb_->update_(false, false);
   EXPECT_EQ(tb_->tool_window_(t)->window_rect_(), (pixel_rect_{200, 150, 260, 198}));
   EXPECT_EQ(tb_->toolbars[size_t(t)].posx, 200);
   EXPECT_EQ(tb_->toolbars[size_t(t)].posy, 150);
+  // A window already where its record says is not touched, so posx is not rewritten.
+  tb_->toolbars[size_t(t)].posx = 1;
+  tb_->update_(false, false);
+  EXPECT_EQ(tb_->toolbars[size_t(t)].posx, 1);
+  tb_->update_(true, false);
+  EXPECT_EQ(tb_->toolbars[size_t(t)].posx, 200);
 }
 
 }  // namespace

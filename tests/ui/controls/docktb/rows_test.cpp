@@ -135,11 +135,15 @@ TEST_F(docktb_rows, a_menu_bar_stays_at_the_start_of_its_row) {
   const int32_t m = tb_->add_toolbar_("menu", dock_top_, 1, -1, -1, true);
   std::string k = "file", text = "File";
   tb_->add_button_(m, k, text, 5);
+  const int32_t other = bar(*tb_, dock_top_, 1);
   tb_->show_toolbar_all_();
   tb_->update_(true, true);
   stretch();
+  tb_->windows[size_t(tb_->find_window_rec_(other))].row = 1;  // share the menu bar's row
+  tb_->windows[size_t(tb_->find_window_rec_(other))].x = 10;
   tb_->place_in_dock_(-1, dock_top_, m, area_rect(1).left + 300, 0);
   EXPECT_EQ(rec(m).x, 0);
+  EXPECT_EQ(rec(other).x, 10);  // overlapped, yet not pushed
 }
 
 TEST_F(docktb_rows, choose_row_by_centre_and_by_cursor) {
