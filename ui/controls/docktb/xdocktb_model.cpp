@@ -41,6 +41,8 @@ xdocktb_::~xdocktb_() {
     if (button_(b).type != dock_btn_embedded_ || button_(b).xc_hwnd == 0) continue;
     window_* e = find_window_(button_(b).xc_hwnd);
     if (!e || !e->parent_()) continue;
+    const bool ours = std::any_of(tool_.begin(), tool_.end(), [&](const auto& w) { return w.get() == e->parent_(); });
+    if (!ours) continue;
     const pixel_rect_ r = e->window_rect_();
     e->make_top_level_(main_window_(), r.left, r.top);
     e->hide_();
