@@ -1,5 +1,6 @@
 // The language files shipped beside the program: their format, their agreement with each other and
 // with the interface tables, and a scan of the program's sources for keys the files lack.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "support/missing_texts.h"
 #include "platform/core/codepage.h"
 #include "platform/core/file_io.h"
 #include "shell/language.h"
+#include "support/missing_texts.h"
 
 namespace {
 
@@ -42,7 +43,8 @@ bool ends_with(const std::string& s, std::string_view tail) {
 std::set<std::string> placeholders(const std::string& text) {
   std::set<std::string> out;
   static const std::regex ph(R"(\{\d\})");
-  for (auto it = std::sregex_iterator(text.begin(), text.end(), ph); it != std::sregex_iterator(); ++it)
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), ph); it != std::sregex_iterator();
+       ++it)
     out.insert(it->str());
   return out;
 }
@@ -58,14 +60,17 @@ TEST(language_files, LoadWithOneEntryPerKeyAndTheSameKeysInBoth) {
     for (auto& [key, text] : entries) {
       EXPECT_TRUE(keys.insert(key).second) << "duplicate key " << key;
       // Only a shortcut may be empty: an item without one shows nothing at its right.
-      if (!ends_with(key, ".sc")) EXPECT_FALSE(text.empty()) << key;
+      if (!ends_with(key, ".sc")) {
+        EXPECT_FALSE(text.empty()) << key;
+      }
       EXPECT_NE(text.substr(0, 1), "%") << key;
     }
     if (first_keys.empty()) {
       first_keys = keys;
       continue;
     }
-    for (const std::string& k : first_keys) EXPECT_TRUE(keys.count(k)) << "only in the first: " << k;
+    for (const std::string& k : first_keys)
+      EXPECT_TRUE(keys.count(k)) << "only in the first: " << k;
     for (const std::string& k : keys) EXPECT_TRUE(first_keys.count(k)) << "only in this one: " << k;
   }
 }
@@ -97,7 +102,9 @@ TEST(language_files, AreWindows1250WithCrLfLines) {
         continue;
       }
       EXPECT_FALSE(c < 0x20 || c == 0x7F) << "control byte " << int(c) << " on line " << line;
-      if (c >= 0x80) EXPECT_NE(cp1250_to_unicode_(c), 0u) << "byte " << int(c) << " on line " << line;
+      if (c >= 0x80) {
+        EXPECT_NE(cp1250_to_unicode_(c), 0u) << "byte " << int(c) << " on line " << line;
+      }
     }
   }
 }
@@ -111,12 +118,18 @@ TEST(language_files, GiveEveryKeyTheSamePlaceholdersInBothLanguages) {
   }
   // The callers fill these; a text without the placeholder would drop the caller's value.
   const std::pair<const char*, std::set<std::string>> filled[] = {
-      {"message.cantopenfile", {"{0}"}},       {"message.removepagequestion", {"{0}"}},
-      {"message.removelayerquestion", {"{0}"}}, {"message.dimstyledel", {"{0}"}},
-      {"message.calclengthis", {"{0}", "{1}"}}, {"message.calcareais", {"{0}", "{1}"}},
-      {"window.layers.title", {"{0}", "{1}"}},  {"window.xlib.defblockname", {"{0}"}},
-      {"window.xlib.deffoldername", {"{0}"}},   {"window.xlib.pop.move2", {"{0}"}},
-      {"common.page.nr", {"{0}"}},              {"common.layer.nr", {"{0}"}},
+      {"message.cantopenfile", {"{0}"}},
+      {"message.removepagequestion", {"{0}"}},
+      {"message.removelayerquestion", {"{0}"}},
+      {"message.dimstyledel", {"{0}"}},
+      {"message.calclengthis", {"{0}", "{1}"}},
+      {"message.calcareais", {"{0}", "{1}"}},
+      {"window.layers.title", {"{0}", "{1}"}},
+      {"window.xlib.defblockname", {"{0}"}},
+      {"window.xlib.deffoldername", {"{0}"}},
+      {"window.xlib.pop.move2", {"{0}"}},
+      {"common.page.nr", {"{0}"}},
+      {"common.layer.nr", {"{0}"}},
       {"common.dims.nr", {"{0}"}},
   };
   for (auto& [key, expected] : filled) EXPECT_EQ(placeholders(en[key]), expected) << key;
@@ -149,36 +162,37 @@ std::vector<sibling_set> ribbon_key_tips() {
                   {"mdi.mainmenu.new.key", "mdi.mainmenu.open.key", "mdi.mainmenu.nesavew.key",
                    "mdi.mainmenu.saveas.key", "mdi.mainmenu.print.key", "mdi.mainmenu.setprnt.key",
                    "mdi.mainmenu.properties.key"}});
-  auto std_items = tips("mdi.tool.home.", {"clipboard.pspec", "clipboard.cut", "clipboard.copy",
-                                           "clipboard.paste", "setup", "pagemove", "pagesize",
-                                           "pageorient", "printpage"});
+  auto std_items = tips("mdi.tool.home.",
+                        {"clipboard.pspec", "clipboard.cut", "clipboard.copy", "clipboard.paste",
+                         "setup", "pagemove", "pagesize", "pageorient", "printpage"});
   std_items.push_back("mdi.toolbar.home.pages.choose.key");
   sets.push_back(tab("STD", std_items));
-  auto draw_items = tips("mdi.tool.draw.", {"transform.move", "transform.rotate", "transform.mirror",
-                                            "transform.scale", "transform.array", "transform.delete",
-                                            "modline.eline", "modline.vslash", "modline.cutobj",
-                                            "drawing.point", "drawing.line", "drawing.pline",
-                                            "drawing.curve", "drawing.rectangle", "drawing.polygon",
-                                            "drawing.ellipse", "drawing.pattern", "drawing.text",
-                                            "drawing.image", "blocks.add", "blocks.conv",
-                                            "blocks.break", "blocks.show"});
+  auto draw_items =
+      tips("mdi.tool.draw.",
+           {"transform.move",  "transform.rotate",  "transform.mirror", "transform.scale",
+            "transform.array", "transform.delete",  "modline.eline",    "modline.vslash",
+            "modline.cutobj",  "drawing.point",     "drawing.line",     "drawing.pline",
+            "drawing.curve",   "drawing.rectangle", "drawing.polygon",  "drawing.ellipse",
+            "drawing.pattern", "drawing.text",      "drawing.image",    "blocks.add",
+            "blocks.conv",     "blocks.break",      "blocks.show"});
   draw_items.push_back("mdi.tool.draw.drawing.arc.key");
   draw_items.push_back("mdi.tool.draw.drawing.circle.key");
   sets.push_back(tab("DRAW", draw_items));
-  sets.push_back(tab("DIM", tips("mdi.tool.draw.", {"dimstyles", "dim.dist.free", "dim.dist.horiz",
-                                                    "dim.dist.vert", "dim.dist.base", "dim.dist.mult",
-                                                    "dim.ref", "dim.angle", "dim.center",
-                                                    "dim.radius", "dim.dimeter", "meas.dist",
-                                                    "meas.area"})));
+  sets.push_back(
+      tab("DIM", tips("mdi.tool.draw.",
+                      {"dimstyles", "dim.dist.free", "dim.dist.horiz", "dim.dist.vert",
+                       "dim.dist.base", "dim.dist.mult", "dim.ref", "dim.angle", "dim.center",
+                       "dim.radius", "dim.dimeter", "meas.dist", "meas.area"})));
   auto view_items = tips("mdi.tool.view.", {"layers.list", "layers.set", "move", "zoom", "area",
                                             "zin", "zout", "all"});
   view_items.push_back("mdi.toolbar.home.pages.choose.key");
   sets.push_back(tab("VIEW", view_items));
   // The shrink buttons reuse the text keys of the grow buttons, so each key stands once here.
-  sets.push_back(tab("ARRANGE", tips("mdi.tool.draw.arrange.",
-                                     {"front", "back", "left", "vmid", "right", "top", "hmid",
-                                      "bottom", "sizeh", "sizev", "sizeb", "dist.h.eq", "dist.h.eqc",
-                                      "dist.h.del", "dist.v.eq", "dist.v.eqc", "dist.v.del"})));
+  sets.push_back(
+      tab("ARRANGE", tips("mdi.tool.draw.arrange.",
+                          {"front", "back", "left", "vmid", "right", "top", "hmid", "bottom",
+                           "sizeh", "sizev", "sizeb", "dist.h.eq", "dist.h.eqc", "dist.h.del",
+                           "dist.v.eq", "dist.v.eqc", "dist.v.del"})));
   return sets;
 }
 
@@ -197,7 +211,9 @@ TEST(language_files, GiveRibbonSiblingsDistinctKeyTipsThatNeverBeginAnother) {
       }
       for (auto& [a, ka] : tips) {
         for (auto& [b, kb] : tips) {
-          if (ka != kb) EXPECT_NE(b.rfind(a, 0), 0u) << ka << " \"" << a << "\" hides " << kb;
+          if (ka != kb) {
+            EXPECT_NE(b.rfind(a, 0), 0u) << ka << " \"" << a << "\" hides " << kb;
+          }
         }
       }
     }
@@ -208,19 +224,31 @@ TEST(language_files, GiveRibbonSiblingsDistinctKeyTipsThatNeverBeginAnother) {
 // never one combination for two commands, and the same combination as the ribbon for the same
 // command. F5 to F9 switch the ribbon's tabs.
 TEST(language_files, GiveEachShortcutOneCommandAgreeingWithTheRibbon) {
-  static const std::regex form(R"(((Shift|Ctrl|Ctrl\+Shift)\+)?(F([1-9]|1[0-2])|[A-Z0-9]|ESC|DEL))");
+  static const std::regex form(
+      R"(((Shift|Ctrl|Ctrl\+Shift)\+)?(F([1-9]|1[0-2])|[A-Z0-9]|ESC|DEL))");
   const std::pair<const char*, const char*> ribbon[] = {
-      {"Ctrl+N", "tb.file.new.sc"},         {"Ctrl+O", "tb.file.open.sc"},
-      {"Ctrl+S", "tb.file.save.sc"},        {"Ctrl+P", "tb.file.printp.sc"},
-      {"Ctrl+X", "tb.edit.cut.sc"},         {"Ctrl+C", "tb.edit.copy.sc"},
-      {"Ctrl+V", "tb.edit.paste.sc"},       {"Ctrl+A", "tb.edit.select.all.sc"},
-      {"Ctrl+I", "tb.edit.select.inv.sc"},  {"ESC", "tb.edit.select.none.sc"},
-      {"Ctrl+T", "tb.edit.select.ex.sc"},   {"Q", "tb.trans.pointer.sc"},
-      {"Ctrl+B", "tb.tools.blocks.sc"},     {"Ctrl+J", "tb.trans.order.front.sc"},
-      {"Ctrl+K", "tb.trans.order.back.sc"}, {"Ctrl+Z", "tb.edit.undo.sc"},
-      {"Ctrl+Y", "tb.edit.redo.sc"},        {"F5", ""},
-      {"F6", ""},                           {"F7", ""},
-      {"F8", ""},                           {"F9", ""},
+      {"Ctrl+N", "tb.file.new.sc"},
+      {"Ctrl+O", "tb.file.open.sc"},
+      {"Ctrl+S", "tb.file.save.sc"},
+      {"Ctrl+P", "tb.file.printp.sc"},
+      {"Ctrl+X", "tb.edit.cut.sc"},
+      {"Ctrl+C", "tb.edit.copy.sc"},
+      {"Ctrl+V", "tb.edit.paste.sc"},
+      {"Ctrl+A", "tb.edit.select.all.sc"},
+      {"Ctrl+I", "tb.edit.select.inv.sc"},
+      {"ESC", "tb.edit.select.none.sc"},
+      {"Ctrl+T", "tb.edit.select.ex.sc"},
+      {"Q", "tb.trans.pointer.sc"},
+      {"Ctrl+B", "tb.tools.blocks.sc"},
+      {"Ctrl+J", "tb.trans.order.front.sc"},
+      {"Ctrl+K", "tb.trans.order.back.sc"},
+      {"Ctrl+Z", "tb.edit.undo.sc"},
+      {"Ctrl+Y", "tb.edit.redo.sc"},
+      {"F5", ""},
+      {"F6", ""},
+      {"F7", ""},
+      {"F8", ""},
+      {"F9", ""},
   };
   for (const char* file : languages) {
     SCOPED_TRACE(file);
@@ -253,7 +281,8 @@ TEST(language_files, GiveEachShortcutOneCommandAgreeingWithTheRibbon) {
 // Words in double quotes that are spelled like language keys: lower-case words joined by dots
 // whose first word is one of the files' key families. File names and the dotted command words of
 // the main window are not keys.
-std::set<std::string> key_literals(const std::string& source, const std::set<std::string>& families) {
+std::set<std::string> key_literals(const std::string& source,
+                                   const std::set<std::string>& families) {
   static const std::regex literal(R"re("([a-z][a-z0-9_]*(\.[a-z0-9_]+)+)")re");
   static const std::regex file_name(R"(.*\.(ico|cur|lang|zaz|dxf|ini|dat|png|pdf|skin|txt|h|cpp))");
   static const std::set<std::string> command_words = {"blocks.ins"};
@@ -294,9 +323,10 @@ TEST(language_files, KeyScanFindsKeyLiteralsOnly) {
       "add_icon_(folder, \"about.ico\", \"\");\n"
       "get_setting_(\"kalvinor.common\", \"GUI\", \"Lang\");\n"
       "load_language_(\"program_en.lang\"); gocmd_(\"blocks.ins\");\n"
-      "b = \"Tb.File.New\"; c = \"change.\" + word; d = {\"tb.edit.cut.sc\", \"mdi.tabs.home.key\"};\n";
-  const std::set<std::string> families = {"message", "tb", "mdi", "about", "window", "blocks",
-                                          "change"};
+      "b = \"Tb.File.New\"; c = \"change.\" + word; d = {\"tb.edit.cut.sc\", "
+      "\"mdi.tabs.home.key\"};\n";
+  const std::set<std::string> families = {"message", "tb",     "mdi",   "about",
+                                          "window",  "blocks", "change"};
   EXPECT_EQ(key_literals(source, families),
             (std::set<std::string>{"message.cantopenfile", "tb.edit.cut.sc", "mdi.tabs.home.key"}));
 }
@@ -318,8 +348,10 @@ TEST(language_files, HoldEveryKeyTheProgramSpellsOut) {
       ASSERT_TRUE(bytes.has_value()) << entry.path();
       for (const std::string& key : key_literals(*bytes, families)) {
         used.insert(key);
-        EXPECT_TRUE(en.count(key)) << key << " (" << entry.path().string() << ") missing from English";
-        EXPECT_TRUE(pl.count(key)) << key << " (" << entry.path().string() << ") missing from Polish";
+        EXPECT_TRUE(en.count(key))
+            << key << " (" << entry.path().string() << ") missing from English";
+        EXPECT_TRUE(pl.count(key))
+            << key << " (" << entry.path().string() << ") missing from Polish";
       }
     }
   }
@@ -342,6 +374,18 @@ TEST(missing_texts_recorder, RecordsEachMissedKeyOnceAndRestoresTheHook) {
     EXPECT_EQ(outer.keys(), (std::vector<std::string>{"no.such.key", "other.missing"}));
     outer.forget();
   }
+  EXPECT_FALSE(lang_missing_key_hook_);
+}
+
+TEST(missing_texts_recorder, FailsTheTestNamingEachKeyItDidNotForget) {
+  ASSERT_EQ(load_language_(resources + languages[1]), true_);
+  EXPECT_NONFATAL_FAILURE(
+      {
+        missing_texts_recorder texts;
+        lang_text_("mdi.tabs.home");
+        lang_text_("tb.file.nosuchitem");
+      },
+      "\"tb.file.nosuchitem\"");
   EXPECT_FALSE(lang_missing_key_hook_);
 }
 

@@ -1,6 +1,6 @@
 // Catches untranslated interface texts. While a missing_texts_recorder lives, every language lookup
-// that misses (and would show "%" and the key) is recorded; when it goes out of scope the test fails
-// naming each missed key. GUI tests install one around building and driving their windows:
+// that misses (and would show "%" and the key) is recorded; when it goes out of scope the test
+// fails naming each missed key. GUI tests install one around building and driving their windows:
 //
 //   missing_texts_recorder texts;   // after load_language_("program_en.lang")
 //   ... build the ribbon, open the dialog ...
