@@ -13,6 +13,7 @@
 #include "platform/input/cursor.h"
 #include "platform/services/picture_file.h"
 #include "platform/window/event_loop.h"
+#include "shell/icons.h"
 
 namespace fs = std::filesystem;
 
@@ -132,6 +133,19 @@ TEST(Icons, EveryNamedFileLoadsAtThreeSizesOnAClearBorder) {
     EXPECT_EQ(p.image_for_size_(16)->width, 16) << name;
     EXPECT_EQ(p.image_for_size_(32)->width, 32) << name;
   }
+}
+
+TEST(Icons, TheInterfaceLoaderTakesEveryFile) {
+  // As the builders load them: a small or a large file alone serves both pictures.
+  for (const std::string& name : named_icons())
+    for (bool as_large : {false, true}) {
+      const int32_t id = as_large ? add_icon_(icon_dir, "", name, 0, 0) : add_icon_(icon_dir, name, "", 0, 0);
+      ASSERT_GT(id, 0) << name;
+      const icon_entry_rec_* e = icon_entry_(id);
+      ASSERT_NE(e, nullptr) << name;
+      EXPECT_EQ(e->small_picture.image_for_size_(16)->width, 16) << name;
+      EXPECT_EQ(e->large_picture.image_for_size_(32)->width, 32) << name;
+    }
 }
 
 TEST(Icons, DifferentCommandsNeverShareAPicture) {
