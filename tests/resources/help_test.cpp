@@ -75,3 +75,10 @@ TEST(HelpFile, TheWholeGuideFollows) {
   ASSERT_FALSE(end.empty_());
   EXPECT_GT(ink_share(end.images[0], 0.0, 0.5), 0.001);
 }
+
+TEST(BesideTheProgram, TemplatesFolderIsMade) {
+  // The options dialog lists this folder; the build ships no template in it.
+  const fs::path templates = fs::path(ARVEX_BINARY_DIR) / "bin" / "templates";
+  EXPECT_TRUE(fs::is_directory(templates));
+  EXPECT_FALSE(fs::exists(fs::path(ARVEX_SOURCE_DIR) / "resources" / "templates"));
+}
