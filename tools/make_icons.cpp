@@ -136,6 +136,7 @@ statement parse_statement(const std::vector<std::string>& words, int line_no, co
     float x = 0;
     while (i < words.size() && parse_number(words[i], x)) st.v.push_back(x), ++i;
     if (st.v.size() != 0 && st.v.size() != 2) fail(line_no, "use takes no offset or dx dy");
+    if (i < words.size()) fail(line_no, "use takes no options ('" + words[i] + "')");
   } else {
     auto it = ops().find(words[0]);
     if (it == ops().end()) fail(line_no, "unknown statement '" + words[0] + "'");
