@@ -14,8 +14,10 @@
 //   line x1 y1 x2 y2 | poly x y x y ... | polygon x y ... | fill x y ...
 //   rect x y w h | box x y w h | circle cx cy r | disc cx cy r | ellipse cx cy rx ry
 //   oval cx cy rx ry (filled) | arc cx cy r from to (degrees, counter-clockwise from east)
-//   curve x0 y0 x1 y1 x2 y2 x3 y3 | head kind x y angle size (a dimension arrowhead whose
-//   body runs from the tip at x y in the direction angle) | use name [dx dy]
+//   curve x0 y0 x1 y1 x2 y2 x3 y3 | head kind x y angle size [side] (a dimension arrowhead at
+//   the tip x y on a line of that angle, its body on the side 1 (along the angle, the default)
+//   or -1 (against it); half arrows keep their wing left of the angle either way)
+//   | use name [dx dy]
 // followed by options: a colour (ink, accent, tint, paper, white, black, grey, light, red,
 // green, yellow, #rrggbb, #aarrggbb), w<width> in grid units, dash, dot, dashdot, dashdotdot.
 #include <cmath>
@@ -119,7 +121,7 @@ const std::map<std::string, std::pair<op_, arity>>& ops() {
       {"circle", {op_::circle, {3, 0}}},   {"disc", {op_::disc, {3, 0}}},
       {"ellipse", {op_::ellipse, {4, 0}}}, {"oval", {op_::oval, {4, 0}}},
       {"arc", {op_::arc, {5, 0}}},         {"curve", {op_::curve, {8, 0}}},
-      {"head", {op_::head, {5, 0}}}};
+      {"head", {op_::head, {-5, 1}}}};
   return m;
 }
 
@@ -149,6 +151,8 @@ statement parse_statement(const std::vector<std::string>& words, int line_no, co
     if (!ok) fail(line_no, "'" + words[0] + "' has the wrong number of values");
     if (st.op == op_::head && (st.v[0] < 0 || st.v[0] > 19 || st.v[0] != std::floor(st.v[0])))
       fail(line_no, "arrowhead kind must be 0 to 19");
+    if (st.op == op_::head && (n > 6 || (n == 6 && st.v[5] != 1 && st.v[5] != -1)))
+      fail(line_no, "arrowhead takes kind, x, y, angle, size and an optional side of 1 or -1");
   }
   for (; i < words.size(); ++i) {
     const std::string& w = words[i];
@@ -289,12 +293,13 @@ struct painter {
   void arrowhead(const statement& st, float dx, float dy) {
     const int kind = int(st.v[0]);
     const float tx = st.v[1] + dx, ty = st.v[2] + dy, s = st.v[4];
-    const double a = st.v[3] * kPi / 180.0;
-    // Screen y grows downwards: the angle turns counter-clockwise as seen.
-    const double ux = std::cos(a), uy = -std::sin(a), nx = -uy, ny = ux;
+    const double a = st.v[3] * kPi / 180.0, side = st.v.size() == 6 ? st.v[5] : 1.0;
+    // Screen y grows downwards: angles turn counter-clockwise as seen, and n is u turned a
+    // quarter counter-clockwise as seen. The side flips the body along the line, never n.
+    const double ux = std::cos(a), uy = -std::sin(a), nx = uy, ny = -ux;
     const gp_point_ tip{tx, ty};
     auto at = [&](double along, double across) {
-      return gp_point_{float(tx + along * ux + across * nx), float(ty + along * uy + across * ny)};
+      return gp_point_{float(tx + side * along * ux + across * nx), float(ty + side * along * uy + across * ny)};
     };
     const uint32_t c = colour(st, kInk);
     const gp_pen_ p = pen(st, kInk);
@@ -312,8 +317,10 @@ struct painter {
       if (style == 1) open({at(l, w), tip, at(l, -w)});
       else closed(tri, style == 0);
     } else if (kind == 10) {
+      // The stroke lies at 45 degrees to the line whatever the side.
       const double r = s * 0.7071;
-      const gp_point_ e[] = {at(r, r), at(-r, -r)};
+      const gp_point_ e[] = {{float(tx + r * (ux + nx)), float(ty + r * (uy + ny))},
+                             {float(tx - r * (ux + nx)), float(ty - r * (uy + ny))}};
       g.draw_lines_(p, e, 2);
     } else if (kind == 11 || kind == 12 || kind == 19) {
       const float r = s / 2;

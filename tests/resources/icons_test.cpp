@@ -285,6 +285,7 @@ TEST(IconDescriptions, BrokenOnesStopWithFileAndLine) {
       {"shape s\n  line 1 2 3 4\nend\nicon a.ico\n  use s 1 1 red\nend\n", "sample.txt:5:"},
       {"shape s\n  use s\nend\n", "sample.txt:2:"},
       {"icon a.ico\n  head 20 8 8 0 3\nend\n", "sample.txt:2:"},
+      {"icon a.ico\n  head 1 8 8 0 3 2\nend\n", "sample.txt:2:"},
       {"icon a.ico\n  line 1 2 3 4\n", "sample.txt:2:"},
       {"line 1 2 3 4\n", "sample.txt:1:"},
       {"icon a.ico\n  line 2 8 14 8\nend\nicon a.ico\n  line 2 8 14 8\nend\n", "sample.txt:4:"},
