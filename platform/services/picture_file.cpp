@@ -1,9 +1,11 @@
 #include "platform/services/picture_file.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QImageReader>
 #include <QString>
 
+#include "platform/core/binary_io.h"
 #include "platform/core/file_io.h"
 
 #include <algorithm>
@@ -48,4 +50,89 @@ bool load_picture_file_(const std::string& path, picture_rec_& out) {
     out.images.push_back(std::move(im));
   } while (all_images && reader.jumpToNextImage());
   return !out.images.empty();
+}
+
+namespace {
+
+bool icon_size_ok(const picture_image_rec_& im) {
+  return im.width > 0 && im.height > 0 && im.width <= 256 && im.height <= 256 &&
+         im.argb.size() == size_t(im.width) * size_t(im.height);
+}
+
+// The bitmap of one directory entry: header, colour rows bottom-up, then the AND mask rows
+// (one bit per pixel, rows padded to 32 bits), whose set bits are the fully transparent pixels.
+std::string icon_bitmap(const picture_image_rec_& im) {
+  const uint32_t mask_stride = ((uint32_t(im.width) + 31) / 32) * 4;
+  const uint32_t colour_bytes = uint32_t(im.width) * uint32_t(im.height) * 4;
+  byte_writer_ w;
+  w.put<uint32_t>(40);
+  w.put<int32_t>(im.width);
+  w.put<int32_t>(im.height * 2);  // colour and mask stacked
+  w.put<uint16_t>(1);
+  w.put<uint16_t>(32);
+  w.put<uint32_t>(0);
+  w.put<uint32_t>(colour_bytes + mask_stride * uint32_t(im.height));
+  for (int i = 0; i < 4; ++i) w.put<uint32_t>(0);
+  for (int32_t y = im.height - 1; y >= 0; --y)
+    for (int32_t x = 0; x < im.width; ++x) w.put<uint32_t>(im.pixel_(x, y));
+  for (int32_t y = im.height - 1; y >= 0; --y) {
+    std::string row(mask_stride, '\0');
+    for (int32_t x = 0; x < im.width; ++x)
+      if ((im.pixel_(x, y) >> 24) == 0) row[size_t(x / 8)] = char(uint8_t(row[size_t(x / 8)]) | (0x80u >> (x % 8)));
+    w.bytes(row);
+  }
+  return w.take();
+}
+
+// type 1 an icon, 2 a pointer (whose entries carry the hot spot where icons keep planes and depth).
+std::string icon_file_image(const std::vector<picture_image_rec_>& images, uint16_t type, int32_t hot_x,
+                            int32_t hot_y) {
+  byte_writer_ w;
+  w.put<uint16_t>(0);
+  w.put<uint16_t>(type);
+  w.put<uint16_t>(uint16_t(images.size()));
+  std::vector<std::string> bitmaps;
+  for (const picture_image_rec_& im : images) bitmaps.push_back(icon_bitmap(im));
+  uint32_t offset = 6 + 16 * uint32_t(images.size());
+  for (size_t i = 0; i < images.size(); ++i) {
+    w.put<uint8_t>(uint8_t(images[i].width & 0xFF));  // 256 is written as 0
+    w.put<uint8_t>(uint8_t(images[i].height & 0xFF));
+    w.put<uint8_t>(0);
+    w.put<uint8_t>(0);
+    w.put<uint16_t>(type == 2 ? uint16_t(hot_x) : 1);
+    w.put<uint16_t>(type == 2 ? uint16_t(hot_y) : 32);
+    w.put<uint32_t>(uint32_t(bitmaps[i].size()));
+    w.put<uint32_t>(offset);
+    offset += uint32_t(bitmaps[i].size());
+  }
+  for (const std::string& b : bitmaps) w.bytes(b);
+  return w.take();
+}
+
+}  // namespace
+
+bool save_icon_file_(const std::string& path, const std::vector<picture_image_rec_>& images) {
+  if (images.empty() || images.size() > 255) return false;
+  for (const picture_image_rec_& im : images)
+    if (!icon_size_ok(im)) return false;
+  return save_file_atomic_(path, icon_file_image(images, 1, 0, 0));
+}
+
+bool save_cursor_file_(const std::string& path, const picture_image_rec_& image, int32_t hot_x,
+                       int32_t hot_y) {
+  if (!icon_size_ok(image) || hot_x < 0 || hot_y < 0 || hot_x >= image.width || hot_y >= image.height)
+    return false;
+  return save_file_atomic_(path, icon_file_image({image}, 2, hot_x, hot_y));
+}
+
+bool save_png_file_(const std::string& path, const picture_image_rec_& image) {
+  if (image.width <= 0 || image.height <= 0 || image.argb.size() != size_t(image.width) * size_t(image.height))
+    return false;
+  QImage img(image.width, image.height, QImage::Format_ARGB32);
+  for (int32_t y = 0; y < image.height; ++y)
+    std::memcpy(img.scanLine(y), image.argb.data() + size_t(y) * size_t(image.width), size_t(image.width) * 4);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !img.save(&buffer, "PNG")) return false;
+  return save_file_atomic_(path, std::string_view(bytes.constData(), size_t(bytes.size())));
 }

@@ -30,3 +30,14 @@ struct picture_rec_ {
 // Reads every image of an icon or cursor file, the first image of any other picture file.
 // False, with out empty, when the file is missing, unreadable or not a picture.
 bool load_picture_file_(const std::string& path, picture_rec_& out);
+
+// Writes an icon file holding the images in the classic 32-bit layout (colour with alpha and
+// an AND mask, which marks the fully transparent pixels), largest side at most 256 each.
+// False, leaving any old file as it was, when there is no image, a size is out of range or
+// the file cannot be written.
+bool save_icon_file_(const std::string& path, const std::vector<picture_image_rec_>& images);
+// The same for a pointer: one image with the hot spot, which must lie inside it.
+bool save_cursor_file_(const std::string& path, const picture_image_rec_& image, int32_t hot_x,
+                       int32_t hot_y);
+// Writes one image as a PNG file (for pictures meant for people: contact sheets, previews).
+bool save_png_file_(const std::string& path, const picture_image_rec_& image);
