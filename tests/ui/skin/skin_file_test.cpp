@@ -197,6 +197,19 @@ TEST_F(skin_file, program_skins_load_with_readable_text) {
     load_skin_file_(real_skin_path_(name));
     ASSERT_EQ(skin_loaded_, -1);
     const skin_palette_rec_& p = skin_palette_;
+    // The text names every colour and every table entry the program reads.
+    const std::string file = read_file_bytes_(real_skin_path_(name)).value();
+    int32_t size[3];
+    std::memcpy(size, file.data(), 12);
+    std::string text = file.substr(12 + size_t(size[0]) + size_t(size[1]), size_t(size[2]));
+    scramble_skin_payload_(text);
+    const skin_colour_key_rec_* keys = skin_colour_keys_();
+    for (int32_t i = 0; i < skin_colour_key_count_; ++i)
+      EXPECT_NE(text.find(std::string(keys[i].key) + " = #"), std::string::npos) << keys[i].key;
+    for (int e : {0, 3, 4, 7, 10, 11, 16, 18, 20, 21, 22, 24})
+      EXPECT_NE(text.find("\n." + std::to_string(e) + " = #"), std::string::npos) << e;
+    EXPECT_GE(p.color_bshadow1, 0);
+    EXPECT_GE(p.color_bshadow2, 0);
     // Button captions on every push-button face, at its centre.
     for (int m = 1; m <= 3; ++m) {
       const sprite_rect_rec_& r = button_face_sprites_[m].part[5];
