@@ -144,6 +144,8 @@ TEST_F(skin_file, payload_pictures_keep_exact_colours) {
   ASSERT_TRUE(decode_picture_bytes_(encode_png_(im), back));
   EXPECT_EQ(back.argb, im.argb);
   EXPECT_FALSE(decode_picture_bytes_("BM not really", back));
+  EXPECT_FALSE(decode_picture_bytes_(encode_png_(im), back, 4));  // wider than allowed
+  EXPECT_TRUE(back.argb.empty());
   EXPECT_TRUE(encode_png_(picture_image_rec_{}).empty());
 }
 
@@ -161,6 +163,12 @@ TEST_F(skin_file, parts_load_from_three_files) {
   clear_sprite_families_();
   EXPECT_EQ(load_skin_parts_(write("p.bmp", part[0]), write("a.png", part[1]), write("t.txt", part[2])), -1);
   EXPECT_EQ(button_face_sprites_[1].part[1], (sprite_rect_rec_{772, 471, 3, 3}));
+  // An atlas far larger than any skin needs is refused before it is decoded.
+  picture_image_rec_ huge;
+  huge.width = 5000;
+  huge.height = 1;
+  huge.argb.assign(5000, 0xFF808080u);
+  EXPECT_EQ(load_skin_parts_(write("p.bmp", part[0]), write("a.png", encode_png_(huge)), write("t.txt", part[2])), 0);
   EXPECT_EQ(load_skin_parts_(dir + "none.bmp", write("a.png", part[1]), write("t.txt", part[2])), 0);
   EXPECT_FALSE(skin_picture_loaded_());
 }
