@@ -216,6 +216,17 @@ TEST_F(skin_file, program_skins_load_with_readable_text) {
       EXPECT_NE(text.find(std::string(keys[i].key) + " = #"), std::string::npos) << keys[i].key;
     for (int e : {0, 3, 4, 7, 10, 11, 16, 18, 20, 21, 22, 24})
       EXPECT_NE(text.find("\n." + std::to_string(e) + " = #"), std::string::npos) << e;
+    // Nothing is painted outside the table's rectangles.
+    surface_ covered(skin_picture_.width_(), skin_picture_.height_());
+    int32_t stray = 0;
+    for (const sprite_entry_rec_& e : sprite_entries_())
+      if (!e.alpha_only)
+        for (int32_t y = 0; y < e.rect.height; ++y)
+          for (int32_t x = 0; x < e.rect.width; ++x) covered.set_colour_(e.rect.x + x, e.rect.y + y, 1);
+    for (int32_t y = 0; y < covered.height_(); ++y)
+      for (int32_t x = 0; x < covered.width_(); ++x)
+        stray += covered.colour_(x, y) != 1 && skin_picture_.colour_(x, y) != 0x0000FFu;
+    EXPECT_EQ(stray, 0);
     EXPECT_GE(p.color_bshadow1, 0);
     EXPECT_GE(p.color_bshadow2, 0);
     // Button captions on every push-button face, at its centre.
