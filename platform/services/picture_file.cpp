@@ -127,7 +127,8 @@ bool save_cursor_file_(const std::string& path, const picture_image_rec_& image,
   return save_file_atomic_(path, icon_file_image({image}, 2, hot_x, hot_y));
 }
 
-bool decode_picture_bytes_(std::string_view bytes, picture_image_rec_& out) {
+bool decode_picture_bytes_(std::string_view bytes, picture_image_rec_& out, int32_t max_side) {
+  max_side = std::min(max_side, surface_::max_side_);
   out = picture_image_rec_{};
   if (bytes.empty()) return false;
   ensure_qt_app_();
@@ -137,9 +138,9 @@ bool decode_picture_bytes_(std::string_view bytes, picture_image_rec_& out) {
   QImageReader reader(&buffer);
   reader.setDecideFormatFromContent(true);
   const QSize size = reader.size();
-  if (size.isValid() && (size.width() > surface_::max_side_ || size.height() > surface_::max_side_)) return false;
+  if (size.isValid() && (size.width() > max_side || size.height() > max_side)) return false;
   QImage image = reader.read();
-  if (image.width() > surface_::max_side_ || image.height() > surface_::max_side_) return false;
+  if (image.width() > max_side || image.height() > max_side) return false;
   return to_plain(image, out);
 }
 
