@@ -11,6 +11,7 @@
 #include "platform/window/event_loop.h"
 #include "platform/window/inject.h"
 #include "platform/window/window.h"
+#include "support/test_skin.h"
 #include "ui/controls/control_base.h"
 
 // Time in whole milliseconds; sleep advances it and runs each action whose time has come.
@@ -85,7 +86,17 @@ inline void release_at_(window_& w, int32_t x, int32_t y, int32_t button = butto
   inject_mouse_at_(w, mouse_type_::up, x, y, button);
 }
 inline void move_at_(window_& w, int32_t x, int32_t y) { inject_mouse_at_(w, mouse_type_::move, x, y); }
+// A click comes with the move onto the point first (which ends another control's hover capture).
 inline void click_at_(window_& w, int32_t x, int32_t y, int32_t button = button_left_) {
+  move_at_(w, x, y);
   press_at_(w, x, y, button);
   release_at_(w, x, y, button);
+}
+
+// Loads the flat test skin for tests with windows. The window layer's application object must
+// come first: the picture reader would otherwise make one that is torn down at exit under the
+// input devices that windows leave behind.
+inline bool load_window_test_skin_() {
+  ensure_application_();
+  return load_test_skin_();
 }

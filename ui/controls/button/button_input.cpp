@@ -63,9 +63,9 @@ void xcbutton_::on_mouse_(const mouse_event_& m) {
     case mouse_type_::double_click:
       if (m.button != button_left_) break;
       st_.focused = true_;
+      repaint_(4);
       if (!w->has_focus_()) w->set_focus_();
       w->set_capture_();  // the release comes back here wherever it happens
-      repaint_(4);
       st_.armed = true_;
       st_.pressed = true_;
       left_down_ = true;
