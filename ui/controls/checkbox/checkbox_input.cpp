@@ -71,7 +71,11 @@ void xccheckbase_::on_mouse_(const mouse_event_& m) {
   if (!w || st_.enabled != true_) return;
   switch (m.type) {
     case mouse_type_::move:
-      track_hover_capture_(*w, m.x, m.y, st_.hover);
+      // While a button is held the press keeps the capture, so the release comes back here.
+      if (st_.pressed == true_ && m.buttons != 0)
+        st_.hover = to_flag_(inside_client_(*w, m.x, m.y));
+      else
+        track_hover_capture_(*w, m.x, m.y, st_.hover);
       repaint_();
       break;
     case mouse_type_::down:

@@ -79,7 +79,7 @@ void xcscrollbox_::on_mouse_(const mouse_event_& m) {
       if (inside_client_(*w, m.x, m.y)) {
         w->set_capture_();
         s_.hover = true_;
-      } else if (s_.hover == true_ && s_.pressed_part == 0) {
+      } else if (s_.hover == true_ && s_.pressed_part == 0 && s_.pressed != true_) {
         s_.hover = false_;
         if (w->has_capture_()) release_capture_();
         s_.mouse_x = s_.mouse_y = -1;
