@@ -37,7 +37,7 @@ class stepped_clock_ {
   }
 
  private:
-  int64_t now_ms_ = 1000;
+  int64_t now_ms_ = 0;
   std::multimap<int64_t, std::function<void()>> due_;
   control_clock_ before_;
 };

@@ -28,6 +28,8 @@ int32_t scroll_step_(const scroll_values_& v, int64_t delta);
 bool scroll_command_(scroll_values_& v, int32_t code);
 // Thumb length in pixels for a bar length_px long (arrows count 17 pixels each); at least 17.
 int32_t scroll_thumb_length_(const scroll_values_& v, int32_t length_px);
+// The thumb a bar length_px long shows: none (0) when its track is under 17 pixels.
+int32_t scroll_painted_thumb_(int32_t length_px, int32_t thumb_length);
 
 struct scroll_press_state_ {
   flag16_ wheel = true_;

@@ -16,7 +16,7 @@ int32_t xcscrollbox_::paint_(int32_t* value_slot, bool record) {
     return 0;
   }
   const int32_t length = horizontal ? width : height;
-  const int32_t thumb = length - 34 < 17 ? 0 : s_.thumb_length;
+  const int32_t thumb = scroll_painted_thumb_(length, s_.thumb_length);
   const int32_t mx = s_.mouse_x - (horizontal ? s_.grab_x : 0);
   const int32_t my = s_.mouse_y - (horizontal ? 0 : s_.grab_y);
   const int32_t part = painter(s_.list_style, w, p.dc(), 0, 0, width, height, v_.minimum, v_.maximum, v_.value,

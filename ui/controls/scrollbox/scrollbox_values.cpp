@@ -82,3 +82,7 @@ int32_t scroll_thumb_length_(const scroll_values_& v, int32_t length_px) {
   }
   return length < 17 ? 17 : length;
 }
+
+int32_t scroll_painted_thumb_(int32_t length_px, int32_t thumb_length) {
+  return int64_t(length_px) - 34 < 17 ? 0 : thumb_length;
+}

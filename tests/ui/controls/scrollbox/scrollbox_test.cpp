@@ -123,7 +123,7 @@ TEST_F(scroll_fixture, held_arrow_steps_once_waits_then_steps_per_pass) {
   bar->Enabled(true_);
   bar->scrollmax_(1000);
   stepped_clock_ clock;
-  clock.at(1340, [this] { release_at_(win(), 8, 195); });
+  clock.at(340, [this] { release_at_(win(), 8, 195); });
   move_at_(win(), 8, 195);
   press_at_(win(), 8, 195);  // the down arrow
   // One step at once, none until 0.33 s have passed, then one per 1-ms pass until the release.
@@ -149,16 +149,10 @@ TEST_F(scroll_fixture, dragging_the_thumb_scrolls_on_every_move) {
   EXPECT_EQ(scrolls, 2);
 }
 
-TEST_F(scroll_fixture, short_bar_has_no_thumb) {
-  bar->Enabled(true_);
-  bar->scrollmax_(100);
-  win().move_(300, 10, 17, 50);  // a track of 16 pixels
-  do_events_();
-  int32_t steps = 0;
-  bar->Scroll = [&] { ++steps; };
-  click_at_(win(), 8, 25);  // the middle holds no thumb to grab: a track step
-  EXPECT_LE(steps, 1);
-  EXPECT_NE(bar->press_state_().pressed_part, 2);
+TEST(scroll_values, bars_under_51_pixels_show_no_thumb) {
+  EXPECT_EQ(scroll_painted_thumb_(50, 17), 0);
+  EXPECT_EQ(scroll_painted_thumb_(51, 17), 17);
+  EXPECT_EQ(scroll_painted_thumb_(0, 17), 0);
 }
 
 }  // namespace
