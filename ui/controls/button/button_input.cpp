@@ -66,6 +66,7 @@ void xcbutton_::on_mouse_(const mouse_event_& m) {
       repaint_(4);
       if (!w->has_focus_()) w->set_focus_();
       w->set_capture_();  // the release comes back here wherever it happens
+      st_.captured = true_;  // and the first move outside after it lets go
       st_.armed = true_;
       st_.pressed = true_;
       left_down_ = true;

@@ -82,6 +82,7 @@ void xccheckbase_::on_mouse_(const mouse_event_& m) {
     case mouse_type_::double_click:
       if (!w->has_focus_()) w->set_focus_();
       w->set_capture_();  // the release comes back here wherever it happens
+      st_.hover = to_flag_(inside_client_(*w, m.x, m.y));
       st_.pressed = true_;
       repaint_();
       break;

@@ -98,6 +98,7 @@ void xcmemoitems_::press_(const mouse_event_& m) {
   st_.mouse_x = m.x;
   st_.mouse_y = m.y;
   w->set_capture_();  // the release comes back here wherever it happens
+  st_.captured = true_;
   const int32_t width = w->client_width_();
   if (m.x >= width - memo_strip_width_) st_.scroll_strip = true_;
   for (const memo_item_rec_& r : st_.rows)
