@@ -20,7 +20,8 @@ struct civil_date_ {
 inline constexpr int32_t calendar_first_year_ = 100;
 inline constexpr int32_t calendar_last_year_ = 9999;
 double date_serial_(int32_t year, int32_t month, int32_t day);
-// The calendar day of a date (the time of day dropped).
+// The calendar day of a date (the time of day dropped); 30 December 1899 for a date outside
+// the years 100..9999.
 civil_date_ civil_of_(double date);
 // 1 Monday .. 7 Sunday.
 int32_t weekday_monday_first_(int32_t year, int32_t month, int32_t day);
@@ -30,7 +31,8 @@ int32_t month_rows_(int32_t year, int32_t month);
 // Moves shown (a date in the shown month) by n months to the 1st of that month. False, with
 // shown unchanged, for n of 0 or beyond +-12 and for a month outside the years 100..9999.
 bool calendar_step_month_(double& shown, int32_t n);
-// The field's text: empty for the date 0, else dd, mm and yyyy joined by the separator.
+// The field's text: empty for the date 0 and dates outside the years 100..9999, else dd, mm and
+// yyyy joined by the separator.
 std::string calendar_date_text_(double date, std::string_view separator);
 // Locale: the full month name (1..12) and the date separator, from the C library's locale.
 std::string calendar_month_name_(int32_t month);

@@ -32,6 +32,12 @@ civil_date_ civil_from_days(int64_t z) {
 
 const int64_t epoch = days_from_civil(1899, 12, 30);
 
+// Dates the field can show: 1 January 100 to 31 December 9999.
+bool in_range(double date) {
+  return std::isfinite(date) && std::trunc(date) >= date_serial_(calendar_first_year_, 1, 1) &&
+         std::trunc(date) <= date_serial_(calendar_last_year_, 12, 31);
+}
+
 }  // namespace
 
 double date_serial_(int32_t year, int32_t month, int32_t day) {
@@ -39,7 +45,7 @@ double date_serial_(int32_t year, int32_t month, int32_t day) {
 }
 
 civil_date_ civil_of_(double date) {
-  if (!std::isfinite(date)) return {};
+  if (!in_range(date)) return {};
   // The whole days count towards zero; the fraction is the time of day either side.
   return civil_from_days(static_cast<int64_t>(std::trunc(date)) + epoch);
 }
@@ -75,7 +81,7 @@ bool calendar_step_month_(double& shown, int32_t n) {
 }
 
 std::string calendar_date_text_(double date, std::string_view separator) {
-  if (!std::isfinite(date) || cint32_(date) == 0) return {};
+  if (!in_range(date) || cint32_(date) == 0) return {};
   const civil_date_ c = civil_of_(date);
   char buf[32];
   std::snprintf(buf, sizeof buf, "%02d", c.day);

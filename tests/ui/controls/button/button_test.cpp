@@ -1,6 +1,9 @@
 // The push button driven as a user drives it: injected presses, moves, releases and keys.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "platform/input/key_codes.h"
@@ -165,6 +168,66 @@ TEST(button_focus, gaining_focus_clears_the_frame_of_the_one_that_lost_it) {
   // The frame: the left edge in the first focus colour on the focused button only.
   EXPECT_EQ(b.win_()->client_surface_().colour_(0, 10), uint32_t(skin_palette_.color_foc1_border));
   EXPECT_NE(a.win_()->client_surface_().colour_(0, 10), uint32_t(skin_palette_.color_foc1_border));
+}
+
+// A 16 x 16 picture of one colour as a 24-bit BMP file.
+void write_bmp(const std::string& path, uint8_t r, uint8_t g, uint8_t b) {
+  std::string f = "BM";
+  auto u32 = [&](uint32_t v) {
+    for (int i = 0; i < 4; ++i) f += char((v >> (8 * i)) & 0xFF);
+  };
+  auto u16 = [&](uint16_t v) {
+    f += char(v & 0xFF);
+    f += char(v >> 8);
+  };
+  u32(54 + 16 * 16 * 3);
+  u32(0);
+  u32(54);
+  u32(40);
+  u32(16);
+  u32(16);
+  u16(1);
+  u16(24);
+  for (int i = 0; i < 6; ++i) u32(0);
+  for (int i = 0; i < 256; ++i) f += {char(b), char(g), char(r)};
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(out, nullptr);
+  std::fwrite(f.data(), 1, f.size(), out);
+  std::fclose(out);
+}
+
+TEST(button_icon, seticon_finds_the_file_without_a_trailing_separator) {
+  ASSERT_TRUE(load_window_test_skin_());
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "arvex_button_icon";
+  std::filesystem::create_directories(dir);
+  write_bmp((dir / "ok.bmp").string(), 10, 200, 30);
+  auto host = make_host_();
+  xcbutton_ b(*host, 10, 10, 100, 23);
+  b.Caption("");
+  EXPECT_EQ(b.seticon_(" " + dir.string() + " ", "ok.bmp"), true_);
+  // Alone, the 16-pixel icon is centred: its corner at (42, 3).
+  const surface_& s = b.win_()->client_surface_();
+  EXPECT_EQ(s.colour_(42, 3), rgb_(10, 200, 30));
+  EXPECT_EQ(s.colour_(57, 18), rgb_(10, 200, 30));
+  EXPECT_NE(s.colour_(41, 3), rgb_(10, 200, 30));
+  EXPECT_EQ(b.seticon_(dir.string(), "missing.bmp"), false_);
+  EXPECT_NE(s.colour_(42, 3), rgb_(10, 200, 30));
+  std::filesystem::remove_all(dir);
+}
+
+TEST(button_shape, corners_are_cut_only_with_round_corners) {
+  ASSERT_TRUE(load_window_test_skin_());
+  auto host = make_host_();
+  skin_palette_.round_corners = true_;
+  xcbutton_ round(*host, 10, 10, 100, 23);
+  EXPECT_FALSE(round.win_()->region_contains_(0, 0));
+  EXPECT_FALSE(round.win_()->region_contains_(99, 22));
+  EXPECT_TRUE(round.win_()->region_contains_(1, 0));
+  skin_palette_.round_corners = false_;
+  xcbutton_ square(*host, 10, 40, 100, 23);
+  EXPECT_TRUE(square.win_()->region_contains_(0, 0));
+  EXPECT_TRUE(square.win_()->region_contains_(99, 22));
+  skin_palette_.round_corners = true_;
 }
 
 }  // namespace

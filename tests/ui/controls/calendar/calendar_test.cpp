@@ -1,6 +1,8 @@
 // The calendar field: date maths, month pages and steps, and a day picked on the page.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "platform/input/key_codes.h"
 #include "ui/controls/calendar/calendar.h"
 #include "ui/controls/xc_fixture.h"
@@ -49,6 +51,10 @@ TEST(calendar_dates, field_text) {
   EXPECT_EQ(calendar_date_text_(0, "/"), "");
   EXPECT_EQ(calendar_date_text_(0.4, "/"), "");
   EXPECT_EQ(calendar_date_text_(date_serial_(2025, 3, 7) + 0.5, "."), "07.03.2025");
+  // Dates the field cannot show read empty instead of a wrong day.
+  for (double bad : {1e300, -1e300, std::nan(""), date_serial_(10000, 1, 1), date_serial_(99, 12, 31)})
+    EXPECT_EQ(calendar_date_text_(bad, "/"), "") << bad;
+  EXPECT_EQ(civil_of_(1e300), civil_date_{});
 }
 
 TEST(calendar_layout, cells_monday_first) {
@@ -127,6 +133,36 @@ TEST_F(calendar_fixture, escape_and_hidecalendar_close_the_page) {
   inject_key_(key_type_::down, key_escape_);
   EXPECT_FALSE(field->page_open_());
   EXPECT_EQ(field->state_().focused, false_);
+}
+
+}  // namespace
+
+namespace {
+
+// Sunday numbers are orange, the other days black: count the ink of each hue in a cell (the
+// digits are smoothed, so their cores come near the colour rather than on it).
+TEST_F(calendar_fixture, sunday_numbers_are_orange) {
+  field->CurrentDate(date_serial_(2025, 3, 14));
+  click_at_(*field->win_(), 10, 10);
+  ASSERT_TRUE(field->page_open_());
+  move_at_(*field->page_window_(), 1, 1);  // no cell under the mouse
+  const surface_& s = field->page_window_()->client_surface_();
+  enum hue { orange, black };
+  auto ink = [&](int32_t day, hue h) {
+    const calendar_cell_rec_ c = field->state_().page.cell(day);
+    int32_t n = 0;
+    for (int32_t y = c.y; y < c.y + c.height; ++y)
+      for (int32_t x = c.x; x < c.x + c.width; ++x) {
+        const uint32_t p = s.colour_(x, y);
+        const int32_t r = p & 0xFF, g = (p >> 8) & 0xFF, b = (p >> 16) & 0xFF;
+        n += h == orange ? (r > 180 && g > 80 && g < 120 && b < 20) : (r < 20 && g < 20 && b < 20);
+      }
+    return n;
+  };
+  EXPECT_GT(ink(2, orange), 0);  // 2 March 2025 was a Sunday
+  EXPECT_EQ(ink(2, black), 0);
+  EXPECT_GT(ink(3, black), 0);
+  EXPECT_EQ(ink(3, orange), 0);
 }
 
 }  // namespace
