@@ -34,6 +34,7 @@ void xdocktb_::paint_toolbar_(int32_t t, int32_t mx, int32_t my) {
   const int32_t w = win->client_width_(), h = win->client_height_();
   dc_ dc(win->client_surface_());
   dc.fill_rectangle_({0, 0, w, h}, 0xFFFFFF);
+  dc.set_bk_mode_(bk_mode_::transparent_);  // texts lie on the skin, not in boxes of their own
   const skin_palette_rec_& p = skin_palette_;
 
   if (!dock_is_docked_(a)) {
