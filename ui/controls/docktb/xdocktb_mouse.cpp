@@ -60,7 +60,13 @@ void xdocktb_::tool_mouse_down_(int32_t i, const mouse_event_& m) {
   focus_text_item_(0, 0, false_);
   if (MouseDown) MouseDown(int16_t(m.button), int16_t(m.shift), float(m.x), float(m.y));
   w->raise_();
-  if (main) main->activate_();
+  if (main) {
+    main->activate_();
+    // Owned windows stay above their owner; without a window manager nobody else sees to that.
+    for (int32_t u = 1; u <= toolbar_count; ++u)
+      if (window_* f = tool_window_(u); f && f != w && f->kind_() != window_kind_::child && f->visible_()) f->raise_();
+    if (w->kind_() != window_kind_::child) w->raise_();
+  }
   const pixel_point_ c = cursor_pos_();
   const pixel_rect_ r = w->window_rect_();
   press_win_x = r.left;

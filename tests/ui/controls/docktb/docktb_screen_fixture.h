@@ -8,6 +8,7 @@
 #include "support/test_skin.h"
 #include "ui/skin/popup_background.h"
 #include "ui/skin/skin_atlas.h"
+#include "ui/skin/skin_palette.h"
 #include "ui/skin/sprites.h"
 
 class docktb_screen : public docktb_host {
