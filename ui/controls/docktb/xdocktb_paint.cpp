@@ -61,9 +61,9 @@ void xdocktb_::paint_toolbar_(int32_t t, int32_t mx, int32_t my) {
     // The menu bar has a grip of its own look.
     const flag16_ menu = tb.menu;
     if (vert)
-      draw_dock_gripper_(dc, cint32_(w / 2.0), 5, true_, menu, menu);
+      draw_dock_gripper_(dc, cint32_(w / 2.0), 5, true_, menu, false_);
     else
-      draw_dock_gripper_(dc, 5, cint32_(h / 2.0), false_, menu, menu);
+      draw_dock_gripper_(dc, 5, cint32_(h / 2.0), false_, menu, false_);
   }
 
   layout_slots_(t, a);
