@@ -109,6 +109,32 @@ TEST_F(docktb_menus, the_end_button_menu_comes_back_from_the_screen_edges) {
   EXPECT_EQ(tb_->menu_tb, -t);
 }
 
+TEST_F(docktb_menus, end_button_menus_open_at_the_end_button_of_each_area) {
+  dock_all();
+  dock_area_code_ areas[] = {dock_top_, dock_bottom_, dock_left_, dock_right_};
+  int32_t bars[4];
+  for (int n = 0; n < 4; ++n) {
+    bars[n] = tb_->add_toolbar_("bar", areas[n]);
+    plain(bars[n], "k" + std::to_string(n));
+  }
+  show_all();
+  for (int n = 0; n < 4; ++n) {
+    tb_->open_endbtn_menu_(bars[n]);
+    ASSERT_TRUE(shown(1)) << n;
+    const pixel_rect_ r = tw(bars[n]).window_rect_();
+    const int32_t w = tb_->menu_width, h = tb_->menu_height;
+    pixel_point_ want{r.right - 12, r.bottom};
+    if (areas[n] == dock_bottom_) want = {r.right - 12, r.top - h + 1};
+    if (areas[n] == dock_left_) want = {r.right, r.bottom - 12};
+    if (areas[n] == dock_right_) want = {r.left - w + 1, r.bottom - 12};
+    // The host reaches past the offscreen screen's right edge: a list there comes back.
+    if (want.x + w >= screen_width_px_()) want.x -= w - 12;
+    if (want.y + h >= screen_height_px_()) want.y -= h - 12;
+    EXPECT_EQ(menu_rect(1).left, want.x) << n;
+    EXPECT_EQ(menu_rect(1).top, want.y) << n;
+  }
+}
+
 TEST_F(docktb_menus, rows_are_picked_by_height_alone) {
   dock_all();
   const int32_t t = drop_bar(dock_top_);

@@ -38,6 +38,12 @@ TEST_F(docktb_mouse, clicks_by_button_type) {
     const int32_t x = r.arrow ? s.x + s.width - 3 : s.x + 4;
     click(tw(t), x, 10);
     EXPECT_EQ(log, r.want.empty() ? std::vector<std::string>{} : std::vector<std::string>{r.want}) << r.slot;
+    // Drop-down (2), fixed (4) and menu title (5) buttons and the split button's arrow open
+    // their drop-down at the press; the others close any.
+    const int32_t type = r.slot - 1;
+    const bool opens = type == 2 || type == 4 || type == 5 || (type == 3 && r.arrow);
+    EXPECT_EQ(tb_->menu_shown_(1), opens) << r.slot << (r.arrow ? " arrow" : "");
+    EXPECT_EQ(tb_->menu_slot, opens ? r.slot : 0) << r.slot;
   }
 }
 

@@ -123,6 +123,23 @@ TEST_F(docktb_paint, hot_pressed_inactive_and_open_buttons) {
   EXPECT_EQ(face(t, 1), band);
 }
 
+TEST_F(docktb_paint, vertical_windows_turn_separators_and_the_end_button) {
+  dock_all();
+  const int32_t t = tb_->add_toolbar_("side", dock_left_);
+  plain(t, "a");
+  plain(t, "b", dock_btn_plain_, true);
+  show_all();
+  const auto& s = slot(t, 2);
+  ASSERT_EQ(s.x, 1);
+  ASSERT_EQ(s.y, 12 + 25 + 4);
+  EXPECT_EQ(pixel(t, s.x + 5, s.y - 3), colour_of(dock_separator_sprites_[2]));
+  EXPECT_EQ(pixel(t, 2, rec(t).cy - 6), colour_of(dock_end_button_sprites_[6]));
+  activate_main();
+  move(tw(t), 10, rec(t).cy - 6);
+  EXPECT_EQ(pixel(t, 2, rec(t).cy - 6), colour_of(dock_end_button_sprites_[7]));
+  EXPECT_EQ(tb_->hit_test_toolbar_(t, 10, rec(t).cy - 6, false_).slot, -t);
+}
+
 TEST_F(docktb_paint, the_menu_bar_and_an_open_title) {
   dock_all();
   const int32_t t = tb_->add_toolbar_("menu", dock_top_, 1, -1, -1, true);
