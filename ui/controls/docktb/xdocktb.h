@@ -4,7 +4,11 @@
 //
 // Files: xdocktb_model.cpp (store, building, properties), xdocktb_layout.cpp (sizes, slot
 // walk, showing), xdocktb_rows.cpp (rows and placement), xdocktb_keys.cpp (text boxes and
-// shortcuts), xdocktb_state.cpp (the layout file), xdocktb_queries.cpp (tool-window queries).
+// shortcuts), xdocktb_state.cpp (the layout file), xdocktb_queries.cpp (tool-window queries),
+// xdocktb_paint.cpp (painting tool windows), xdocktb_hits.cpp (hit tests and the hot-item
+// sweep), xdocktb_menus.cpp and xdocktb_menu_paint.cpp (drop-downs, sub-menus, end-button
+// menus), xdocktb_mouse.cpp (presses, hovering, releases), xdocktb_drag.cpp (dragging between
+// the dock areas), xdocktb_life.cpp (start, timer, the control's face, double clicks, keys).
 #pragma once
 #include <array>
 #include <cstdint>
@@ -15,10 +19,13 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/window/event_loop.h"
 #include "platform/window/window.h"
 #include "ui/controls/docktb/docktb_records.h"
 
 class dc_;
+struct mouse_event_;
+struct key_event_;
 
 class xdocktb_ {
  public:
@@ -105,8 +112,11 @@ class xdocktb_ {
   // Asks tool window tbid_, or every one when tbid_ is not a tool window id, to be painted anew.
   void refresh(int32_t tbid_);
 
-  // ---- Menus (the parts the keyboard needs).
+  // ---- Menus.
   void hide_menu_();
+  flag16_ menu_check_(const std::string& menukey_) const;
+  void menu_check_(const std::string& menukey_, flag16_ val_);
+  void unckeck_all_();
 
   // ---- Keyboard.
   void key_event_(int16_t keycode, int16_t shift, int16_t keyascii);
@@ -137,7 +147,7 @@ class xdocktb_ {
   window_* tool_window_(int32_t t) const;   // the tool window's window, or null
   window_* dock_window_(dock_area_code_ a) const;  // the dock-area window, or null
   window_* main_window_() const;
-  // Width of a text in the interface font (13 pixels high), through the replaceable measurer.
+  // Width of a text in the interface font, as the skin painters measure it.
   int32_t text_width_(std::string_view text) const;
 
   int32_t item_adder_(int32_t entry, int32_t parent, const std::string& key, const std::string& text,
@@ -216,4 +226,77 @@ class xdocktb_ {
   std::unique_ptr<window_> menu1_, menu2_;
 
   std::mt19937 rng{1};
+
+  // ---- Painting and hot items.
+  void paint_toolbar_(int32_t t, int32_t mx, int32_t my);
+  void paint_button_(dc_& dc, int32_t t, int32_t i, int32_t x, int32_t y, int32_t w, int32_t h, bool hot,
+                     bool pressed, int32_t part);
+  dock_hit_rec_ hit_test_toolbar_(int32_t t, int32_t px, int32_t py, flag16_ caret);
+  void clear_hot_items_();
+
+  // ---- Menu windows.
+  void open_dropdown_(int32_t tbid, int32_t slot);
+  void open_endbtn_menu_(int32_t t);
+  void open_submenu_(int32_t bid, int32_t item);
+  void paint_dropdown_(int32_t tbid, int32_t slot, window_& w, dc_& dc, int32_t width, int32_t height,
+                       int32_t cx, int32_t cy);
+  void paint_endbtn_menu_(int32_t t, window_& w, dc_& dc, int32_t width, int32_t height, int32_t cx,
+                          int32_t cy);
+  void paint_submenu_(int32_t bid, int32_t item, window_& w, dc_& dc, int32_t width, int32_t height,
+                      int32_t cx, int32_t cy);
+  void menu1_move_();
+  void menu1_down_(int32_t button);
+  void menu2_move_();
+  void menu2_down_(int32_t button);
+  // The drop-down and sub-menu windows, made on first use (owned by the main window).
+  window_& menu_window_(int32_t which);
+  bool menu_shown_(int32_t which) const;
+  void hide_menu_windows_();  // both windows hidden, pending messages run once
+  void clear_menu_state_();   // menu_open, menu_tb, menu_slot := 0, windows hidden
+  // Content size of a menu: widest text with its shortcut, summed heights, raised and padded.
+  void measure_menu_(const std::vector<dock_menu_item_rec_>& items, dc_& dc, int32_t min_width,
+                     int32_t& width, int32_t& height) const;
+  void show_menu_window_(int32_t which, int32_t x, int32_t y, int32_t width, int32_t height);
+  const std::vector<dock_menu_item_rec_>* menu_items_(int32_t entry) const;
+
+  // ---- Mouse on tool windows (window index i), and dragging.
+  void wire_tool_window_(int32_t i);
+  void tool_mouse_(int32_t i, const mouse_event_& m);
+  void tool_mouse_down_(int32_t i, const mouse_event_& m);
+  void tool_mouse_move_(int32_t i, const mouse_event_& m);
+  void tool_mouse_up_(int32_t i, const mouse_event_& m);
+  void tool_double_click_(int32_t i);
+  void tool_key_(int32_t i, const ::key_event_& k);
+  void drag_step_(int32_t t);
+  void hover_step_(int32_t t, int32_t cx, int32_t cy, bool left_held);
+  bool another_window_active_() const;
+  pixel_point_ cursor_in_(const window_& w) const;
+  // The slot's rectangle, walked the way the layout places buttons; false when none of the
+  // slots up to it is visible.
+  bool slot_anchor_(int32_t t, int32_t slot, int32_t& x1, int32_t& y1, int32_t& x2, int32_t& y2);
+  // Whether the close-box of floating tool window t lies under (cx, cy) in its window.
+  bool on_close_box_(int32_t t, int32_t cx, int32_t cy) const;
+
+  // ---- Life cycle.
+  void init_control_();  // the start: empty store, the timer running, no focus, no saved layout
+  void timer_tick_();
+  // The host's window for the control's own face (may stay unset).
+  void set_face_window_(window_* face);
+  void paint_control_face_();
+
+  int32_t press_win_x = 0, press_win_y = 0, press_cursor_x = 0, press_cursor_y = 0;
+  pixel_point_ press_client{};  // the press point inside the window, for text selection
+  std::vector<dock_window_rec_> windows_before;
+  dock_area_code_ drag_area = 0;
+  int32_t drag_row = 0;
+  pixel_point_ drag_cursor{-1000000, -1000000};
+  int32_t menu_width = 0, menu_height = 0, submenu_width = 0, submenu_height = 0;
+  int32_t menu_hot_item = 0, submenu_hot_item = 0;
+  std::string menu_hot_key, submenu_hot_key;
+  flag16_ menu_hot_shown = 0;
+  std::array<int32_t, 2> submenu_owner{};  // button id and row
+  std::vector<std::string> tool_tips;      // the tooltip text of each tool window index
+  window_handle_ last_active_window = 0;
+  window_* face_window = nullptr;
+  std::unique_ptr<::timer_> timer_;
 };

@@ -164,6 +164,7 @@ int32_t xdocktb_::load_tool_window_(int32_t t, int32_t& replaced) {
   const int32_t index = ++windows_loaded;
   if (tool_.size() <= size_t(index)) tool_.resize(size_t(index) + 1);
   tool_[size_t(index)] = create_window_(o);
+  wire_tool_window_(index);
   replaced = toolbars[size_t(t)].window;
   toolbars[size_t(t)].window = index;
   return index;

@@ -10,6 +10,7 @@
 #include "shell/shell_text.h"
 #include "shell/ui_metrics.h"
 #include "ui/controls/docktb/xdocktb.h"
+#include "ui/skin/paint_text.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ void xdocktb_::set_centre_(dock_window_rec_& r) const {
   r.centre_y = cint32_(double(r.y) + double(r.cy) / 2);
 }
 
-xdocktb_::xdocktb_() : buttons(size_t(dock_toolbar_limit_ + dock_button_limit_ + 1)) {}
+xdocktb_::xdocktb_() : buttons(size_t(dock_toolbar_limit_ + dock_button_limit_ + 1)) { init_control_(); }
 
 xdocktb_::~xdocktb_() {
   // Embedded windows belong to the host: hand them back before our windows go.
@@ -65,10 +66,9 @@ window_* xdocktb_::main_window_() const { return main_hwnd ? find_window_(main_h
 
 int32_t xdocktb_::text_width_(std::string_view text) const {
   if (text.empty()) return 0;
-  font_ f;
-  f.face = interface_font_family_();
-  f.height = -13;
-  return text_measurer_in_use_().width_(f, text);
+  surface_ scratch(1, 1);
+  dc_ dc(scratch);
+  return ui_text_size_(dc, text, false_);
 }
 
 double xdocktb_::random_unit_() { return double(rng() >> 8) / double(1u << 24); }
@@ -297,6 +297,6 @@ void xdocktb_::hide_menu_() {
 void xdocktb_::refresh(int32_t tbid_) {
   for (int32_t t = 1; t <= toolbar_count; ++t) {
     if (valid_toolbar_(tbid_) && t != tbid_) continue;
-    if (window_* w = tool_window_(t)) w->invalidate_();
+    paint_toolbar_(t, -1, -1);
   }
 }
