@@ -16,7 +16,7 @@
 #include "shell/quick_buttons.h"
 
 class frames_fixture : public ::testing::Test {
- protected:
+ public:
   static void SetUpTestSuite() { ensure_application_(); }
   void SetUp() override {
     set_dialog_scripting_(true);
