@@ -148,9 +148,21 @@ int16_t typed_char_code_(uint32_t ch) {
   return static_cast<int16_t>(code < 0 ? 0 : code);
 }
 
+// The control characters the classic keyboard translation gives keys that type no text.
+static uint32_t control_char_of(int32_t key_code) {
+  switch (key_code) {
+    case key_back_: return 8;
+    case key_tab_: return 9;
+    case key_return_: return 13;
+    case key_escape_: return 27;
+    default: return 0;
+  }
+}
+
 bool keyboard_hook_proc_(const key_event_& key) {
-  if (key.type == key_type_::down)
-    route_shortcut_key_(static_cast<int16_t>(key.key_code), shift_code_(key.shift), typed_char_code_(key.ch));
+  if (key.type != key_type_::down) return false;
+  const uint32_t ch = key.ch != 0 ? key.ch : control_char_of(key.key_code);
+  route_shortcut_key_(static_cast<int16_t>(key.key_code), shift_code_(key.shift), typed_char_code_(ch));
   return false;
 }
 
