@@ -186,7 +186,9 @@ int32_t pass_on(window_handle_ hwnd, frame_msg_ msg, const frame_msg_args_& a) {
     case frame_msg_::nc_left_down:
       if (own.on_frame_mouse)
         own.on_frame_mouse(a.mouse);
-      else if (w)
+      else if (w && a.on_caption && w->state_() != show_state_::maximized)
+        w->start_system_move_();
+      else if (w && !a.on_caption)
         default_frame_press(*w, a.mouse);
       break;
     case frame_msg_::nc_left_double:

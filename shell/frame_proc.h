@@ -36,6 +36,9 @@ struct frame_msg_args_ {
   int32_t lparam = 0;
   mouse_event_ mouse;  // frame mouse messages: whole-window pixels
   int32_t width = 0, height = 0;  // size: the new client size
+  // A press the sender means as one on the caption wherever it lies (the ribbon's empty area
+  // drags the window): by default it moves the window.
+  bool on_caption = false;
 };
 
 // System commands.
