@@ -15,4 +15,3 @@ void paint_caption_button_face_(surface_&, int32_t, int32_t, int32_t, int32_t, i
 void paint_caption_glyph_(surface_&, int32_t, int32_t, int32_t, int32_t, int32_t) {}
 void paint_quick_button_face_(surface_&, int32_t, int32_t, int32_t, int32_t, int32_t) {}
 void paint_quick_button_separator_(surface_&, int32_t, int32_t, int32_t, int32_t) {}
-void paint_frame_icon_(surface_&, int32_t, int32_t, int32_t) {}

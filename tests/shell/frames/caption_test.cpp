@@ -3,6 +3,7 @@
 
 #include "platform/gdi/font.h"
 #include "shell/glass_caption.h"
+#include "shell/icons.h"
 
 namespace {
 
@@ -228,6 +229,49 @@ TEST_F(caption_test, glass_caption_image_is_centred_in_the_band) {
   EXPECT_EQ(frame_table_[n].large_enough, 0);
   for (int32_t x = 0; x < 30; ++x) EXPECT_EQ(s.argb_(x, 12), ci.image.argb_(x + 6, 14)) << x;
   set_text_measurer_(old);
+}
+
+}  // namespace
+
+namespace {
+
+// An icon of 16 x 16 with a 6 x 6 opaque green square at (5, 5) and nothing else.
+int32_t square_icon() {
+  picture_image_rec_ img;
+  img.width = img.height = 16;
+  img.argb.assign(256, 0);
+  for (int32_t y = 5; y < 11; ++y)
+    for (int32_t x = 5; x < 11; ++x) img.argb[size_t(y) * 16 + size_t(x)] = 0xFF00C000u;
+  icon_entry_rec_ e;
+  e.small_picture.images.push_back(img);
+  e.large_picture = e.small_picture;
+  return append_icon_entry_(e);
+}
+
+TEST_F(caption_test, glass_quick_button_lets_the_glass_through_around_its_icon) {
+  const int32_t icon = square_icon();
+  composition_active_ = true_;
+  surface_ band(40, 30, surface_kind_::alpha_);
+  draw_caption_quick_button_(band, 4, 3, 22, 20, icon, 0);
+  // The icon is centred on (4 + 11, 3 + 10): its square covers x 12..17, y 10..15.
+  int32_t wrong = 0;
+  for (int32_t y = 0; y < 30; ++y)
+    for (int32_t x = 0; x < 40; ++x) {
+      const bool ink = x >= 12 && x < 18 && y >= 10 && y < 16;
+      wrong += band.argb_(x, y) != (ink ? 0xFF00C000u : 0u);
+    }
+  EXPECT_EQ(wrong, 0);
+  draw_caption_quick_button_(band, 0, 0, 0, 20, icon, 0);  // no width, nothing drawn
+  EXPECT_EQ(band.argb_(0, 0), 0u);
+
+  // Without composition the icon goes straight onto the band.
+  composition_active_ = 0;
+  surface_ plain(40, 30);
+  plain.fill_colour_(rgb_(1, 2, 3));
+  draw_caption_quick_button_(plain, 4, 3, 22, 20, icon, 0);
+  EXPECT_EQ(plain.argb_(12, 10), 0xFF00C000u);
+  EXPECT_EQ(plain.colour_(11, 10), rgb_(1, 2, 3));
+  icon_table_.resize(1);
 }
 
 }  // namespace
