@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One image: top-down rows, one 0xAARRGGBB value per pixel, alpha not premultiplied.
@@ -30,3 +31,11 @@ struct picture_rec_ {
 // Reads every image of an icon or cursor file, the first image of any other picture file.
 // False, with out empty, when the file is missing, unreadable or not a picture.
 bool load_picture_file_(const std::string& path, picture_rec_& out);
+
+// Decodes one picture held in memory (a payload inside another file); false, with out empty,
+// when the bytes are no picture or it is larger than a surface may be.
+bool decode_picture_bytes_(std::string_view bytes, picture_image_rec_& out);
+// A 24-bit bitmap file of the image (alpha dropped), or a 32-bit PNG with alpha; empty when
+// the image is empty or cannot be encoded.
+std::string encode_bmp24_(const picture_image_rec_& image);
+std::string encode_png_(const picture_image_rec_& image);
