@@ -139,7 +139,7 @@ void paint_caption_bar_(window_handle_ hwnd, surface_& dc, int32_t /*n*/, flag16
 void draw_window_icon_(window_handle_ hwnd, surface_& dc, int32_t icon) {
   const int32_t bw = frame_border_width_(hwnd), bh = frame_border_height_(hwnd), ch = frame_caption_height_(hwnd);
   const int32_t x = cint32_(ch * 0.5 + bw - 9), y = cint32_(ch * 0.5 + bh - 9);
-  paint_frame_icon_(dc, icon, x + 8, y + 8);
+  paint_frame_icon_(dc, icon, static_cast<float>(x + 8), static_cast<float>(y + 8));
 }
 
 void draw_min_button_(surface_& dc, int32_t l, int32_t t, int32_t r, int32_t b, flag16_ active, int32_t state) {

@@ -31,4 +31,4 @@ void paint_caption_glyph_(surface_& dc, int32_t member, int32_t x, int32_t y, in
 void paint_quick_button_face_(surface_& dc, int32_t look, int32_t x, int32_t y, int32_t w, int32_t h);
 void paint_quick_button_separator_(surface_& dc, int32_t x, int32_t y, int32_t w, int32_t h);
 // An icon-table icon at 16 x 16 centred on (cx, cy), normal look.
-void paint_frame_icon_(surface_& dc, int32_t icon, int32_t cx, int32_t cy);
+void paint_frame_icon_(surface_& dc, int32_t icon, float cx, float cy);

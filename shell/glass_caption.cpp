@@ -133,13 +133,13 @@ void draw_caption_quick_button_(surface_& dc, int32_t x, int32_t y, int32_t w, i
   if (w <= 0 || h <= 0) return;
   if (!is_set_(composition_active_)) {
     if (look >= 1 && look <= 3) paint_quick_button_face_(dc, look, x, y, w, h);
-    paint_frame_icon_(dc, icon, cint32_(x + w * 0.5), cint32_(y + h * 0.5));
+    paint_frame_icon_(dc, icon, static_cast<float>(x + w * 0.5), static_cast<float>(y + h * 0.5));
     return;
   }
   surface_ img(w, h);
   img.fill_argb_(key_red);
   if (look >= 1 && look <= 3) paint_quick_button_face_(img, look, 0, 0, w, h);
-  paint_frame_icon_(img, icon, cint32_(w * 0.5), cint32_(h * 0.5));
+  paint_frame_icon_(img, icon, static_cast<float>(w * 0.5), static_cast<float>(h * 0.5));
   // What neither face nor icon covers keeps the key colour and lets the glass through.
   for (int32_t py = 0; py < h; ++py)
     for (uint32_t& p : std::span<uint32_t>(img.row_(py), static_cast<size_t>(w)))
