@@ -104,9 +104,17 @@ TEST_F(frame_proc_test, a_press_on_the_icon_opens_the_system_menu) {
 
 TEST_F(frame_proc_test, composition_needs_the_skin_to_allow_glass) {
   set_desktop_composition_(true);
-  EXPECT_EQ(composition_enabled_(), frame_skin_aero_enabled_() == true_ ? true_ : false_);
+  EXPECT_EQ(composition_enabled_(), 0);  // the skin does not allow glass
+  skin_palette_.aero_enabled = true_;
+  EXPECT_EQ(composition_enabled_(), true_);
+  const int32_t n = framed(10, 10, 300, 200, true_);
+  EXPECT_EQ(composition_active_, true_);
+  EXPECT_EQ(frame_table_[n].shadow_size, 0);  // the platform draws its own
+  EXPECT_GT(frame_table_[n].caption_image.width, 0);
   set_desktop_composition_(false);
   EXPECT_EQ(composition_enabled_(), 0);
+  framed(10, 10, 300, 200);
+  EXPECT_EQ(composition_active_, 0);  // every attach takes the state afresh
 }
 
 }  // namespace

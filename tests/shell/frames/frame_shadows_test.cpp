@@ -2,6 +2,8 @@
 // how they follow their window.
 #include "frames_fixture.h"
 
+#include "ui/skin/skin_palette.h"
+
 namespace {
 
 using frame_shadows_test = frames_fixture;
@@ -57,20 +59,33 @@ TEST_F(frame_shadows_test, side_ramps_fade_away_from_the_window_and_towards_the_
   }
 }
 
+TEST_F(frame_shadows_test, a_skin_without_either_shadow_colour_gives_no_shadows) {
+  shadow_support_ = true_;
+  skin_palette_.color_bshadow1 = 0x102030;
+  skin_palette_.color_bshadow2 = -1;
+  const int32_t n = framed(50, 60, 200, 150);
+  EXPECT_EQ(frame_table_[n].shadow_size, 0);
+  EXPECT_EQ(frame_table_[n].shadow_left, 0);
+  skin_palette_.color_bshadow2 = 0x405060;
+  shadow_support_ = 0;
+  EXPECT_EQ(frame_table_[framed(50, 60, 200, 150)].shadow_size, 0);
+}
+
 TEST_F(frame_shadows_test, shadows_follow_the_window_and_hide_while_it_is_maximized) {
   shadow_support_ = true_;
+  skin_palette_.color_bshadow1 = 0x102030;
+  skin_palette_.color_bshadow2 = 0x405060;
   window_& w = make(50, 60, 200, 150);
   const int32_t n = attach_frame_(w, 0, 0);
-  frame_window_rec_& r = frame_table_[n];
-  if (r.shadow_size == 0) {  // a skin without shadow colours: give the window its shadows
-    create_frame_shadows_(w, r);
-    r.shadow_size = 4;
-    r.shadow_alpha = 64;
-  }
+  const frame_window_rec_& r = frame_table_[n];
+  EXPECT_EQ(r.shadow_size, 4);
+  EXPECT_EQ(r.shadow_alpha, 64);
+  EXPECT_EQ(r.shadow_color, 0x102030);
   w.show_();
+  w.activate_();
   settle();
   w.move_to_(50, 60);
-  move_frame_shadows_(n);
+  settle();
   const window_handle_ sides[] = {r.shadow_left, r.shadow_right, r.shadow_top, r.shadow_bottom};
   const pixel_rect_ wr = w.window_rect_();
   for (int32_t side = 1; side <= 4; ++side) {
@@ -80,6 +95,11 @@ TEST_F(frame_shadows_test, shadows_follow_the_window_and_hide_while_it_is_maximi
     EXPECT_TRUE(s->click_through_());
     EXPECT_EQ(s->window_rect_(), frame_shadow_rect_(wr, 4, side)) << side;
   }
+  // An inactive window's shadows take the second colour.
+  frame_table_[n].active = 0;
+  place_frame_shadows_(n);
+  EXPECT_EQ(r.shadow_color, 0x405060);
+
   w.maximize_();
   settle();
   ASSERT_EQ(w.state_(), show_state_::maximized);

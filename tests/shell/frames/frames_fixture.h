@@ -14,6 +14,7 @@
 #include "shell/frame_shadows.h"
 #include "shell/frame_table.h"
 #include "shell/quick_buttons.h"
+#include "ui/skin/skin_palette.h"
 
 class frames_fixture : public ::testing::Test {
  public:
@@ -37,6 +38,7 @@ class frames_fixture : public ::testing::Test {
     last_moved_frame_ = {};
     set_desktop_composition_(false);
     program_command_line_().clear();
+    skin_palette_ = skin_palette_rec_{};
     clear_dialog_replies_();
     take_dialog_requests_();
   }
