@@ -13,6 +13,9 @@
 #include "shell/frame_proc.h"
 #include "shell/frame_skin.h"
 #include "shell/frame_table.h"
+#include "support/test_skin.h"
+#include "ui/skin/skin_atlas.h"
+#include "ui/skin/sprites.h"
 
 // The application object lives until exit, and fontconfig keeps what it loads until then.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
@@ -28,6 +31,7 @@ class frame_scenario : public ::testing::Test {
     set_dialog_scripting_(true);
     clear_dialog_replies_();
     take_dialog_requests_();
+    ASSERT_TRUE(load_test_skin_());
   }
   void TearDown() override {
     for (auto* w : {&dialog, &main}) {
@@ -35,6 +39,7 @@ class frame_scenario : public ::testing::Test {
       w->reset();
     }
     clear_dialog_replies_();
+    unload_skin_parts_();
     settle();
   }
 
@@ -89,6 +94,15 @@ class frame_scenario : public ::testing::Test {
     }
     return bad;
   }
+  // The photograph of a window pixel's colour.
+  static uint32_t photo_colour(window_& w, int32_t x, int32_t y) {
+    const pixel_rect_ wr = w.window_rect_();
+    surface_ shot;
+    if (!capture_screen_({wr.left + x, wr.top + y, wr.left + x + 1, wr.top + y + 1}, shot)) return invalid_colour_;
+    return shot.colour_(0, 0);
+  }
+  static uint32_t colour_of(const sprite_rect_rec_& r) { return skin_picture_.colour_(r.x, r.y); }
+
   // Pixels of the caption text colour in the band's text area.
   static int32_t caption_ink(window_& w) {
     const uint32_t ink = static_cast<uint32_t>(frame_skin_caption_text_colour_(w.is_active_()));
@@ -112,17 +126,28 @@ TEST_F(frame_scenario, main_window_maximizes_by_its_button_and_restores_by_doubl
   settle();
   EXPECT_GT(caption_ink(*main), 0);
   EXPECT_EQ(band_mismatches(*main), 0);
-
   const pixel_point_ max = button_centre(*main, 2);
+  EXPECT_EQ(photo_colour(*main, max.x, max.y), colour_of(caption_glyph_sprites_[2].part[5]));
+
   click(*main, max.x, max.y);
   settle();
   EXPECT_EQ(main->state_(), show_state_::maximized);
+  // The maximized window shows the restore glyph.
+  const pixel_point_ restore = button_centre(*main, 2);
+  main->invalidate_();
+  settle();
+  EXPECT_EQ(band_mismatches(*main), 0);
+  EXPECT_EQ(main->window_surface_().colour_(restore.x, restore.y), colour_of(caption_glyph_sprites_[3].part[5]));
 
   at(*main, mouse_type_::double_click, 200, 12);
   at(*main, mouse_type_::up, 200, 12);
   settle();
   EXPECT_EQ(main->state_(), show_state_::normal);
+  main->invalidate_();
+  settle();
   EXPECT_EQ(band_mismatches(*main), 0);
+  EXPECT_EQ(photo_colour(*main, max.x, max.y), colour_of(caption_glyph_sprites_[2].part[5]));
+  EXPECT_EQ(photo_colour(*main, 0, 200), colour_of(frame_edge_sprites_[main->is_active_() ? 3 : 4]));
 }
 
 TEST_F(frame_scenario, dialog_takes_a_scripted_system_menu_pick) {
