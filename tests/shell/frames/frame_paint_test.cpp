@@ -5,6 +5,7 @@
 #include "platform/gdi/dc.h"
 #include "shell/frame_paint.h"
 #include "shell/frame_skin.h"
+#include "shell/quick_buttons.h"
 #include "support/test_skin.h"
 #include "ui/skin/skin_atlas.h"
 #include "ui/skin/sprites.h"
@@ -145,6 +146,51 @@ TEST(frame_caption_text, nul_characters_show_as_spaces_and_the_text_is_trimmed) 
   EXPECT_EQ(frame_caption_text_(w->handle_()), "A B");
   w->set_title_(std::string(300, 'x'));
   EXPECT_EQ(frame_caption_text_(w->handle_()).size(), 255u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(frame_paint_test, quick_access_buttons_take_their_looks_in_the_caption) {
+  window_& w = make(100, 100, 500, 300, "Main");
+  const int32_t n = attach_frame_(w, true_, 0);
+  w.show_();
+  settle();
+  const pixel_point_ o = quick_button_origin_(n);  // (3, 2) for a 4-pixel border
+  const surface_& s = w.window_surface_();
+  // The bare caption bar where the buttons will stand.
+  paint_classic_frame_(n);
+  const uint32_t bar_at_undo = s.colour_(o.x + 27, o.y), bar_at_redo = s.colour_(o.x + 49, o.y),
+                 bar_at_app = s.colour_(o.x, o.y);
+  add_caption_button_(n, "app", "", "", 2, "");
+  add_caption_button_(n, "sep", "|", "", 0, "");
+  add_caption_button_(n, "undo", "", "", 3, "");
+  add_caption_button_(n, "redo", "", "", 4, "");
+  auto face = [](int32_t look) { return colour_of(quick_button_sprites_[look].part[1]); };
+
+  point_at(n, o.x + 27 + 30, o.y + 5);  // over "redo", the fourth button
+  paint_classic_frame_(n);
+  EXPECT_EQ(hovered_quick_button_, 4);
+  EXPECT_EQ(s.colour_(o.x + 49, o.y), face(1));
+  EXPECT_EQ(s.colour_(o.x + 27, o.y), bar_at_undo);  // "undo" plain: no face
+  const sprite_rect_rec_& sep = menu_bar_separator_sprites_.part[5];
+  const uint32_t sep_argb = skin_atlas_image_.pixels_().argb_(sep.x, sep.y);
+  EXPECT_EQ(s.argb_(o.x + 24, o.y + 10), sep_argb | 0xFF000000u);
+  frame_table_[n].pressed = true_;
+  paint_classic_frame_(n);
+  EXPECT_EQ(s.colour_(o.x + 49, o.y), face(2));
+  point_at(n, o.x + 5, o.y + 5);  // the first button never shows a look
+  paint_classic_frame_(n);
+  EXPECT_EQ(hovered_quick_button_, 1);
+  EXPECT_EQ(s.colour_(o.x, o.y), bar_at_app);
+
+  // Below 300 x 200 the icon comes back instead of the buttons.
+  frame_table_[n].large_enough = 0;
+  frame_table_[n].pressed = 0;
+  point_at(n, o.x + 27 + 30, o.y + 5);
+  paint_classic_frame_(n);
+  EXPECT_EQ(s.colour_(o.x + 49, o.y), bar_at_redo);
 }
 
 }  // namespace
