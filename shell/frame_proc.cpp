@@ -236,10 +236,11 @@ void caption_press(window_handle_ hwnd, const frame_msg_args_& a) {
     frame_table_[n].pressed = true_;
     paint_frame(hwnd, false);
     if (hovered_quick_button_ == 1) {
-      // The first button stands for the window icon.
+      // The first button stands for the window icon. The menu has taken the press, and the
+      // button is up once it closes: a move started now would follow the pointer unasked, so
+      // the press is not passed on.
       hovered_quick_button_ = 0;
       show_system_menu_(hwnd, true_);
-      pass_on(hwnd, frame_msg_::nc_left_down, a);
     }
     return;
   }
