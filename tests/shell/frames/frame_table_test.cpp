@@ -31,6 +31,10 @@ TEST_F(frame_table_test, detaching_the_first_moves_the_others_down_and_side_tabl
   EXPECT_EQ(a.frame_insets_(), pixel_rect_{});
   EXPECT_EQ(detach_frame_(a.handle_()), 0);
   EXPECT_EQ(frames_hooked_, true_);
+  // A window already framed is not taken twice.
+  EXPECT_EQ(attach_frame_(b, 0, 0), 0);
+  EXPECT_EQ(frame_count_, 2);
+  EXPECT_EQ(frames_hooked_, true_);
 }
 
 TEST_F(frame_table_test, nohook_switch_or_a_full_table_leaves_the_window_as_it_was) {
