@@ -53,7 +53,8 @@ bool load_picture_file_(const std::string& path, picture_rec_& out) {
   return !out.images.empty();
 }
 
-bool decode_picture_bytes_(std::string_view bytes, picture_image_rec_& out) {
+bool decode_picture_bytes_(std::string_view bytes, picture_image_rec_& out, int32_t max_side) {
+  max_side = std::min(max_side, surface_::max_side_);
   out = picture_image_rec_{};
   if (bytes.empty()) return false;
   ensure_qt_app_();
@@ -63,9 +64,9 @@ bool decode_picture_bytes_(std::string_view bytes, picture_image_rec_& out) {
   QImageReader reader(&buffer);
   reader.setDecideFormatFromContent(true);
   const QSize size = reader.size();
-  if (size.isValid() && (size.width() > surface_::max_side_ || size.height() > surface_::max_side_)) return false;
+  if (size.isValid() && (size.width() > max_side || size.height() > max_side)) return false;
   QImage image = reader.read();
-  if (image.width() > surface_::max_side_ || image.height() > surface_::max_side_) return false;
+  if (image.width() > max_side || image.height() > max_side) return false;
   return to_plain(image, out);
 }
 

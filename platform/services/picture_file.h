@@ -33,8 +33,8 @@ struct picture_rec_ {
 bool load_picture_file_(const std::string& path, picture_rec_& out);
 
 // Decodes one picture held in memory (a payload inside another file); false, with out empty,
-// when the bytes are no picture or it is larger than a surface may be.
-bool decode_picture_bytes_(std::string_view bytes, picture_image_rec_& out);
+// when the bytes are no picture or a side is larger than max_side (checked before decoding).
+bool decode_picture_bytes_(std::string_view bytes, picture_image_rec_& out, int32_t max_side = 32767);
 // A 24-bit bitmap file of the image (alpha dropped), or a 32-bit PNG with alpha; empty when
 // the image is empty or cannot be encoded.
 std::string encode_bmp24_(const picture_image_rec_& image);

@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "platform/core/file_io.h"
+#include "platform/services/picture_file.h"
 #include "platform/services/settings_backend.h"
 #include "shell/colors.h"
 #include "shell/program_dir.h"
@@ -127,6 +128,67 @@ TEST_F(skin_file, setting_chooses_the_file) {
   set_user_settings_folder_("");
 }
 
+TEST_F(skin_file, payload_pictures_keep_exact_colours) {
+  picture_image_rec_ im;
+  im.width = 5;
+  im.height = 3;
+  for (int i = 0; i < 15; ++i) im.argb.push_back(i == 7 ? 0xFFFF0000u : 0xFF000000u | uint32_t(i * 0x0A0B0C));
+  const std::string bmp = encode_bmp24_(im);
+  ASSERT_GT(bmp.size(), 30u);
+  EXPECT_EQ(bmp.substr(0, 2), "BM");
+  EXPECT_EQ(uint8_t(bmp[28]), 24);  // bits per pixel
+  picture_image_rec_ back;
+  ASSERT_TRUE(decode_picture_bytes_(bmp, back));
+  EXPECT_EQ(back.argb, im.argb);
+  im.argb[3] = 0x40102030u;  // partly transparent survives only in PNG
+  ASSERT_TRUE(decode_picture_bytes_(encode_png_(im), back));
+  EXPECT_EQ(back.argb, im.argb);
+  EXPECT_FALSE(decode_picture_bytes_("BM not really", back));
+  EXPECT_FALSE(decode_picture_bytes_(encode_png_(im), back, 4));  // wider than allowed
+  EXPECT_TRUE(back.argb.empty());
+  EXPECT_TRUE(encode_png_(picture_image_rec_{}).empty());
+}
+
+TEST_F(skin_file, parts_load_from_three_files) {
+  const std::string good = read_file_bytes_(test_skin_path_()).value();
+  int32_t size[3];
+  std::memcpy(size, good.data(), 12);
+  std::string part[3];
+  size_t at = 12;
+  for (int i = 0; i < 3; ++i) {
+    part[i] = good.substr(at, size_t(size[i]));
+    scramble_skin_payload_(part[i]);
+    at += size_t(size[i]);
+  }
+  clear_sprite_families_();
+  EXPECT_EQ(load_skin_parts_(write("p.bmp", part[0]), write("a.png", part[1]), write("t.txt", part[2])), -1);
+  EXPECT_EQ(button_face_sprites_[1].part[1], (sprite_rect_rec_{772, 471, 3, 3}));
+  // An atlas far larger than any skin needs is refused before it is decoded.
+  picture_image_rec_ huge;
+  huge.width = 5000;
+  huge.height = 1;
+  huge.argb.assign(5000, 0xFF808080u);
+  EXPECT_EQ(load_skin_parts_(write("p.bmp", part[0]), write("a.png", encode_png_(huge)), write("t.txt", part[2])), 0);
+  EXPECT_EQ(load_skin_parts_(dir + "none.bmp", write("a.png", part[1]), write("t.txt", part[2])), 0);
+  EXPECT_FALSE(skin_picture_loaded_());
+}
+
+TEST_F(skin_file, image_file_drawn_unscaled_from_its_corner) {
+  picture_image_rec_ im;
+  im.width = im.height = 4;
+  for (int i = 0; i < 16; ++i) im.argb.push_back(0xFF000000u | uint32_t(0x101010 * (i + 1)));
+  const std::string path = write("splash.png", encode_png_(im));
+  surface_ s(6, 6);
+  s.fill_colour_(0x0000FF);
+  dc_ d(s);
+  draw_image_file_(d, path, 3, 2);
+  for (int32_t y = 0; y < 6; ++y)
+    for (int32_t x = 0; x < 6; ++x)
+      EXPECT_EQ(s.argb_(x, y), x < 3 && y < 2 ? im.argb[size_t(y * 4 + x)] : 0xFFFF0000u) << x << "," << y;
+  draw_image_file_(d, dir + "missing.png", 3, 2);
+  EXPECT_EQ(s.argb_(0, 0), im.argb[0]);
+}
+
 // Relative luminance contrast of two colours 0x00BBGGRR.
 double contrast(uint32_t a, uint32_t b) {
   auto lum = [](uint32_t c) {
@@ -143,6 +205,30 @@ TEST_F(skin_file, program_skins_load_with_readable_text) {
     load_skin_file_(real_skin_path_(name));
     ASSERT_EQ(skin_loaded_, -1);
     const skin_palette_rec_& p = skin_palette_;
+    // The text names every colour and every table entry the program reads.
+    const std::string file = read_file_bytes_(real_skin_path_(name)).value();
+    int32_t size[3];
+    std::memcpy(size, file.data(), 12);
+    std::string text = file.substr(12 + size_t(size[0]) + size_t(size[1]), size_t(size[2]));
+    scramble_skin_payload_(text);
+    const skin_colour_key_rec_* keys = skin_colour_keys_();
+    for (int32_t i = 0; i < skin_colour_key_count_; ++i)
+      EXPECT_NE(text.find(std::string(keys[i].key) + " = #"), std::string::npos) << keys[i].key;
+    for (int e : {0, 3, 4, 7, 10, 11, 16, 18, 20, 21, 22, 24})
+      EXPECT_NE(text.find("\n." + std::to_string(e) + " = #"), std::string::npos) << e;
+    // Nothing is painted outside the table's rectangles.
+    surface_ covered(skin_picture_.width_(), skin_picture_.height_());
+    int32_t stray = 0;
+    for (const sprite_entry_rec_& e : sprite_entries_())
+      if (!e.alpha_only)
+        for (int32_t y = 0; y < e.rect.height; ++y)
+          for (int32_t x = 0; x < e.rect.width; ++x) covered.set_colour_(e.rect.x + x, e.rect.y + y, 1);
+    for (int32_t y = 0; y < covered.height_(); ++y)
+      for (int32_t x = 0; x < covered.width_(); ++x)
+        stray += covered.colour_(x, y) != 1 && skin_picture_.colour_(x, y) != 0x0000FFu;
+    EXPECT_EQ(stray, 0);
+    EXPECT_GE(p.color_bshadow1, 0);
+    EXPECT_GE(p.color_bshadow2, 0);
     // Button captions on every push-button face, at its centre.
     for (int m = 1; m <= 3; ++m) {
       const sprite_rect_rec_& r = button_face_sprites_[m].part[5];
