@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <unistd.h>
 #include <string>
 
 #include "platform/core/file_io.h"
@@ -168,7 +169,8 @@ int count_pdf_pages(const std::string& path) {
 }
 
 TEST_F(services_test, printer_writes_each_page_to_a_pdf_file) {
-  const std::string path = (std::filesystem::temp_directory_path() / "arvex_printer_test.pdf").string();
+  const std::string path =
+      (std::filesystem::temp_directory_path() / ("arvex_printer_test_" + std::to_string(getpid()) + ".pdf")).string();
   std::remove(path.c_str());
   printer_ p;
   p.set_output_file_(path);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/window/event_loop.h"
 #include "platform/window/window.h"
 
 namespace {
@@ -68,6 +69,7 @@ TEST(popup_background, slots) {
 }
 
 TEST(window_shape, rounded_restored_square_maximized_cut_popups) {
+  ensure_application_();
   window_options_ o;
   o.width = 500, o.height = 300;
   auto w = create_window_(o);
