@@ -12,6 +12,7 @@
 #include "shell/frame_proc.h"
 #include "shell/frame_state.h"
 #include "shell/frame_table.h"
+#include "ui/controls/ribbon/popup_capture.h"
 #include "ui/controls/ribbon/ribbon_control.h"
 #include "ui/skin/paint_ribbon.h"
 #include "ui/skin/popup_background.h"
@@ -34,23 +35,8 @@ pixel_point_ xribbon_control_::bar_origin_in_host_() const {
   return {b.left - h.left, b.top - h.top};
 }
 
-// The screen under the window; where the platform shows nothing (offscreen) the host's own
-// rendering stands in, so that the shadow band still shows what lies below.
 void xribbon_control_::capture_background_(int32_t slot, int32_t x, int32_t y, int32_t w, int32_t h) {
-  window_* host = &host_;
-  set_popup_screen_source_([host](const pixel_rect_& r, surface_& out) {
-    if (capture_screen_(r, out) && out.width_() == r.width_() && out.height_() == r.height_()) return true;
-    surface_ shot;
-    out = surface_(int32_t(r.width_()), int32_t(r.height_()));
-    out.fill_colour_(system_colour_(sys_colour_button_face_));
-    if (!host->grab_(shot)) return true;
-    pixel_rect_ wr = host->window_rect_();
-    dc_ dc(out);
-    dc.blit_(0, 0, out.width_(), out.height_(), &shot, r.left - wr.left, r.top - wr.top, blit_op_::copy_);
-    return true;
-  });
-  capture_popup_background_(slot, &host_, x, y, w, h);
-  set_popup_screen_source_({});
+  capture_popup_over_(slot, host_, false, x, y, w, h);
 }
 
 void xribbon_control_::show_dropdown_(window_& w, int32_t x, int32_t y, int32_t width, int32_t height) {
