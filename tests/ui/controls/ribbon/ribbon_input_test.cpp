@@ -1,6 +1,9 @@
 // The bar's mouse input and the drop-down windows, driven through injected events.
 #include "ribbon_screen_fixture.h"
 
+// Font configuration keeps its caches until exit.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
 namespace {
 
 using ribbon_input = ribbon_screen;
