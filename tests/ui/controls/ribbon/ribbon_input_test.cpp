@@ -269,3 +269,48 @@ TEST_F(ribbon_input, keys_on_the_bar_pass_on_as_events) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ribbon_input, corner_and_help_buttons_click_only_when_pressed_and_released_on_them) {
+  build();
+  xribbon_& r = rc->model();
+  r.helpicon_(true);
+  rc->refresh_();
+  window_& bar = rc->bar();
+  const ribbon_toolbar_rec_& t = r.toolbars[ids.edit];
+  const int32_t kx = t.right - 15 - 2 + 7, ky = 117 - 14 - 5 + 7;  // the corner button's middle
+  const int32_t hx = r.hit.help_left + 10, hy = 10;
+  click(bar, kx, ky);
+  click(bar, hx, hy);
+  press(bar, kx, ky);
+  release(bar, kx - 40, ky);
+  press(bar, hx, hy);
+  release(bar, hx - 40, hy);
+  EXPECT_EQ(take_log(), "corner EDIT; help");
+}
+
+TEST_F(ribbon_input, user_drawn_combo_keeps_its_list_open_after_a_pick) {
+  build(3);
+  xribbon_& r = rc->model();
+  r.buttonuserdraw_("LAYER", true);
+  r.popup[r.popup_count].value = 77;
+  std::vector<std::string> rows;
+  r.UserDraw = [&](dc_* dc, const std::string& key, const std::string& text, int32_t x, int32_t y, int32_t w, int32_t h,
+                   int32_t value) {
+    if (&dc->target_() != &rc->win_ex2_().client_surface_()) return;  // the bar's own combo
+    rows.push_back(key + "|" + text + "|" + std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(h) +
+                   "|" + std::to_string(value) + "|" + std::to_string(w > 0));
+  };
+  ribbon_rect_ q = on_bar(ids.combo);
+  click(rc->bar(), q.x + 5, q.y + 5);
+  ASSERT_TRUE(rc->win_ex2_().visible_());
+  EXPECT_EQ(rows, (std::vector<std::string>{"LAYER|Layer 1|2,2,23|0|1", "LAYER|Layer 2|2,25,23|0|1",
+                                            "LAYER|Layer 3|2,48,23|77|1"}));
+  press(rc->win_ex2_(), 20, 30);
+  EXPECT_EQ(take_log(), "showex; list L2 0");
+  EXPECT_TRUE(rc->win_ex2_().visible_());
+  EXPECT_EQ(r.buttontext_("LAYER"), "Layer 2");
+}
+
+}  // namespace

@@ -139,3 +139,47 @@ TEST_F(ribbon_paint, popup_rows_show_swatches_icons_and_the_captured_shadow) {
 }
 
 }  // namespace
+
+namespace {
+
+// The top-left corner of a badge of the text centred on (cx, cy): the key-tip frame's corner.
+bool badge_at(const surface_& s, int32_t cx, int32_t cy, int32_t text_w) {
+  const int32_t w = std::max(text_w + 8, 17), h = 17;
+  const int32_t left = cint32_(cx - w / 2.0), top = cint32_(cy - h / 2.0);
+  const uint32_t corner = sprite_colour_(key_tip_sprites_.part[1]);
+  return s.colour_(left, top) == corner && s.colour_(left - 1, top) != corner;
+}
+
+TEST_F(ribbon_paint, key_tip_badges_follow_the_level_and_the_typed_letters) {
+  build(11, ribbon_screen::host_w);  // wide enough for both toolbars of the first tab
+  xribbon_& r = rc->model();
+  ASSERT_EQ(r.toolbars[ids.tools].fit_state, toolbar_standard_);
+  r.buttonmainaltkey_("F");
+  r.controls[ids.big].alt_key = "N";
+  r.controls[ids.measure].alt_key = "MS";
+  r.tabs[1].alt_key = "H";
+  const surface_& s = rc->bar().client_surface_();
+  r.key_tips.shown = true_;
+  r.key_tips.level = 1;
+  rc->refresh_();
+  EXPECT_TRUE(badge_at(s, 35, 20, 6));
+  EXPECT_TRUE(badge_at(s, r.tabs[1].left + cint32_(r.tabs[1].layout_width / 2.0), 24, 6));
+  // Level 2: large controls get their badge below their middle. The badge walk starts 2
+  // pixels left of the painted controls and gains 2 per toolbar, so the second toolbar's
+  // badges sit 2 pixels further right of their controls than the first one's.
+  r.key_tips.level = 2;
+  rc->refresh_();
+  ribbon_rect_ big = on_bar(ids.big), measure = on_bar(ids.measure);
+  const int32_t below = 24 + 6 - 30;  // the tab row + 6 less the control area's top
+  const int32_t big_x = cint32_(big.x + big.w / 2.0 - 2), big_y = below + big.y + big.h;
+  const int32_t ms_x = cint32_(measure.x + measure.w / 2.0), ms_y = below + measure.y + measure.h;
+  EXPECT_TRUE(badge_at(s, big_x, big_y, 6));
+  EXPECT_TRUE(badge_at(s, ms_x, ms_y, 12));
+  EXPECT_FALSE(badge_at(s, ms_x - 2, ms_y, 12));
+  r.key_tips.typed = "m";
+  rc->refresh_();
+  EXPECT_FALSE(badge_at(s, big_x, big_y, 6));
+  EXPECT_TRUE(badge_at(s, ms_x, ms_y, 12));
+}
+
+}  // namespace
