@@ -33,6 +33,7 @@ xribbon_control_::xribbon_control_(window_& host, int32_t x, int32_t y, int32_t 
                                    const ui_metrics_rec_& metrics)
     : r_(metrics), host_(host) {
   bar_ = make_child(host, x, y, width, height);
+  bar_dc_ = std::make_unique<dc_>(bar_->client_surface_());
   ex1_ = make_child(*bar_, 0, 0, 1, 1);
   ex2_ = make_child(*bar_, 0, 0, 1, 1);
   ex1_->hide_();
@@ -54,6 +55,7 @@ xribbon_control_::~xribbon_control_() {
   r_.hooks = {};
   ex2_.reset();
   ex1_.reset();
+  bar_dc_.reset();
   bar_.reset();
 }
 
@@ -71,6 +73,7 @@ void xribbon_control_::connect_hooks_() {
   h.win_ex2_visible = [this] { return ex2_->visible_(); };
   h.uppercase_tabs = [] { return skin_palette_.uppercase_tabs == true_; };
   h.window_handle = [this] { return bar_->handle_(); };
+  h.device_context = [this] { return bar_dc_.get(); };
   h.clear_caption_buttons = [](int32_t id) { clear_caption_buttons_(id); };
   h.add_caption_button = [](int32_t id, const std::string& key, const std::string& text, const std::string& tip,
                             int16_t icon, const std::string& alt) { add_caption_button_(id, key, text, tip, icon, alt); };

@@ -97,6 +97,7 @@ class xribbon_control_ {
   xribbon_ r_;
   window_& host_;
   std::unique_ptr<window_> bar_, ex1_, ex2_;
+  std::unique_ptr<dc_> bar_dc_;  // handed to the host as the control's device context
   flag16_ active_ = false_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

@@ -176,3 +176,20 @@ TEST_F(popupmenu, press_reports_the_hot_row_its_value_cell_and_its_value) {
 }
 
 }  // namespace
+
+namespace {
+
+// Closing and asking after the windows are gone (the dialog closed first) stays quiet.
+TEST_F(popupmenu, closing_after_the_windows_are_gone_is_safe) {
+  menu->add_popupmenuitem_(1, "A", "a");
+  menu->show_popupmenu_(1, 30, 30);
+  ASSERT_TRUE(menu->winex_visible_());
+  host->destroy_();
+  do_events_();
+  EXPECT_FALSE(menu->winex_visible_());
+  menu->hide_winex_();
+  EXPECT_EQ(popup_open_, 0);
+  EXPECT_EQ(popup_background_(2), nullptr);
+}
+
+}  // namespace
