@@ -125,8 +125,9 @@ void xcpopupmenu_::show_popupmenu_(int32_t pm_id_, int32_t x_, int32_t y_) {
   for (int32_t i = 1; i <= count_; ++i) {
     const menu_item_rec_& it = items_[size_t(i)];
     if (it.owner_id != pm_id_ || !is_set_(it.visible)) continue;
-    const int32_t w = it.value_list ? int32_t(it.values.size()) * it.height
-                                    : text_width_(it.text, is_set_(it.bold)) + text_width_(it.shortcut, is_set_(it.bold));
+    const int32_t w = it.value_list
+                          ? int32_t(it.values.size()) * it.height
+                          : text_width_(it.text, is_set_(it.bold)) + text_width_(it.shortcut, is_set_(it.bold));
     widest = std::max(widest, w);
     content_h += it.height;
   }
@@ -243,7 +244,8 @@ void xcpopupmenu_::paint_popup_rows_(dc_& dc) {
     }
     top += it.height;
   }
-  const uint32_t border = uint32_t(blend_colors_(skin_palette_.color_popup_border, skin_palette_.color_text_border, 0.5f));
+  const uint32_t border =
+      uint32_t(blend_colors_(skin_palette_.color_popup_border, skin_palette_.color_text_border, 0.5f));
   dc.fill_rectangle_({0, 0, w, 1}, border);
   dc.fill_rectangle_({0, h - 1, w, h}, border);
   dc.fill_rectangle_({0, 0, 1, h}, border);

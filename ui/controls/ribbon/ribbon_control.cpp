@@ -76,7 +76,8 @@ void xribbon_control_::connect_hooks_() {
   h.device_context = [this] { return bar_dc_.get(); };
   h.clear_caption_buttons = [](int32_t id) { clear_caption_buttons_(id); };
   h.add_caption_button = [](int32_t id, const std::string& key, const std::string& text, const std::string& tip,
-                            int16_t icon, const std::string& alt) { add_caption_button_(id, key, text, tip, icon, alt); };
+                            int16_t icon,
+                            const std::string& alt) { add_caption_button_(id, key, text, tip, icon, alt); };
 }
 
 void xribbon_control_::present_(window_& w) { w.invalidate_(); }

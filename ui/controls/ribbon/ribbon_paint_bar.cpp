@@ -14,7 +14,9 @@
 
 namespace {
 
-bool inside(int32_t x, int32_t y, const ribbon_rect_& r) { return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h; }
+bool inside(int32_t x, int32_t y, const ribbon_rect_& r) {
+  return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+}
 
 }  // namespace
 

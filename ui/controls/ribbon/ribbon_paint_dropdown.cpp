@@ -42,7 +42,9 @@ std::string row_text(const std::string& text) {
   return t;
 }
 
-bool inside(int32_t x, int32_t y, const ribbon_rect_& r) { return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h; }
+bool inside(int32_t x, int32_t y, const ribbon_rect_& r) {
+  return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+}
 
 }  // namespace
 
@@ -57,7 +59,8 @@ void xribbon_control_::paint_main_menu_() {
   blit_popup_background_(1, dc, 0, 0, W, H);
   app_menu_insets_rec_ in;
   draw_main_menu_frame_(0, nullptr, 0, 0, 0, 0, in, "", "", 0, 0);
-  dc.set_text_colour_(uint32_t(blend_colors_(skin_palette_.color_menu_text_std, skin_palette_.color_btn_text_act, 0.75f)));
+  dc.set_text_colour_(
+      uint32_t(blend_colors_(skin_palette_.color_menu_text_std, skin_palette_.color_btn_text_act, 0.75f)));
   const int32_t mx = d.ex1_mouse.x, my = d.ex1_mouse.y;
   const int32_t exit_w = dc.text_extent_(r_.main_text2).cx + 16, opt_w = dc.text_extent_(r_.main_text1).cx + 16;
   const int32_t exit_r = R - in.right + 1, exit_l = exit_r - exit_w;

@@ -260,7 +260,9 @@ TEST_F(ribbon_input, collapsed_toolbar_opens_on_press_and_its_control_clicks_on_
 TEST_F(ribbon_input, keys_on_the_bar_pass_on_as_events) {
   build();
   std::string keys;
-  rc->model().KeyDown = [&](int16_t code, int16_t shift) { keys += "down " + std::to_string(code) + "/" + std::to_string(shift) + ";"; };
+  rc->model().KeyDown = [&](int16_t code, int16_t shift) {
+    keys += "down " + std::to_string(code) + "/" + std::to_string(shift) + ";";
+  };
   rc->model().KeyPress = [&](int16_t ch) { keys += "press " + std::to_string(ch) + ";"; };
   rc->bar().set_focus_();
   settle();

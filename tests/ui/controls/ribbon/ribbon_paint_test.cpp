@@ -99,7 +99,9 @@ TEST_F(ribbon_paint, no_repaint_while_a_popup_is_open) {
   xribbon_& r = rc->model();
   int draws = 0;
   r.buttonuserdraw_("COPY", true);
-  r.UserDraw = [&](dc_*, const std::string&, const std::string&, int32_t, int32_t, int32_t, int32_t, int32_t) { ++draws; };
+  r.UserDraw = [&](dc_*, const std::string&, const std::string&, int32_t, int32_t, int32_t, int32_t, int32_t) {
+    ++draws;
+  };
   rc->show_popupmenu_(ids.split, 10, 200);
   rc->paint_bar_(false);
   rc->paint_bar_(true);
