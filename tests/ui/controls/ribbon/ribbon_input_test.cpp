@@ -316,3 +316,48 @@ TEST_F(ribbon_input, user_drawn_combo_keeps_its_list_open_after_a_pick) {
 }
 
 }  // namespace
+
+namespace {
+
+// The rows the host's frame covers at the top: the layout moves down by them, and a press in
+// them (above the bar's own y = 0) only drags the window.
+TEST_F(ribbon_input, frame_inset_moves_the_bar_and_a_press_above_it_raises_nothing) {
+  build();
+  xribbon_& r = rc->model();
+  frame_top_inset_[3] = 4;
+  r.pWindowID(3);
+  rc->refresh_();
+  EXPECT_EQ(rc->grbh_(), 117 + 4);
+  const surface_& s = rc->bar().client_surface_();
+  const sprite9_set_rec_& app = app_button_sprites_[1];
+  EXPECT_EQ(s.colour_(1 + app.part[1].width + 1, 4 + 1 + app.part[1].height + 1), sprite_colour_(app.part[5]));
+  window_& bar = rc->bar();
+  click(bar, 20, 2);  // inside the frame's rows
+  ribbon_rect_ big = on_bar(ids.big);
+  click(bar, big.x + big.w / 2, 4 + big.y + big.h / 2);
+  EXPECT_EQ(take_log(), "button NEW 0");
+  click(bar, 20, 4 + 12);
+  EXPECT_EQ(in_host(rc->win_ex1_()).y, 4 + 24 + 1);
+  EXPECT_EQ(take_log(), "showex");
+}
+
+TEST_F(ribbon_input, dragging_the_list_thumb_scrolls_and_picks_nothing) {
+  build(14);
+  ribbon_rect_ q = on_bar(ids.combo);
+  click(rc->bar(), q.x + 5, q.y + 5);
+  window_& ex2 = rc->win_ex2_();
+  const int32_t W = ex2.client_width_(), H = ex2.client_height_(), sx = W - 23 + 8;
+  const ribbon_dropdown_state_& d = rc->model().dropdown;
+  press(ex2, sx, 40);  // the thumb runs from below the up arrow for 10 / 14 of the track
+  EXPECT_EQ(d.list_pressed_part, 2);
+  inject_mouse_at_(ex2, mouse_type_::move, sx, H + 40);  // held past the list's bottom
+  EXPECT_EQ(d.list_top, 5);
+  inject_mouse_at_(ex2, mouse_type_::move, sx, 40 - 400);
+  EXPECT_EQ(d.list_top, 1);
+  release(ex2, sx, 40);
+  EXPECT_EQ(d.list_pressed_part, 0);
+  EXPECT_TRUE(ex2.visible_());
+  EXPECT_EQ(take_log(), "showex");
+}
+
+}  // namespace

@@ -54,6 +54,7 @@ class ribbon_screen : public ::testing::Test {
     settle();
     free_popup_background_(0);
     popup_open_ = 0;
+    frame_top_inset_.fill(0);
     set_text_measurer_(old_measurer_);
   }
 
