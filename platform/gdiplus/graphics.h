@@ -27,9 +27,18 @@ struct gp_pen_ {
   gp_join_ join = gp_join_::miter_;
 };
 
+// The colour with its top byte replaced by alpha (only alpha's low byte counts).
+constexpr uint32_t with_alpha_(uint32_t colour, uint32_t alpha) {
+  return (colour & 0x00FFFFFFu) | ((alpha & 0xFFu) << 24);
+}
+// Bytes 0 and 2 exchanged and byte 3 cleared: a GDI+ colour 0xAARRGGBB becomes the program
+// colour 0x00BBGGRR, and a program colour becomes 0x00RRGGBB.
+constexpr uint32_t argb_to_rgb_(uint32_t colour) {
+  return ((colour & 0xFFu) << 16) | (colour & 0xFF00u) | ((colour >> 16) & 0xFFu);
+}
 // A program colour 0x00BBGGRR with an alpha, as 0xAARRGGBB.
 constexpr uint32_t gp_colour_(uint32_t colour, uint8_t alpha = 255) {
-  return (uint32_t(alpha) << 24) | ((colour & 0xFFu) << 16) | (colour & 0xFF00u) | ((colour >> 16) & 0xFFu);
+  return with_alpha_(argb_to_rgb_(colour), alpha);
 }
 
 // A path of figures: straight and cubic segments, each figure open or closed.

@@ -7,6 +7,8 @@
 
 #include "platform/core/binary_io.h"
 #include "platform/core/file_io.h"
+#include "platform/gdi/qt_bridge.h"
+#include "platform/gdi/surface.h"
 
 #include <algorithm>
 #include <cstring>
@@ -136,3 +138,38 @@ bool save_png_file_(const std::string& path, const picture_image_rec_& image) {
   if (!buffer.open(QIODevice::WriteOnly) || !img.save(&buffer, "PNG")) return false;
   return save_file_atomic_(path, std::string_view(bytes.constData(), size_t(bytes.size())));
 }
+
+bool decode_picture_bytes_(std::string_view bytes, picture_image_rec_& out) {
+  out = picture_image_rec_{};
+  if (bytes.empty()) return false;
+  ensure_qt_app_();
+  QByteArray data = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
+  QBuffer buffer(&data);
+  if (!buffer.open(QIODevice::ReadOnly)) return false;
+  QImageReader reader(&buffer);
+  reader.setDecideFormatFromContent(true);
+  const QSize size = reader.size();
+  if (size.isValid() && (size.width() > surface_::max_side_ || size.height() > surface_::max_side_)) return false;
+  QImage image = reader.read();
+  if (image.width() > surface_::max_side_ || image.height() > surface_::max_side_) return false;
+  return to_plain(image, out);
+}
+
+namespace {
+std::string encode_(const picture_image_rec_& image, QImage::Format format, const char* kind) {
+  if (image.width <= 0 || image.height <= 0 ||
+      image.argb.size() != size_t(image.width) * size_t(image.height))
+    return {};
+  ensure_qt_app_();
+  QImage src(reinterpret_cast<const uchar*>(image.argb.data()), image.width, image.height, image.width * 4,
+             QImage::Format_ARGB32);
+  QImage img = src.convertToFormat(format);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !img.save(&buffer, kind)) return {};
+  return std::string(bytes.constData(), size_t(bytes.size()));
+}
+}  // namespace
+
+std::string encode_bmp24_(const picture_image_rec_& image) { return encode_(image, QImage::Format_RGB888, "BMP"); }
+std::string encode_png_(const picture_image_rec_& image) { return encode_(image, QImage::Format_ARGB32, "PNG"); }

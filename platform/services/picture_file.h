@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One image: top-down rows, one 0xAARRGGBB value per pixel, alpha not premultiplied.
@@ -41,3 +42,10 @@ bool save_cursor_file_(const std::string& path, const picture_image_rec_& image,
                        int32_t hot_y);
 // Writes one image as a PNG file (for pictures meant for people: contact sheets, previews).
 bool save_png_file_(const std::string& path, const picture_image_rec_& image);
+// Decodes one picture held in memory (a payload inside another file); false, with out empty,
+// when the bytes are no picture or it is larger than a surface may be.
+bool decode_picture_bytes_(std::string_view bytes, picture_image_rec_& out);
+// A 24-bit bitmap file of the image (alpha dropped), or a 32-bit PNG with alpha; empty when
+// the image is empty or cannot be encoded.
+std::string encode_bmp24_(const picture_image_rec_& image);
+std::string encode_png_(const picture_image_rec_& image);
