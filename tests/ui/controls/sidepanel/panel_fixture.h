@@ -66,6 +66,11 @@ class panel_host : public ::testing::Test {
     main->activate_();
     settle();
     panel->mdi_window_hwnd_ = main->handle_();
+    // A real X server activates the window when it gets round to it.
+    for (int i = 0; i < 400 && !panel->main_window_active_(); ++i) {
+      do_events_();
+      sleep_ms_(5);
+    }
     panel->ButtonClick = [this](const std::string& k, int32_t id) { log.push_back("button " + k + " " + std::to_string(id)); };
     panel->CheckboxClick = [this](const std::string& k, int32_t id) { log.push_back("check " + k + " " + std::to_string(id)); };
     panel->ComboItemClick = [this](const std::string& k, int32_t v) { log.push_back("pick " + k + " " + std::to_string(v)); };
