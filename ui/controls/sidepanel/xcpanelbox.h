@@ -174,4 +174,7 @@ class xcpanelbox_ {
   std::vector<panel_snapshot_rec_> snapshots;
   std::unique_ptr<window_> win;
   std::unique_ptr<window_> win_ex;
+  // The window that was active when the list opened; it gets the activation back if the
+  // platform handed it to the list.
+  window_handle_ active_before_list = 0;
 };

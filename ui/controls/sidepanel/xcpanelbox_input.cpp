@@ -30,7 +30,8 @@ void xcpanelbox_::wire_windows_() {
     }
   };
   win->on_focus = [this](bool got) {
-    if (!got) lost_focus_();
+    // Some platforms activate a list as it shows; that is no loss of the panel's focus.
+    if (!got && !(list_open_() && active_window_() == win_ex.get())) lost_focus_();
   };
   win->on_resize = [this](int32_t, int32_t) { paint_panel_(0, 0); };
   win_ex->on_mouse = [this](const mouse_event_& e) {
@@ -49,6 +50,7 @@ void xcpanelbox_::wire_windows_() {
 bool xcpanelbox_::main_window_active_() const {
   if (mdi_window_hwnd_ == 0) return false;
   const window_* active = active_window_();
+  if (active && active == win_ex.get() && list_open_()) active = find_window_(active_before_list);
   return active && active->handle_() == mdi_window_hwnd_;
 }
 

@@ -100,6 +100,8 @@ void xcpanelbox_::show_combolist_(window_handle_ p_hwnd_, const std::string& com
   list_mouse_x = list_mouse_y = -1;
   paint_drop_list_();
   popup_open_ = true_;
+  const window_* active = active_window_();
+  active_before_list = active ? active->handle_() : 0;
   win_ex->enable_(true);
   win_ex->show_no_activate_();
   win_ex->raise_();
@@ -210,7 +212,11 @@ void xcpanelbox_::hide_winex_() {
   pressed_item = 0;
   if (win_ex) {
     if (win_ex->has_capture_()) release_capture_();
+    const bool was_open = win_ex->visible_();
     win_ex->hide_();
+    // Platforms that activate a window as it shows (at once or later) would leave the list
+    // active: the window that was active before gets the activation back.
+    if (window_* back = find_window_(active_before_list); was_open && back) back->activate_();
   }
   popup_open_ = 0;
   free_popup_background_(0);

@@ -149,3 +149,86 @@ TEST_F(panel_input, nothing_happens_while_the_main_window_is_inactive) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(panel_input, tooltips_are_reported_when_they_change) {
+  build_tool_panel();
+  std::vector<std::string> tips;
+  panel->HotBtnChange = [&](const std::string& t) { tips.push_back(t); };
+  const pixel_point_ b = centre("OK");
+  move(b.x, b.y);
+  move(b.x + 1, b.y);  // the same tip: nothing new
+  move(190, b.y);
+  EXPECT_EQ(tips, (std::vector<std::string>{"apply tip", ""}));
+}
+
+TEST_F(panel_input, a_double_click_in_a_field_selects_its_text) {
+  build_tool_panel();
+  const pixel_point_ f = field_at("LEN", 10);
+  click(f.x, f.y);
+  click(f.x, f.y);  // the second press places the caret
+  ASSERT_EQ(focus_caret_, focus_sel_anchor_);
+  inject_mouse_at_(pw(), mouse_type_::double_click, f.x, f.y, button_left_);
+  up(f.x, f.y);
+  EXPECT_EQ(focus_sel_anchor_, 0);
+  EXPECT_EQ(focus_caret_, 4);
+}
+
+TEST_F(panel_input, esc_as_a_character_drops_the_selection_and_keeps_the_text) {
+  build_tool_panel();
+  click(field_at("LEN", 5).x, field_at("LEN", 5).y);
+  focus_sel_anchor_ = 1;
+  focus_caret_ = 3;
+  panel->key_event_(0, 0, 27);
+  EXPECT_EQ(focus_caret_, 1);
+  EXPECT_EQ(panel->textv_(1), "12.5");
+}
+
+// With the capture the panel sees the move that leaves it and ends the hover look.
+TEST_F(panel_input, leaving_the_panel_ends_the_hover) {
+  build_tool_panel();
+  const pixel_point_ b = centre("OK");
+  move(b.x, b.y);
+  ASSERT_EQ(at(b.x, b.y), colour_of(item_small_sprites_[1].part[5]));
+  const pixel_rect_ r = pw().client_rect_();
+  inject_mouse_(mouse_type_::move, r.right + 50, r.top + b.y);
+  EXPECT_EQ(panel->mouse_x, -1);
+  EXPECT_EQ(panel->captured, 0);
+  EXPECT_FALSE(pw().has_capture_());
+  EXPECT_NE(at(b.x, b.y), colour_of(item_small_sprites_[1].part[5]));
+}
+
+TEST_F(panel_input, losing_the_focus_forgets_the_edit_and_closes_the_list) {
+  build_tool_panel();
+  window_options_ o;
+  o.kind = window_kind_::child;
+  o.parent = main.get();
+  o.x = 300;
+  o.width = 50;
+  o.height = 50;
+  auto other = create_window_(o);
+  other->show_();
+  click(field_at("LEN", 5).x, field_at("LEN", 5).y);
+  pw().set_focus_();
+  settle();
+  ASSERT_EQ(focus_toolbar_, 1);
+  other->set_focus_();
+  settle();
+  EXPECT_EQ(focus_toolbar_, 0);
+  EXPECT_EQ(focus_item_, 0);
+  pw().set_focus_();
+  settle();
+  click(centre("COL").x, centre("COL").y);
+  settle();
+  main->activate_();  // where showing the list handed it the activation
+  pw().set_focus_();
+  settle();
+  ASSERT_TRUE(panel->list_open_());
+  other->set_focus_();
+  settle();
+  EXPECT_FALSE(panel->list_open_());
+  EXPECT_EQ(popup_open_, 0);
+}
+
+}  // namespace

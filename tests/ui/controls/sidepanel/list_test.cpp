@@ -82,6 +82,11 @@ TEST_F(panel_list, picking_a_value_cell_or_a_plain_row) {
     EXPECT_EQ(popup_open_, 0);
     EXPECT_EQ(log, (std::vector<std::string>{"show", "off", r.event}));
     EXPECT_EQ(panel->item_(panel->key2id_("COL")).combo_value, r.selected);
+    // The panel takes clicks again at once, also where showing the list moved the activation.
+    settle();
+    log.clear();
+    click(centre("OK").x, centre("OK").y);
+    EXPECT_EQ(log, (std::vector<std::string>{"off", "button OK 3"}));
   }
 }
 
