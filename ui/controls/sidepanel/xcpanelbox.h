@@ -6,8 +6,9 @@
 // through the events below.
 //
 // Files: xcpanelbox_model.cpp (tables, lookups, values, snapshots), panel_layout.cpp (group
-// bands and item rectangles), xcpanelbox_paint.cpp (painting), xcpanelbox_input.cpp (mouse
-// and keys), xcpanelbox_list.cpp (drop lists).
+// bands, item rectangles and look tables), panel_text.cpp (measures and character positions),
+// xcpanelbox_paint.cpp (painting), xcpanelbox_input.cpp (mouse and keys), xcpanelbox_list.cpp
+// (drop lists).
 #pragma once
 #include <array>
 #include <cstdint>

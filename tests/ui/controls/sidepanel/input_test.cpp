@@ -54,6 +54,10 @@ TEST_F(panel_input, typing_replaces_the_selection_and_moves_the_caret) {
   EXPECT_EQ(focus_caret_, 2);
   panel->key_event_(0, 0, 8);
   EXPECT_EQ(panel->textv_(1), "7");
+  // Codes the code page leaves unassigned, or that are no code of it, are refused.
+  panel->key_event_(0, 0, int16_t(0x81));
+  panel->key_event_(0, 0, int16_t(0x1234));
+  EXPECT_EQ(panel->textv_(1), "7");
   EXPECT_EQ(log, (std::vector<std::string>{"edit LEN 1", "edit LEN 1", "edit LEN 1"}));
 }
 
