@@ -63,6 +63,26 @@ TEST_F(panel_paint, check_glyphs_show_hover_and_check) {
   EXPECT_EQ(at(gx, gy), colour_of(check_glyph_sprites_[3]));
 }
 
+// A value field's glyph stays quiet while the field is disabled, or while a field takes keys.
+TEST_F(panel_paint, value_field_glyphs_stay_quiet_when_disabled_or_typing) {
+  const int32_t g = panel->add_group_("G", "");
+  panel->add_item_(g, "A", 1, "", false_, "", 0, 0, 0, 120, 40, 0, 0, 0, 0, false_, "", false_);
+  panel->add_item_(g, "B", 1, "", false_, "5", 0, 0, 50, 120, 40);
+  panel->refresh_();
+  const panel_item_rec_& a = panel->item_(1);
+  const panel_item_rec_& b = panel->item_(2);
+  move(a.painted_x + 2, a.field_t + 2);
+  EXPECT_EQ(at(a.painted_x + 2, a.field_t + 2), colour_of(check_glyph_sprites_[1]));
+  EXPECT_EQ(at(a.field_l + a.field_w - 3, a.field_t + 2),
+            uint32_t(blend_colors_(0xFFFFFF, skin_palette_.color_background, 0.35f)));
+  move(b.painted_x + 2, b.field_t + 2);
+  EXPECT_EQ(at(b.painted_x + 2, b.field_t + 2), colour_of(check_glyph_sprites_[2]));
+  click(b.field_l + 5, b.field_t + 2);
+  ASSERT_EQ(focus_item_, 1);
+  move(b.painted_x + 2, b.field_t + 2);
+  EXPECT_EQ(at(b.painted_x + 2, b.field_t + 2), colour_of(check_glyph_sprites_[1]));
+}
+
 TEST_F(panel_paint, combo_face_follows_the_pointer) {
   build(*panel);
   panel->refresh_();
