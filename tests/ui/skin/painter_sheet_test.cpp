@@ -18,6 +18,8 @@
 #include "ui/skin/paint_dock.h"
 #include "ui/skin/paint_items.h"
 #include "ui/skin/paint_ribbon.h"
+#include "ui/skin/paint_scroll.h"
+#include "ui/skin/skin_palette.h"
 #include "ui/skin/paint_text.h"
 #include "ui/skin/paint_util.h"
 #include "ui/skin/skin_atlas.h"
@@ -25,7 +27,7 @@
 namespace {
 
 constexpr uint32_t paper = 0x123456;
-constexpr int32_t sheet_w = 760, sheet_h = 420;
+constexpr int32_t sheet_w = 760, sheet_h = 560;
 
 uint32_t colour_of(const sprite_rect_rec_& r) { return skin_picture_.colour_(r.x, r.y); }
 
@@ -267,6 +269,137 @@ std::vector<cell> cells() {
                    put(e, p.x + 30, p.y + 25, ribbon_glyph_sprite_.width, ribbon_glyph_sprite_.height, ribbon_glyph_sprite_);
                  }});
   }
+
+  for (uint8_t state = 0; state <= 4; ++state) {
+    auto p = slot(60, 70);
+    v.push_back({"ribbon group " + std::to_string(state),
+                 [=](dc_& d) {
+                   ribbon_group_args_ a;
+                   a.x = p.x, a.y = p.y, a.w = 60, a.h = 70, a.caption_h = 13, a.state = state;
+                   draw_ribbon_group_(nullptr, d, a);
+                 },
+                 [=](dc_& e) {
+                   const sprite12_set_rec_& s = ribbon_group_sprites_[state + 1];
+                   const int32_t Lc = s.part[0].width, Rc = s.part[2].width, Tc = s.part[0].height,
+                                 Bc = s.part[9].height, K = 13;
+                   const int32_t xs[3] = {p.x, p.x + Lc, p.x + 60 - Rc}, ws[3] = {Lc, 60 - Lc - Rc, Rc};
+                   const int32_t ys[4] = {p.y, p.y + Tc, p.y + 70 - K - Bc, p.y + 70 - Bc},
+                                 hs[4] = {Tc, 70 - Tc - K - Bc, K, Bc};
+                   for (int c = 0; c < 3; ++c)
+                     for (int r = 0; r < 4; ++r) put(e, xs[c], ys[r], ws[c], hs[r], s.part[r * 3 + c]);
+                 }});
+  }
+  for (flag16_ vertical : {flag16_(0), true_}) {
+    const int32_t W = vertical ? 31 : 90, H = vertical ? 90 : 31;
+    auto p = slot(W, H);
+    v.push_back({std::string("dock band ") + (vertical ? "vertical" : "horizontal"),
+                 [=](dc_& d) {
+                   skin_palette_.round_corners = 0;
+                   draw_dock_toolbar_body_(d, p.x, p.y, W, H, 12, vertical, 0, 0, 1);
+                   skin_palette_.round_corners = true_;
+                 },
+                 [=](dc_& e) {
+                   const uint32_t line2 = uint32_t(skin_palette_.color_tbexline2),
+                                  bg = uint32_t(skin_palette_.color_dockbg_act);
+                   auto fill = [&](int32_t x, int32_t y, int32_t w, int32_t h, uint32_t c) {
+                     e.fill_rectangle_({x, y, x + w, y + h}, c);
+                   };
+                   if (!vertical) {
+                     put(e, p.x, p.y, W, H, dock_band_body_sprites_[1]);
+                     put(e, p.x + W - 12, p.y, 12, H, dock_end_button_sprites_[1]);
+                     const sprite_rect_rec_& g = dock_end_button_sprites_[4];
+                     put(e, paint::rnd(p.x + W - 6 - g.width * 0.5), p.y + H - g.height - 5, g.width, g.height, g);
+                     fill(p.x, p.y + H - 1, W, 1, line2);
+                     fill(p.x + W - 1, p.y, 1, H, line2);
+                     fill(p.x, p.y, 1, H, bg);
+                   } else {
+                     put(e, p.x, p.y, W, H, dock_band_body_sprites_[2]);
+                     put(e, p.x, p.y + H - 12, W, 12, dock_end_button_sprites_[6]);
+                     const sprite_rect_rec_& g = dock_end_button_sprites_[9];
+                     put(e, p.x + W - g.width - 5, paint::rnd(p.y + H - 6 - g.height * 0.5), g.width, g.height, g);
+                     fill(p.x + W - 1, p.y, 1, H, line2);
+                     fill(p.x, p.y + H - 1, W, 1, line2);
+                     fill(p.x, p.y, W, 1, bg);
+                   }
+                 }});
+  }
+  {
+    auto p = slot(90, 50);
+    v.push_back({"floating frame",
+                 [=](dc_& d) { draw_float_toolbar_frame_(d, p.x, p.y, 90, 50, "", 0, 0, true_, 0, 14, 2, 1, 16); },
+                 [=](dc_& e) {
+                   const skin_palette_rec_& c = skin_palette_;
+                   auto fill = [&](int32_t x, int32_t y, int32_t w, int32_t h, int32_t col) {
+                     e.fill_rectangle_({x, y, x + w, y + h}, uint32_t(col));
+                   };
+                   fill(p.x, p.y, 90, 50, c.color_tbborder);
+                   fill(p.x + 2, p.y + 2, 86, 46, c.color_tbbdist);
+                   fill(p.x + 3, p.y + 3, 84, 16, c.color_tbbgtitle);
+                   put(e, p.x + 3, p.y + 2 + 2 + 16, 84, 50 - 4 - 3 - 16, dock_band_body_sprites_[1]);
+                   const sprite_rect_rec_& g = float_close_sprites_[1];
+                   const int32_t bx = paint::rnd(p.x + 90 - 2 - 14 - 1 - 1), by = paint::rnd(1 + p.y + 2 + 1);
+                   put(e, paint::rnd(bx + 7 - g.width * 0.5), paint::rnd(by + 7 - g.height * 0.5), g.width, g.height, g);
+                 }});
+  }
+  {
+    auto p = slot(200, 14);
+    v.push_back({"progress bar",
+                 [=](dc_& d) {
+                   d.set_origin_(p.x, p.y);
+                   draw_progress_bar_(nullptr, d, 37);
+                   d.set_origin_(0, 0);
+                 },
+                 [=](dc_& e) {
+                   const sprite9_set_rec_& t = progress_sprites_[2];
+                   const sprite9_set_rec_& f = progress_sprites_[1];
+                   const int32_t W = f.part[4].width + f.part[5].width + f.part[6].width;
+                   const int32_t H = f.part[2].height + f.part[5].height + f.part[8].height;
+                   nine(e, t, p.x, p.y, W, H);
+                   const int32_t fill = paint::rnd(0.37 * W), L = f.part[1].width, R = f.part[9].width;
+                   const int32_t T = f.part[1].height, B = f.part[9].height;
+                   put(e, p.x, p.y, L, T, f.part[1]);
+                   put(e, p.x, p.y + T, L, H - T - B, f.part[4]);
+                   put(e, p.x, p.y + H - B, L, B, f.part[7]);
+                   put(e, p.x + L, p.y, fill - L - R, T, f.part[2]);
+                   put(e, p.x + L, p.y + T, fill - L - R, H - T - B, f.part[5]);
+                   put(e, p.x + L, p.y + H - B, fill - L - R, B, f.part[8]);
+                 }});
+  }
+  for (bool vertical : {false, true}) {
+    const int32_t W = vertical ? 17 : 120, H = vertical ? 120 : 17;
+    auto p = slot(W, H);
+    v.push_back({std::string("quiet scroll bar ") + (vertical ? "vertical" : "horizontal"),
+                 [=](dc_& d) {
+                   int32_t nv = 0, centre = 0;
+                   if (vertical)
+                     draw_skin_box_(0, nullptr, d, p.x, p.y, W, H, 0, 0, 0, 0, -1, -1, 0, 0, 0, nv, centre);
+                   else
+                     draw_skin_box_scroll_(0, nullptr, d, p.x, p.y, W, H, 0, 0, 0, 0, -1, -1, 0, 0, 0, nv, centre);
+                 },
+                 [=](dc_& e) {
+                   const box_sprite_set_rec_& s = (vertical ? box_sprites_b_ : box_sprites_a_)[4];
+                   const int32_t a0 = vertical ? p.y : p.x, n = vertical ? H : W, c0 = vertical ? p.x : p.y, k = 17;
+                   auto len = [&](const sprite_rect_rec_& r) { return vertical ? r.height : r.width; };
+                   auto thick = [&](const sprite_rect_rec_& r) { return vertical ? r.width : r.height; };
+                   auto at = [&](const sprite_rect_rec_& r, int32_t along, int32_t across, int32_t l, int32_t t) {
+                     if (vertical)
+                       put(e, across, along, t, l, r);
+                     else
+                       put(e, along, across, l, t, r);
+                   };
+                   const int32_t half = paint::rnd(k * 0.5);
+                   at(s.r_(6, 2), a0, c0, n, half);
+                   at(s.r_(6, 4), a0, paint::rnd(c0 + k * 0.5), n, half);
+                   at(s.r_(6, 1), a0, c0, n, thick(s.r_(6, 1)));
+                   at(s.r_(6, 5), a0, c0 + k - thick(s.r_(6, 5)), n, thick(s.r_(6, 5)));
+                   at(s.r_(6, 3), a0, paint::rnd(c0 + k * 0.5 - thick(s.r_(6, 3)) * 0.5), n, thick(s.r_(6, 3)));
+                   const sprite_rect_rec_& g1 = s.r_(1, 3);
+                   at(g1, a0, paint::rnd(c0 + k * 0.5 - thick(g1) * 0.5), len(g1), thick(g1));
+                   const sprite_rect_rec_& g7 = s.r_(7, 3);
+                   at(g7, a0 + n - len(g7), paint::rnd(c0 + k * 0.5 - thick(g7) * 0.5), len(g7), thick(g7));
+                 }});
+  }
+
   return v;
 }
 
@@ -279,7 +412,7 @@ surface_ paint_sheet(const std::vector<cell>& all) {
   return s;
 }
 
-TEST(contact_sheet, test_skin_matches_the_family_table) {
+TEST(painter_sheet, test_skin_matches_the_family_table) {
   ASSERT_TRUE(load_test_skin_());
   auto old = set_text_measurer_(std::make_shared<fixed_text_measurer_>(7));
   const std::vector<cell> all = cells();
@@ -307,7 +440,7 @@ TEST(contact_sheet, test_skin_matches_the_family_table) {
 }
 
 // The real skins: the same sheet for review; every cell leaves marks on the paper.
-TEST(contact_sheet, real_skins_paint_every_cell) {
+TEST(painter_sheet, real_skins_paint_every_cell) {
   for (const char* name : {"silver.skin", "black.skin", "blue.skin"}) {
     load_skin_file_(real_skin_path_(name));
     ASSERT_EQ(skin_loaded_, -1) << name;
