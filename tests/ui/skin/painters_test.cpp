@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/gdi/dc.h"
 #include "platform/gdi/font.h"
@@ -482,6 +483,26 @@ TEST_F(painters, menu_rows) {
   draw_menu_item_(c, 0, 0, 200, 25, "", 25, 0, 0, true_, true_, "", 0, 0, 0, 0);
   EXPECT_EQ(at(1, 1), colour_of(menu_row_sprites_[2].part[1]));
   EXPECT_EQ(at(12, 12), colour_of(menu_row_sprites_[2].part[0]));
+}
+
+// Only the list style reads "&" as an access key: its "&ab" inks everything "ab" inks, while
+// the menu style draws the ampersand and moves the letters along.
+TEST_F(painters, ampersand_is_an_access_key_only_in_list_rows) {
+  auto ink = [&](std::string_view text, flag16_ list_style) {
+    dc_& dc = canvas(200, 40);
+    draw_menu_item_(dc, 0, 0, 200, 40, text, 40, 0, 0, 0, true_, "", list_style, 0, 0, 0);
+    std::vector<bool> inked(200 * 40);
+    for (int32_t y = 0; y < 40; ++y)
+      for (int32_t x = 0; x < 200; ++x) inked[y * 200 + x] = at(x, y) != paper;
+    return inked;
+  };
+  auto covers = [](const std::vector<bool>& a, const std::vector<bool>& b) {
+    for (size_t i = 0; i < a.size(); ++i)
+      if (b[i] && !a[i]) return false;
+    return true;
+  };
+  EXPECT_TRUE(covers(ink("&ab", true_), ink("ab", true_)));
+  EXPECT_FALSE(covers(ink("&ab", 0), ink("ab", 0)));
 }
 
 TEST_F(painters, item_button_frames) {
