@@ -7,6 +7,7 @@
 #include "shell/shell_text.h"
 
 lang_table_rec_ lang_table_;
+std::function<void(const std::string& key)> lang_missing_key_hook_;
 
 namespace {
 // Language files are a few hundred kilobytes; anything far larger is not one.
@@ -66,5 +67,6 @@ std::string lang_text_(std::string_view key, std::string_view p0, std::string_vi
       t = replace_all_(t, "{" + std::to_string(p) + "}", params[p]);
     return t;
   }
+  if (lang_missing_key_hook_) lang_missing_key_hook_(k);
   return "%" + k;
 }

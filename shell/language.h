@@ -8,6 +8,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -41,3 +42,8 @@ std::string lang_text_(std::string_view key, std::string_view p0 = {}, std::stri
                        std::string_view p4 = {}, std::string_view p5 = {},
                        std::string_view p6 = {}, std::string_view p7 = {},
                        std::string_view p8 = {}, std::string_view p9 = {});
+
+// Called with the trimmed, lower-cased key of every lookup that misses, just before lang_text_
+// returns "%" and the key. Empty unless set: tests install one so that an untranslated caption,
+// tooltip or message fails the test that showed it.
+extern std::function<void(const std::string& key)> lang_missing_key_hook_;

@@ -290,7 +290,7 @@ void box_(canvas_& c, const look_rec_& L, int member, bool upright) {
     if (upright) line_(c, H / 2 - 2.5f, g, H / 2 + 2.5f, g, mix_(thumb, L.panel, 0.45), 1.0f);
     else line_(c, g, H / 2 - 2.5f, g, H / 2 + 2.5f, mix_(thumb, L.panel, 0.45), 1.0f);
   }
-  // Track piece between (drawn only from the track set, kept quiet here).
+  // The track piece stays clear: the bar's track comes from the track set below.
 }
 
 void caption_glyph_(canvas_& c, const look_rec_& L, int member) {
@@ -355,19 +355,16 @@ void paint_member_(canvas_& c, const look_rec_& L, const member_rec_& m) {
   } else if (f == "key_tip_sprites_") {
     face_(c, 0, 0, W, H, 3, L.field, L.popup_margin, L.popup_border);
   } else if (f == "ribbon_body_sprites_") {
-    // Rows: header band, the body's top edge, the body, its bottom edge.
-    const float r0 = float(m.rows[0]), r1 = float(m.rows[1]), r2 = float(m.rows[2]);
+    // Rows: header band, then the body framed by its border (top edge, stretched middle,
+    // bottom edge) with one gradient over the body's whole height.
+    const float r0 = float(m.rows[0]);
     rect_fill_(c, 0, 0, W, r0, n == 1 ? L.ribbon_head : mix_(L.ribbon_head, L.caption_inactive, 0.5));
     canvas_ body(c.w(), int32_t(H - r0));
     face_(body, 0, 0, W, H - r0, 0, L.ribbon_body_top, L.ribbon_body_bottom, L.ribbon_border);
-    // The body's fill must not vary across the stretched rows: one gradient over the whole.
     c.g->draw_image_rect_(image_of_(body), 0, r0, W, H - r0, 0, 0, W, H - r0);
-    (void)r1;
-    (void)r2;
   } else if (f == "dock_band_body_sprites_") {
     if (n == 1) {
-      canvas_& b = c;
-      fill_gradient_(b, round_rect_(0, 0, W, H, 0), L.dock_top, L.dock_bottom);
+      fill_gradient_(c, round_rect_(0, 0, W, H, 0), L.dock_top, L.dock_bottom);
     } else {
       for (int x = 0; x < c.w(); ++x) rect_fill_(c, float(x), 0, 1, H, mix_(L.dock_top, L.dock_bottom, x / (W - 1)));
     }

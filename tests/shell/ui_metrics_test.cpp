@@ -109,6 +109,12 @@ TEST_F(dialog_layout, client_panel_fills_above_the_band) {
   panel->move_(0, 0, 150, 50);
   layout_dialog_client_(dialog->handle_(), panel->handle_(), false_, false_, true_);
   EXPECT_EQ(panel->client_width_(), 150);
+  // Handles that name no window are ignored.
+  layout_dialog_client_(dialog->handle_(), 999999, false_, false_, false_);
+  layout_dialog_client_(999999, panel->handle_(), false_, false_, false_);
+  layout_dialog_buttons_(999999, buttons[0]->handle_(), 0, 0, 0, 1, false_);
+  EXPECT_EQ(panel->client_width_(), 150);
+  EXPECT_EQ(spot(*buttons[0]), (pixel_point_{10, 10}));
   // No panel: nothing moves.
   layout_dialog_client_(dialog->handle_(), 0, false_, false_, false_);
   EXPECT_EQ(panel->client_width_(), 150);

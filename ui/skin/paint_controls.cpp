@@ -33,7 +33,7 @@ void draw_in_(dc_& dc, std::string_view text, int32_t l, int32_t t, int32_t r, i
 const sprite9_set_rec_* button_face_(int32_t state) {
   switch (state) {
     case 1: return &button_face_sprites_[1];
-    case 2: return &button_face_sprites_[3];
+    case 2: return &button_face_sprites_[2];
     case 4: return &button_face_sprites_[3];
     default: return nullptr;
   }
@@ -42,7 +42,8 @@ const sprite9_set_rec_* button_face_(int32_t state) {
 void draw_glyph_(dc_& dc, const sprite_rect_rec_* family, int32_t x, int32_t y, int32_t state, flag16_ focus) {
   if (state < 0 || state > 5) return;
   const sprite_rect_rec_& g = family[state + 1];
-  paint::part_at(dc, g, x, y, false);
+  // Keyed, so that round option glyphs keep the form's colour around them.
+  paint::part_at(dc, g, x, y, true);
   if (focus != true_) return;
   const int32_t r = x + g.width - 1, b = y + g.height - 1;
   pen_ old = dc.select_pen_(pen_{pen_style_::solid_, 1, uint32_t(skin_palette_.color_foc1_border)});

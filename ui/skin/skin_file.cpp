@@ -16,7 +16,8 @@ flag16_ skin_loaded_ = false_;
 
 namespace {
 
-constexpr uint64_t max_skin_bytes_ = uint64_t(256) << 20;
+// Skin files are a few megabytes; larger files are refused rather than read.
+constexpr uint64_t max_skin_bytes_ = uint64_t(64) << 20;
 
 void put_i32_(std::string& out, int32_t v) {
   for (int i = 0; i < 4; ++i) out += char(uint32_t(v) >> (8 * i) & 0xFF);

@@ -14,6 +14,7 @@
 #include "shell/colors.h"
 #include "support/test_skin.h"
 #include "ui/skin/blitters.h"
+#include "ui/skin/skin_palette.h"
 #include "ui/skin/skin_atlas.h"
 #include "ui/skin/sprites.h"
 
@@ -146,6 +147,74 @@ int32_t draw_stretched(surface_& sheet, int32_t top) {
   return y + row_h + gap;
 }
 
+// A few parts put together as the controls will: a ribbon, a dialog and a popup menu.
+int32_t draw_mock(surface_& sheet, int32_t top) {
+  dc_ dc(sheet);
+  const skin_palette_rec_& p = skin_palette_;
+  dc.select_font_(font_of_logfont_(ui_logfont_(15)));
+  dc.set_bk_mode_(bk_mode_::transparent_);
+  const uint32_t centred = text_center_ | text_vcenter_ | text_single_line_;
+  // Ribbon: header band with the application button and tabs, a body with two groups.
+  const int32_t rx = gap, ry = top;
+  blit_header_box_(ribbon_body_sprites_[1], dc, rx, ry, 600, 142, 24);
+  blit_sprite9_(app_button_sprites_[1], dc, rx, ry, 55, 24, 0, 0);
+  draw_text_color_(dc, "File", rx, ry, 55, 24, skin_color_(20), centred);
+  const char* tabs[] = {"Home", "Insert", "View"};
+  for (int i = 0; i < 3; ++i) {
+    const int32_t tx = rx + 60 + 66 * i;
+    if (i < 2) blit_sprite9_(ribbon_tab_sprites_[i == 0 ? 2 : 1], dc, tx, ry + 1, 62, 23, 0, 0);
+    draw_text_color_(dc, tabs[i], tx, ry + 1, 62, 23, i == 0 ? p.color_tab_text_act : p.color_tab_text_std, centred);
+  }
+  for (int g = 0; g < 2; ++g) {
+    const int32_t gx = rx + 4 + 230 * g, gy = ry + 27;
+    blit_caption_box_(ribbon_group_sprites_[g == 0 ? 1 : 2], dc, gx, gy, 222, 110, 17, 0);
+    draw_text_color_(dc, g == 0 ? "Draw" : "Modify", gx, gy + 110 - 21, 222, 17, p.color_toolbar_text, centred);
+    blit_sprite_rect_(launcher_sprites_[1], dc, gx + 222 - 17, gy + 110 - 18, 15, 14, true);
+    blit_sprite9_(item_large_sprites_[1], dc, gx + 4, gy + 4, 48, 66, 0, 0);
+    draw_text_color_(dc, "Line", gx + 4, gy + 50, 48, 20, p.color_btn_text_act, centred);
+    blit_sprite9_(item_split_small_sprites_[2], dc, gx + 58, gy + 4, 100, 22, 0, 0);
+    draw_text_color_(dc, "Circle", gx + 58, gy + 4, 87, 22, p.color_btn_text_act, centred);
+    blit_sprite_rect_(drop_arrow_sprites_[2], dc, gx + 148, gy + 12, 7, 6, true);
+    blit_sprite9_(item_small_sprites_[3], dc, gx + 58, gy + 30, 100, 22, 0, 0);
+    draw_text_color_(dc, "Snap", gx + 58, gy + 30, 100, 22, p.color_btn_text_act, centred);
+    draw_text_color_(dc, "Grid", gx + 58, gy + 56, 100, 22, p.color_btn_text_std, centred);
+  }
+  // Dialog: background, a drop-down box, check and option buttons, a progress bar, buttons.
+  const int32_t dx = rx + 612, dy = top;
+  dc.fill_rectangle_({dx, dy, dx + 330, dy + 200}, uint32_t(skin_color_(20)));
+  blit_sprite9_(edit_box_sprites_[1], dc, dx + 12, dy + 12, 180, 24, 0, 0);
+  blit_sprite_rect_(drop_arrow_sprites_[1], dc, dx + 12 + 180 - 12, dy + 21, 7, 6, true);
+  draw_text_color_(dc, "Layer 1", dx + 18, dy + 12, 150, 24, skin_color_(21), text_vcenter_ | text_single_line_);
+  blit_sprite9_(edit_box_sprites_[3], dc, dx + 12, dy + 44, 180, 24, 0, 0);
+  draw_text_color_(dc, "12.5", dx + 18, dy + 44, 150, 24, skin_color_(21), text_vcenter_ | text_single_line_);
+  for (int i = 0; i < 3; ++i) {
+    blit_sprite_rect_(check_glyph_sprites_[i == 0 ? 3 : i == 1 ? 1 : 6], dc, dx + 12, dy + 80 + 22 * i, 13, 13, true);
+    blit_sprite_rect_(option_glyph_sprites_[i == 0 ? 3 : 1], dc, dx + 170, dy + 80 + 22 * i, 13, 13, true);
+    draw_text_color_(dc, i == 2 ? "Disabled" : "Check", dx + 30, dy + 80 + 22 * i, 100, 13, skin_color_(21), text_vcenter_ | text_single_line_);
+    draw_text_color_(dc, "Option", dx + 188, dy + 80 + 22 * i, 100, 13, skin_color_(21), text_vcenter_ | text_single_line_);
+  }
+  blit_sprite9_(progress_sprites_[2], dc, dx + 12, dy + 148, 189, 12, 0, 0);
+  blit_sprite9_fill_(progress_sprites_[1], dc, dx + 12, dy + 148, 189, 12, 110);
+  const char* buttons[] = {"OK", "Cancel"};
+  for (int i = 0; i < 2; ++i) {
+    blit_sprite9_(button_face_sprites_[i + 1], dc, dx + 330 - 12 - 80 * (2 - i) - 6 * (1 - i), dy + 168, 80, 24, 0, 0);
+    draw_text_color_(dc, buttons[i], dx + 330 - 12 - 80 * (2 - i) - 6 * (1 - i), dy + 168, 80, 24, p.color_btn_text_act, centred);
+  }
+  // Popup menu: margin, rows, a hovered row and a checked one.
+  const int32_t mx = dx + 342, my = top;
+  fill_rect_(dc, mx, my, 200, 140, p.color_popup_menu, p.color_popup_border);
+  dc.fill_rectangle_({mx + 1, my + 1, mx + 30, my + 139}, uint32_t(p.color_popup_margin));
+  const char* rows[] = {"Open...", "Save", "Save as...", "Grid", "Close"};
+  for (int i = 0; i < 5; ++i) {
+    const int32_t y = my + 4 + 26 * i;
+    if (i == 1) blit_sprite9_(menu_row_sprites_[1], dc, mx + 3, y, 194, 25, 0, 0);
+    if (i == 3) blit_sprite9_(menu_row_sprites_[2], dc, mx + 4, y + 1, 23, 23, 0, 0);
+    draw_text_color_(dc, rows[i], mx + 34, y, 150, 25, i == 4 ? p.color_menu_text_dis : p.color_menu_text_std,
+                     text_vcenter_ | text_single_line_);
+  }
+  return top + 150 + gap;
+}
+
 TEST(contact_sheet, program_skins_are_saved_for_review) {
   const std::string folder = std::string(ARVEX_BINARY_DIR) + "/skin_sheets/";
   std::filesystem::create_directories(folder);
@@ -154,9 +223,9 @@ TEST(contact_sheet, program_skins_are_saved_for_review) {
     ASSERT_EQ(skin_loaded_, -1) << name;
     int32_t h = 0;
     const std::vector<placed_member> members = lay_out(h);
-    surface_ sheet(sheet_w, h + 420);
+    surface_ sheet(sheet_w, h + 640);
     draw_sheet(sheet, members, uint32_t(skin_color_(20)));
-    const int32_t used = draw_stretched(sheet, h);
+    const int32_t used = draw_mock(sheet, draw_stretched(sheet, h));
     picture_image_rec_ im;
     im.width = sheet_w;
     im.height = std::min(used, sheet.height_());

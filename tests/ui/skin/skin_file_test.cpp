@@ -144,6 +144,8 @@ TEST_F(skin_file, payload_pictures_keep_exact_colours) {
   ASSERT_TRUE(decode_picture_bytes_(encode_png_(im), back));
   EXPECT_EQ(back.argb, im.argb);
   EXPECT_FALSE(decode_picture_bytes_("BM not really", back));
+  EXPECT_FALSE(decode_picture_bytes_(encode_png_(im), back, 4));  // wider than allowed
+  EXPECT_TRUE(back.argb.empty());
   EXPECT_TRUE(encode_png_(picture_image_rec_{}).empty());
 }
 
@@ -161,6 +163,12 @@ TEST_F(skin_file, parts_load_from_three_files) {
   clear_sprite_families_();
   EXPECT_EQ(load_skin_parts_(write("p.bmp", part[0]), write("a.png", part[1]), write("t.txt", part[2])), -1);
   EXPECT_EQ(button_face_sprites_[1].part[1], (sprite_rect_rec_{772, 471, 3, 3}));
+  // An atlas far larger than any skin needs is refused before it is decoded.
+  picture_image_rec_ huge;
+  huge.width = 5000;
+  huge.height = 1;
+  huge.argb.assign(5000, 0xFF808080u);
+  EXPECT_EQ(load_skin_parts_(write("p.bmp", part[0]), write("a.png", encode_png_(huge)), write("t.txt", part[2])), 0);
   EXPECT_EQ(load_skin_parts_(dir + "none.bmp", write("a.png", part[1]), write("t.txt", part[2])), 0);
   EXPECT_FALSE(skin_picture_loaded_());
 }
@@ -197,6 +205,30 @@ TEST_F(skin_file, program_skins_load_with_readable_text) {
     load_skin_file_(real_skin_path_(name));
     ASSERT_EQ(skin_loaded_, -1);
     const skin_palette_rec_& p = skin_palette_;
+    // The text names every colour and every table entry the program reads.
+    const std::string file = read_file_bytes_(real_skin_path_(name)).value();
+    int32_t size[3];
+    std::memcpy(size, file.data(), 12);
+    std::string text = file.substr(12 + size_t(size[0]) + size_t(size[1]), size_t(size[2]));
+    scramble_skin_payload_(text);
+    const skin_colour_key_rec_* keys = skin_colour_keys_();
+    for (int32_t i = 0; i < skin_colour_key_count_; ++i)
+      EXPECT_NE(text.find(std::string(keys[i].key) + " = #"), std::string::npos) << keys[i].key;
+    for (int e : {0, 3, 4, 7, 10, 11, 16, 18, 20, 21, 22, 24})
+      EXPECT_NE(text.find("\n." + std::to_string(e) + " = #"), std::string::npos) << e;
+    // Nothing is painted outside the table's rectangles.
+    surface_ covered(skin_picture_.width_(), skin_picture_.height_());
+    int32_t stray = 0;
+    for (const sprite_entry_rec_& e : sprite_entries_())
+      if (!e.alpha_only)
+        for (int32_t y = 0; y < e.rect.height; ++y)
+          for (int32_t x = 0; x < e.rect.width; ++x) covered.set_colour_(e.rect.x + x, e.rect.y + y, 1);
+    for (int32_t y = 0; y < covered.height_(); ++y)
+      for (int32_t x = 0; x < covered.width_(); ++x)
+        stray += covered.colour_(x, y) != 1 && skin_picture_.colour_(x, y) != 0x0000FFu;
+    EXPECT_EQ(stray, 0);
+    EXPECT_GE(p.color_bshadow1, 0);
+    EXPECT_GE(p.color_bshadow2, 0);
     // Button captions on every push-button face, at its centre.
     for (int m = 1; m <= 3; ++m) {
       const sprite_rect_rec_& r = button_face_sprites_[m].part[5];
