@@ -6,6 +6,8 @@
 
 #include "ui/controls/iconlist/iconlist.h"
 #include "ui/controls/xc_fixture.h"
+#include "shell/colors.h"
+#include "ui/skin/skin_palette.h"
 
 // Fontconfig keeps its caches until exit.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
@@ -96,6 +98,16 @@ TEST_F(iconlist_fixture, held_arrow_scrolls_a_pixel_at_once_then_per_pass) {
   move_at_(win(), 140, 114);
   press_at_(win(), 140, 114);  // the down arrow at the bottom of the bar
   EXPECT_EQ(list->state_().scroll_pos, 1 + 4);  // at once, then at 331..334 ms
+}
+
+TEST_F(iconlist_fixture, frame_without_the_focus) {
+  const surface_& s = win().client_surface_();
+  const int32_t t = skin_palette_.color_text_border;
+  EXPECT_EQ(s.colour_(5, 0), uint32_t(t));
+  EXPECT_EQ(s.colour_(0, 60), uint32_t(t));
+  EXPECT_EQ(s.colour_(5, 1), 0xFFFFFFu);  // the inner line in the background
+  // Round corners: the corner pixel halfway towards the window colour.
+  EXPECT_EQ(s.colour_(0, 0), uint32_t(blend_colors_(t, skin_color_(20), 0.5f)));
 }
 
 }  // namespace

@@ -110,4 +110,25 @@ TEST_F(statusbar_fixture, keys_match_exactly_and_untrimmed) {
   EXPECT_EQ(bar->button_checked_("GRID_"), true_);
 }
 
+TEST_F(statusbar_fixture, dragging_the_thumb_far_left_scrolls_to_the_minimum) {
+  std::vector<int32_t> values;
+  bar->ZoomScroll = [&](int32_t v) { values.push_back(v); };
+  // Find the thumb along the slider row: a press on it leaves the thumb held.
+  int32_t thumb_x = -1;
+  for (int32_t x = 270; x < 380 && thumb_x < 0; ++x) {
+    move_at_(win(), x, 11);
+    press_at_(win(), x, 11);
+    if (bar->state_().pressed_part == 3) thumb_x = x;
+    else release_at_(win(), x, 11);
+  }
+  ASSERT_GT(thumb_x, 0);
+  // 0 on -100..100 puts the 11-pixel thumb's centre at 315, halfway between 274 and 356.
+  EXPECT_EQ(thumb_x, 310);
+  move_at_(win(), 150, 11);
+  move_at_(win(), -50, 11);
+  release_at_(win(), -50, 11);
+  EXPECT_EQ(values, (std::vector<int32_t>{-100, -100}));
+  EXPECT_EQ(bar->zoom_curr_(), 0);  // the host sets the value
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "ui/controls/tabstrip/tabstrip.h"
 #include "ui/controls/xc_fixture.h"
+#include "ui/skin/skin_file.h"
 
 // Fontconfig keeps its caches until exit.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
@@ -114,6 +115,20 @@ TEST_F(tabstrip_fixture, button_style_release_over_the_pressed_item_only) {
   move_at_(win(), middle(1), 200);
   release_at_(win(), middle(1), 10);
   EXPECT_EQ(log.size(), 1u);
+}
+
+TEST(tabstrip_paint, without_a_skin_only_face_and_frame) {
+  auto host = make_host_();
+  skin_loaded_ = false_;
+  xctoolbar_ strip(*host, 0, 0, 200, 25);
+  strip.add_("a", "Alpha");
+  strip.ref_();
+  const surface_& s = strip.win_()->client_surface_();
+  for (int32_t y = 0; y < 25; ++y)
+    for (int32_t x = 0; x < 200; ++x) {
+      const bool edge = x == 0 || y == 0 || x == 199 || y == 24;
+      ASSERT_EQ(s.colour_(x, y), uint32_t(edge ? placeholder_outline_() : placeholder_face_())) << x << "," << y;
+    }
 }
 
 }  // namespace
