@@ -33,6 +33,14 @@ xccombobox_::xccombobox_(window_& host, int32_t x, int32_t y, int32_t width, int
     if ((lw <= 0 || lh <= 0) && st_.list_open == true_) list_closed_();
   };
 
+  // Some platforms activate the shown list; the list going inactive is then the focus loss.
+  list_->on_activate = [this](bool active) {
+    if (active || !list_visible_()) return;
+    window_* f = win_();
+    if (f && (f->has_focus_() || f == focused_window_())) return;
+    on_focus_(false);
+  };
+
   w->on_mouse = [this](const mouse_event_& m) { on_mouse_(m); };
   w->on_key = [this](const key_event_& k) { on_key_(k); };
   w->on_focus = [this](bool got) { on_focus_(got); };
@@ -53,6 +61,7 @@ xccombobox_::~xccombobox_() {
     list_->on_mouse = nullptr;
     list_->on_key = nullptr;
     list_->on_resize = nullptr;
+    list_->on_activate = nullptr;
     if (list_->exists_() && list_->has_capture_()) release_capture_();
     list_.reset();
   }
@@ -418,6 +427,12 @@ void xccombobox_::on_focus_(bool got) {
     paint_field_(st_.mouse_inside == true_ ? 2 : -1);
     focus_loop_(host_());
     return;
+  }
+  // Showing the list may deactivate the host on some platforms while the focus stays put, or
+  // activate the list itself: neither is the focus leaving the combo.
+  if (window_* l = list_window_(); l && l->visible_()) {
+    const window_* f = focused_window_();
+    if (f == l || f == win_() || active_window_() == l) return;
   }
   hide_list_();
   st_.focused = st_.left_pressed = st_.space_down = false_;
