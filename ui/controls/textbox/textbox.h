@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -169,5 +170,7 @@ class xctextbox_ : public xc_control_ {
 
   textbox_state_ st_;
   flag16_ clip_controls_ = true_;
+  // Expires with the box: the context menu lets pending events (and so host code) run.
+  std::shared_ptr<int> life_ = std::make_shared<int>(0);
   int32_t scale_width_ = 0, scale_height_ = 0;
 };

@@ -37,9 +37,10 @@ void xctextbox_::text_paste_() {
 void xctextbox_::open_context_menu_(int32_t screen_x, int32_t screen_y) {
   window_* w = win_();
   if (!w || st_.enabled != true_) return;
+  const std::weak_ptr<int> alive = life_;
   w->set_focus_();
   do_events_();
-  if (!win_()) return;
+  if (alive.expired() || !win_()) return;
   w->set_cursor_(cursor_shape_::wait);
   const bool has_clip = !clipboard_text_().empty();
   const bool has_sel = st_.sel_length >= 1;
@@ -48,7 +49,9 @@ void xctextbox_::open_context_menu_(int32_t screen_x, int32_t screen_y) {
       {c[0], false, false}, {"-", true, true},       {c[1], has_sel, false}, {c[2], has_sel, false},
       {c[3], has_clip, false}, {"-", true, true}, {c[4], true, false}};
   const int32_t pick = context_menu_(w, screen_x, screen_y, items);
+  if (alive.expired()) return;
   static constexpr int32_t keys[8] = {0, 'Z', 0, 'X', 'C', 'V', 0, 'A'};
   if (pick >= 1 && pick <= 7 && keys[pick] != 0 && win_()) key_down_(keys[pick], 2);
+  if (alive.expired()) return;
   if (window_* still = win_()) still->set_cursor_(cursor_shape_::ibeam);
 }

@@ -79,7 +79,10 @@ void xctextbox_::SelectAll() {
 
 void xctextbox_::Enabled(flag16_ value) {
   st_.enabled = value;
-  if (window_* w = win_()) w->set_cursor_(value == true_ ? cursor_shape_::ibeam : cursor_shape_::arrow);
+  if (window_* w = win_()) {
+    w->set_cursor_(value == true_ ? cursor_shape_::ibeam : cursor_shape_::arrow);
+    if (caret_window_() == w && w == focused_window_()) value == true_ ? show_caret_() : hide_caret_();
+  }
   text_paint_();
 }
 

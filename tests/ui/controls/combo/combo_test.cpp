@@ -11,6 +11,7 @@
 #include "shell/ui_metrics.h"
 #include "ui/controls/combo/combo.h"
 #include "ui/controls/xc_fixture.h"
+#include "ui/skin/skin_file.h"
 #include "ui/skin/skin_palette.h"
 
 // Fontconfig keeps its caches until exit.
@@ -128,6 +129,34 @@ TEST_F(combo_fixture, list_size_and_scroll_range_follow_maxitemvis) {
     EXPECT_EQ(combo->state_().needs_bar == true_, c.bar);
     combo->HideCombo();
   }
+}
+
+TEST_F(combo_fixture, hidden_items_take_no_row_but_count_for_the_range) {
+  combo->maxitemvis_(5);
+  for (int32_t i = 0; i < 6; ++i) combo->AddItem("item " + std::to_string(i), i, false_, -1, {}, {}, to_flag_(i % 3 == 0));
+  combo->show_combo_();
+  EXPECT_EQ(list().client_height_(), 4 * ui_metrics_.list_row_h_ + 4);
+  EXPECT_EQ(combo->state_().needs_bar, true_);
+  EXPECT_EQ(combo->state_().scroll_max, 1);
+  // The first row shows item 1: a press on it picks index 1.
+  move_at_(list(), 20, 10);
+  move_at_(list(), 20, 10);
+  press_at_(list(), 20, 10);
+  release_at_(list(), 20, 10);
+  EXPECT_EQ(combo->ListIndex(), 1);
+}
+
+TEST(combo_plain_test, without_a_skin_the_field_shows_its_outlines) {
+  ensure_application_();
+  skin_loaded_ = false_;
+  auto host = make_host_();
+  xccombobox_ c(*host, 10, 10, 120, 21);
+  const surface_& s = c.win_()->client_surface_();
+  const uint32_t line = uint32_t(placeholder_outline_());
+  EXPECT_EQ(s.colour_(0, 0), line);
+  EXPECT_EQ(s.colour_(119, 20), line);
+  EXPECT_EQ(s.colour_(103, 10), line);  // the arrow part's separator at W - 17
+  EXPECT_EQ(s.colour_(110, 10), uint32_t(placeholder_face_()));
 }
 
 TEST_F(combo_fixture, field_click_clicks_on_press_and_release_and_a_row_press_picks) {
