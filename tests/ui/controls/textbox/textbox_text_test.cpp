@@ -4,6 +4,7 @@
 
 #include "platform/input/caret.h"
 #include "platform/services/screen.h"
+#include "shell/language.h"
 #include "ui/controls/button/button.h"
 #include "ui/controls/textbox/textbox_fixture.h"
 #include "ui/skin/skin_palette.h"
@@ -123,6 +124,20 @@ TEST_F(textbox_fixture, context_menu_enables_by_selection_and_clipboard) {
   key(key_end_);
   pick(5);  // paste now follows the clipboard
   EXPECT_EQ(box->text(), "wordword");
+}
+
+TEST_F(textbox_fixture, menu_captions_come_from_the_language) {
+  ASSERT_EQ(load_language_("program_pl.lang"), true_);
+  load_textbox_menu_captions_();
+  dialog_reply_ r;
+  r.kind = dialog_kind_::context_menu;
+  r.answer = 0;
+  push_dialog_reply_(r);
+  take_dialog_requests_();
+  click_at_(*box->win_(), 20, 10, button_right_);
+  const std::vector<dialog_request_> asked = take_dialog_requests_();
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].text, "Cofnij|-|Wytnij|Kopiuj|Wklej|-|Zaznacz wszystko");
 }
 
 TEST_F(textbox_fixture, double_click_selects_the_word_under_the_pointer) {
