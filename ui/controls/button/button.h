@@ -36,6 +36,8 @@ button_content_rec_ button_content_(int32_t width, int32_t height, flag16_ has_i
                                     bool caption_empty, int32_t caption_width);
 // The access key of a caption, upper-cased ("&Save" gives 'S'; "&&" is a plain ampersand), 0 for none.
 char32_t access_key_of_(std::string_view caption);
+// The caption as it shows: each marking "&" dropped, "&&" shown as one ampersand.
+std::string caption_shown_(std::string_view caption);
 // The face a move leaves: inside and pressed 4, inside 2, outside and pressed 2, else 1.
 int32_t button_face_after_move_(bool inside, bool pressed);
 

@@ -51,6 +51,15 @@ char32_t access_key_of_(std::string_view caption) {
   return 0;
 }
 
+std::string caption_shown_(std::string_view caption) {
+  std::string out;
+  for (size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) ++i;  // the next character stands for itself
+    out += caption[i];
+  }
+  return out;
+}
+
 int32_t button_face_after_move_(bool inside, bool pressed) {
   if (inside) return pressed ? 4 : 2;
   return pressed ? 2 : 1;

@@ -43,7 +43,7 @@ void xcbutton_::paint_face_(dc_& dc, int32_t w, int32_t h) {
   dc.set_bk_mode_(bk_mode_::transparent_);
   draw_button_skin_(win, dc, st_.face);
 
-  const int32_t caption_w = text_measurer_in_use_().width_(button_font(), st_.caption);
+  const int32_t caption_w = text_measurer_in_use_().width_(button_font(), caption_shown_(st_.caption));
   const button_content_rec_ c =
       button_content_(w, h, st_.has_icon, st_.big_icon, st_.caption.empty(), caption_w);
   if (c.icon_size > 0)

@@ -93,7 +93,7 @@ int32_t xcstatusbar_::repaint_() {
     if (b.icon >= 1) {
       pixel_rect_ r{b.left + 22, b.top + 2, b.right - 2, b.bottom - 2};
       dc.draw_text_(title, r, text_single_line_ | text_vcenter_ | text_left_);
-      draw_table_icon_(dc, float(b.left + bh / 2), float(b.top + bh / 2), 16, b.icon, true_, true_, true_, -1, 0);
+      draw_table_icon_(dc, b.left + bh / 2.0f, b.top + bh / 2.0f, 16, b.icon, true_, true_, true_, -1, 0);
     } else {
       pixel_rect_ r{b.left + 2, b.top + 2, b.right - 2, b.bottom - 2};
       dc.draw_text_(title, r, text_single_line_ | text_vcenter_ | text_center_);

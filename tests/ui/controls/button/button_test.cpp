@@ -132,6 +132,10 @@ TEST(button_layout, access_keys) {
   EXPECT_EQ(access_key_of_("A && B"), 0u);
   EXPECT_EQ(access_key_of_("A && &B"), U'B');
   EXPECT_EQ(access_key_of_("Save&"), 0u);
+  // What shows, and so what is measured for the icon block.
+  EXPECT_EQ(caption_shown_("&Save"), "Save");
+  EXPECT_EQ(caption_shown_("A && B"), "A & B");
+  EXPECT_EQ(caption_shown_("Save&"), "Save&");
 }
 
 TEST(button_paint, placeholder_without_a_skin_and_no_btndraw) {

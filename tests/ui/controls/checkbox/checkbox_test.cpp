@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/input/key_codes.h"
+#include "ui/controls/button/button.h"
+#include "ui/controls/calendar/calendar.h"
 #include "ui/controls/checkbox/checkbox.h"
 #include "ui/controls/xc_fixture.h"
 
@@ -107,6 +109,21 @@ TEST(check_model, caption_places) {
   EXPECT_EQ(check_layout_(s, false, 120, 50).first_line_x, 54);  // ends 16 before the edge
   EXPECT_EQ(check_layout_(s, false, 120, 50).other_lines_x, 0);
   EXPECT_EQ(check_layout_(s, true, 120, 50).first_line_x, 0);  // options have no right text
+}
+
+TEST_F(check_fixture, focus_loop_runs_over_every_focusable_kind) {
+  xcbutton_ button(*host, 200, 20, 80, 23, "b");
+  xccalendar_ date(*host, 200, 60, 120, 21);
+  click_at_(*button.win_(), 5, 5);
+  EXPECT_EQ(button.state_().focused, true_);
+  click_at_(*box->win_(), 5, 5);
+  EXPECT_EQ(box->state_().focused, true_);
+  EXPECT_EQ(button.state_().focused, false_);
+  click_at_(*date.win_(), 5, 5);
+  EXPECT_EQ(date.state_().focused, true_);
+  EXPECT_EQ(box->state_().focused, false_);
+  EXPECT_EQ(option->state_().focused, false_);
+  date.HideCalendar();
 }
 
 }  // namespace

@@ -155,4 +155,23 @@ TEST(scroll_values, bars_under_51_pixels_show_no_thumb) {
   EXPECT_EQ(scroll_painted_thumb_(0, 17), 0);
 }
 
+TEST_F(scroll_fixture, horizontal_bar_steps_along_x_and_keeps_its_thumb_until_resized) {
+  bar->Enabled(true_);
+  bar->scrollmax_(10);
+  bar->chlarge_(5);
+  const int32_t upright = bar->thumb_length_();  // 5 / 10 of 166
+  EXPECT_EQ(upright, 83);
+  bar->horizontal_(true_);
+  EXPECT_EQ(bar->thumb_length_(), upright);
+  win().move_(100, 250, 120, 17);
+  do_events_();
+  EXPECT_EQ(bar->thumb_length_(), 43);  // 5 / 10 of 86
+  stepped_clock_ clock;
+  clock.at(2, [this] { release_at_(win(), 115, 8); });
+  move_at_(win(), 115, 8);
+  press_at_(win(), 115, 8);  // the right arrow
+  EXPECT_EQ(bar->scrollcurrent_(), 1);
+  EXPECT_EQ(scrolls, 1);
+}
+
 }  // namespace
