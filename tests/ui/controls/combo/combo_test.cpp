@@ -208,6 +208,24 @@ TEST_F(combo_fixture, wheel_scrolls_a_long_list_and_always_reports) {
   EXPECT_EQ(log.size(), 4u);
 }
 
+TEST_F(combo_fixture, wheel_over_the_list_goes_through_the_shell_router) {
+  // The router offers the turn to the combos of the form while a list is open, as the shell does.
+  std::vector<window_handle_> forms;
+  auto before = set_combo_shell_hooks_({{}, [&](window_handle_ form, const mouse_event_& m) {
+                                          forms.push_back(form);
+                                          if (combo_list_open_ == true_) combo->call_mscroll_(m.wheel < 0 ? 1 : -1);
+                                        }});
+  fill(12, 5);
+  open();
+  move_at_(list(), 30, 10);
+  move_at_(list(), 30, 10);
+  inject_mouse_at_(list(), mouse_type_::wheel, 30, 10, 0, 0, -120);
+  EXPECT_EQ(forms, std::vector<window_handle_>{host->handle_()});
+  EXPECT_EQ(combo->state_().top_row, 1);
+  combo->HideCombo();
+  set_combo_shell_hooks_(before);
+}
+
 TEST_F(combo_fixture, keys_scroll_reopen_and_click_without_selecting) {
   fill(25, 10);
   open();

@@ -123,4 +123,13 @@ TEST_F(textbox_fixture, typing_replaces_the_selection_and_shift_extends_it) {
   EXPECT_GE(changes, 1);
 }
 
+TEST_F(textbox_fixture, events_follow_the_box_own_work) {
+  std::vector<std::string> seen;
+  box->Change = [&] { seen.push_back("change " + box->text()); };
+  box->KeyDown = [&](int16_t k, int16_t) { seen.push_back("down " + std::to_string(k) + " " + box->text()); };
+  key('K');
+  key(key_left_);
+  EXPECT_EQ(seen, (std::vector<std::string>{"change k", "down 75 k", "down 37 k"}));
+}
+
 }  // namespace
