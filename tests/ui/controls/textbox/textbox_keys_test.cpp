@@ -123,6 +123,16 @@ TEST_F(textbox_fixture, typing_replaces_the_selection_and_shift_extends_it) {
   EXPECT_GE(changes, 1);
 }
 
+TEST_F(textbox_fixture, a_key_after_a_shorter_text_types_into_the_text) {
+  box->MultiLine(true_);
+  box->text("ab\r\ncd\r\nef");
+  caret(3, 1);
+  box->text("xyz");  // the caret line is now beyond the text; the paint put its column at 0
+  key('Q');
+  EXPECT_EQ(box->text(), "qxyz");
+  EXPECT_EQ(box->state_().caret_line, 1);
+}
+
 TEST_F(textbox_fixture, events_follow_the_box_own_work) {
   std::vector<std::string> seen;
   box->Change = [&] { seen.push_back("change " + box->text()); };
