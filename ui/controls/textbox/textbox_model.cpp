@@ -319,7 +319,8 @@ textbox_paste_ textbox_paste_text_(const textbox_state_& st, std::string_view p_
   }
   const int32_t u = static_cast<int32_t>(std::count(q.begin(), q.end(), '\n'));
   const size_t last = q.rfind('\n');
-  const int32_t tail = u8_length_(last == std::string::npos ? std::string_view(q) : std::string_view(q).substr(last + 1));
+  const std::string_view q_view(q);
+  const int32_t tail = u8_length_(last == std::string::npos ? q_view : q_view.substr(last + 1));
   r.caret_line = u == 0 ? st.caret_line : st.caret_line + u;
   r.caret_col = u == 0 ? st.caret_col + tail : tail;
   r.lines = st.line_count + u;

@@ -133,7 +133,8 @@ TEST_F(combo_fixture, list_size_and_scroll_range_follow_maxitemvis) {
 
 TEST_F(combo_fixture, hidden_items_take_no_row_but_count_for_the_range) {
   combo->maxitemvis_(5);
-  for (int32_t i = 0; i < 6; ++i) combo->AddItem("item " + std::to_string(i), i, false_, -1, {}, {}, to_flag_(i % 3 == 0));
+  for (int32_t i = 0; i < 6; ++i)
+    combo->AddItem("item " + std::to_string(i), i, false_, -1, {}, {}, to_flag_(i % 3 == 0));
   combo->show_combo_();
   EXPECT_EQ(list().client_height_(), 4 * ui_metrics_.list_row_h_ + 4);
   EXPECT_EQ(combo->state_().needs_bar, true_);
@@ -245,7 +246,8 @@ TEST_F(combo_fixture, keys_scroll_reopen_and_click_without_selecting) {
   EXPECT_EQ(combo->ListIndex(), -1);
   inject_key_(key_type_::down, key_escape_);
   EXPECT_FALSE(combo->list_visible_());
-  EXPECT_EQ(downs, (std::vector<int16_t>{key_down_, key_next_, key_next_, key_up_, key_end_, key_return_, key_escape_}));
+  EXPECT_EQ(downs,
+            (std::vector<int16_t>{key_down_, key_next_, key_next_, key_up_, key_end_, key_return_, key_escape_}));
   // Space clicks on its release and never opens the list.
   log.clear();
   inject_key_(key_type_::down, key_space_);
