@@ -19,12 +19,6 @@ extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfi
 
 namespace {
 
-std::vector<std::string> texts(const xccombobox_& c) {
-  std::vector<std::string> out;
-  for (int32_t i = 0; i < c.ListCount(); ++i) out.push_back(c.List(i));
-  return out;
-}
-
 TEST(combo_items_test, selection_clear_and_finding) {
   auto host = make_host_();
   xccombobox_ c(*host, 10, 10, 150, 21);
