@@ -12,10 +12,12 @@
 #include "platform/window/event_loop.h"
 #include "shell/frame_paint.h"
 #include "shell/frame_shadows.h"
+#include "shell/frame_skin.h"
 #include "shell/frame_table.h"
 #include "shell/glass_caption.h"
 #include "shell/language.h"
 #include "shell/quick_buttons.h"
+#include "ui/skin/popup_background.h"
 
 namespace {
 
@@ -315,7 +317,10 @@ int32_t frame_window_proc_(window_handle_ hwnd, frame_msg_ msg, const frame_msg_
       update_frame_inset_(n);
       update_size_state_(n);
       pass_on(hwnd, msg, a);
-      if (glass) paint_frame(hwnd, false);
+      if (glass)
+        paint_frame(hwnd, false);
+      else if (window_* w = find_window_(hwnd))
+        set_window_shape_(*w, 0, frame_skin_round_corners_());  // rounded top corners while restored
       return 0;
     case frame_msg_::pos_changed:
       if (!glass) move_frame_shadows_(n);

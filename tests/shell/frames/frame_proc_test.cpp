@@ -118,3 +118,22 @@ TEST_F(frame_proc_test, composition_needs_the_skin_to_allow_glass) {
 }
 
 }  // namespace
+
+namespace {
+
+// Without composition a size change shapes the window: rounded top corners while restored when
+// the skin asks for them, the plain rectangle otherwise.
+TEST_F(frame_proc_test, a_resize_gives_restored_windows_their_rounded_top) {
+  window_& w = make(50, 50, 400, 300);
+  attach_frame_(w, 0, 0);
+  w.show_();
+  settle();
+  const flag16_ round = frame_skin_round_corners_();
+  w.move_(50, 50, 420, 310);
+  settle();
+  EXPECT_EQ(w.region_contains_(0, 0), round != true_);
+  EXPECT_TRUE(w.region_contains_(210, 0));
+  EXPECT_TRUE(w.region_contains_(0, 309));
+}
+
+}  // namespace
