@@ -1,12 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <future>
 #include <set>
 
 #include "drawing_fixture.h"
 #include "engine/file/codec.h"
 #include "engine/file/dimstyle_io.h"
+#include "engine/file/file_kind.h"
 #include "platform/core/file_io.h"
 
 namespace {
@@ -372,6 +380,40 @@ TEST_F(DrawingFile, InformationTextsWithoutOpening) {
   EXPECT_EQ(e.file_get_info_(path("bad.zaz"), 0), "");
   EXPECT_EQ(e.file_get_info_(path("none.zaz"), 1), "");
   EXPECT_EQ(e.pages_count_(), 0);
+}
+
+// A named pipe given to open or to the information reader is refused at once and never
+// waited on. Should a call block, a writer is opened on the pipe to release it, so the test
+// fails instead of hanging.
+TEST_F(DrawingFile, NamedPipeIsRefusedWithoutWaiting) {
+  const std::string fifo = path("pipe.zaz");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  zaz_class_ e;
+  e.file_new_(true_, "");
+  e.add_line_(0, 0, 5, 5);
+  const std::string before = fixture::dump_restorable(e);
+  struct Case {
+    const char* name;
+    std::function<bool()> call;  // true when the call refused the pipe
+  } cases[] = {
+      {"file_open_", [&] { return e.file_open_(fifo) == false_; }},
+      {"file_type_", [&] { return e.file_type_(fifo) == file_type_none_; }},
+      {"file_get_info_", [&] { return e.file_get_info_(fifo, 0).empty(); }},
+      {"read_file_bytes_", [&] { return !read_file_bytes_(fifo).has_value(); }},
+  };
+  for (const auto& c : cases) {
+    auto done = std::async(std::launch::async, c.call);
+    if (done.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+      ADD_FAILURE() << c.name << " waits on a named pipe";
+      int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+      if (fd >= 0) ::close(fd);  // the reader wakes, then sees the end of the file
+      done.wait();
+      continue;
+    }
+    EXPECT_TRUE(done.get()) << c.name;
+  }
+  EXPECT_EQ(fixture::dump_restorable(e), before);
+  EXPECT_EQ(fs::status(fifo).type(), fs::file_type::fifo);
 }
 
 }  // namespace
