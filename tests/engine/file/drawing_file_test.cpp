@@ -164,6 +164,50 @@ TEST_F(DrawingFile, OddRecordsKeepTheirNumbersAsDeletedSlots) {
   EXPECT_EQ(e.records_(), 2);
 }
 
+// Unknown records keep their numbers as deleted slots, but a file made mostly of them (a drawing
+// padded with zeros) is damaged: it is refused without growing the record table with it.
+TEST_F(DrawingFile, RunsOfUnknownRecordsAreBounded) {
+  zaz_class_ a;
+  a.file_new_(true_, "");
+  a.add_line_(0, 0, 5, 5);
+  a.add_line_(1, 1, 2, 2);
+  const std::string drawing = a.drawing_file_bytes_();
+  byte_writer_ one;
+  a.write_object_record_(one, 1);
+  const std::string line = one.take();
+  const std::string unknown(4, '\0');  // type 0
+  auto repeat = [](const std::string& s, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += s;
+    return out;
+  };
+  const struct {
+    const char* name;
+    std::string tail;
+    int32_t records;  // 0: refused
+  } cases[] = {
+      {"a megabyte of zeros", std::string(1 << 20, '\0'), 0},
+      {"1001 in a row", repeat(unknown, 1001) + line, 0},
+      {"more than the known ones", repeat(repeat(unknown, 600) + line, 3), 0},
+      {"1000 in a row", repeat(unknown, 1000) + line, 1003},
+      {"a few among known ones", repeat(unknown + line, 50), 102},
+  };
+  for (const auto& c : cases) {
+    zaz_class_ e;
+    EXPECT_EQ(e.read_drawing_bytes_(drawing + c.tail, nullptr), c.records != 0) << c.name;
+    EXPECT_LE(e.store.live.objects.capacity(), 4096u) << c.name;
+    if (c.records != 0) EXPECT_EQ(e.records_(), c.records) << c.name;
+  }
+  // Opening the padded file leaves the drawing as it was.
+  write(path("padded.zaz"), drawing + std::string(1 << 20, '\0'));
+  zaz_class_ e;
+  e.file_new_(true_, "");
+  e.add_line_(3, 3, 4, 4);
+  const std::string before = fixture::dump_restorable(e);
+  EXPECT_EQ(e.file_open_(path("padded.zaz")), false_);
+  EXPECT_EQ(fixture::dump_restorable(e), before);
+}
+
 // A version-1 file: no reserved page text, no folders, no folder id in blocks.
 std::string version1_file(int32_t active_style = 1, int32_t active_page = 1) {
   byte_writer_ w;
