@@ -113,6 +113,19 @@ bool save_file_atomic_(const std::string& path, std::string_view data) {
   return ok;
 }
 
+path_info_ path_info_of_(const std::string& path) {
+  path_info_ info;
+  struct stat st {};
+  if (path.empty() || ::lstat(path.c_str(), &st) != 0) return info;
+  info.kind = S_ISREG(st.st_mode)   ? path_info_::regular
+              : S_ISDIR(st.st_mode) ? path_info_::folder
+              : S_ISLNK(st.st_mode) ? path_info_::link
+                                    : path_info_::other;
+  info.mode = uint32_t(st.st_mode & 07777);
+  info.owned_by_me = st.st_uid == ::geteuid();
+  return info;
+}
+
 bool file_exists_path_(const std::string& path) {
   std::error_code ec;
   return !path.empty() && fs::is_regular_file(path, ec);

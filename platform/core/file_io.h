@@ -43,6 +43,15 @@ bool resolve_save_target_(const std::string& path, std::string& real);
 // is removed, the target is left as it was and the result is false.
 bool save_file_atomic_(const std::string& path, std::string_view data);
 
+// What the system tells of a path itself, never following a symbolic link: for deciding whether
+// a file named by another program lies where only this user can have put it.
+struct path_info_ {
+  enum kind_ { none, regular, folder, link, other } kind = none;
+  uint32_t mode = 0;         // permission bits
+  bool owned_by_me = false;  // owned by the user this process runs as
+};
+path_info_ path_info_of_(const std::string& path);
+
 bool file_exists_path_(const std::string& path);
 bool remove_file_(const std::string& path);
 // The folder of the running program (where resources lie), with a trailing '/'.

@@ -205,7 +205,7 @@ TEST_F(DrawingFile, RunsOfUnknownRecordsAreBounded) {
   e.add_line_(3, 3, 4, 4);
   const std::string before = fixture::dump_restorable(e);
   EXPECT_EQ(e.file_open_(path("padded.zaz")), false_);
-  EXPECT_EQ(fixture::dump_restorable(e), before);
+  EXPECT_TRUE(fixture::dump_restorable(e) == before);
 }
 
 // A version-1 file: no reserved page text, no folders, no folder id in blocks.
