@@ -1,19 +1,56 @@
 // Whole-file reading and safe saving.
+// Every writer that replaces a file decides where to write with resolve_save_target_: it
+// follows symbolic links to the real file and refuses anything that is not a regular file.
 #pragma once
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+// A regular file opened for reading. Anything else (a device node, named pipe, socket or
+// folder) is never opened: opening a pipe blocks until a writer comes, and opening a device
+// can act on it.
+class regular_file_reader_ {
+ public:
+  explicit regular_file_reader_(const std::string& path);
+  ~regular_file_reader_();
+  regular_file_reader_(const regular_file_reader_&) = delete;
+  regular_file_reader_& operator=(const regular_file_reader_&) = delete;
+
+  bool is_open() const { return fd_ >= 0; }
+  uint64_t size() const { return size_; }
+  // Appends up to n bytes from the current position to out; returns how many were read.
+  size_t read(std::string& out, size_t n);
+
+ private:
+  int fd_ = -1;
+  uint64_t size_ = 0;
+};
+
 // The whole content of a file, or nothing when it cannot be opened or read.
-// Files above max_bytes are refused rather than read.
+// Files above max_bytes, and anything that is not a regular file, are refused rather than read.
 std::optional<std::string> read_file_bytes_(const std::string& path,
                                             uint64_t max_bytes = uint64_t(1) << 32);
 
+// The file a save to path must replace: path itself, or the end of its chain of symbolic
+// links (the links are kept). False when that file exists and is not a regular file (a
+// device node, named pipe, socket or folder), or the links loop or cannot be read; a file
+// that does not exist yet is a valid target.
+bool resolve_save_target_(const std::string& path, std::string& real);
+
 // Writes data to a temporary file in the target's folder, flushes it and renames it over
-// the target. On any failure the temporary file is removed, the target is left as it was
-// and the result is false.
+// the target (the real file behind any symbolic links). On any failure the temporary file
+// is removed, the target is left as it was and the result is false.
 bool save_file_atomic_(const std::string& path, std::string_view data);
+
+// What the system tells of a path itself, never following a symbolic link: for deciding whether
+// a file named by another program lies where only this user can have put it.
+struct path_info_ {
+  enum kind_ { none, regular, folder, link, other } kind = none;
+  uint32_t mode = 0;         // permission bits
+  bool owned_by_me = false;  // owned by the user this process runs as
+};
+path_info_ path_info_of_(const std::string& path);
 
 bool file_exists_path_(const std::string& path);
 bool remove_file_(const std::string& path);
