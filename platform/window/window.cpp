@@ -190,6 +190,10 @@ void window_::set_title_(const std::string& text) {
 std::string window_::title_() const {
   return widget_ptr_ ? widget_ptr_->windowTitle().toStdString() : std::string();
 }
+void window_::set_tooltip_(const std::string& text) {
+  if (widget_ptr_) widget_ptr_->setToolTip(QString::fromUtf8(text));
+}
+std::string window_::tooltip_() const { return widget_ptr_ ? widget_ptr_->toolTip().toStdString() : std::string(); }
 
 void window_::minimize_() {
   if (widget_ptr_) widget_ptr_->setWindowState((widget_ptr_->windowState() & ~Qt::WindowMaximized) | Qt::WindowMinimized);

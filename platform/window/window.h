@@ -89,6 +89,9 @@ class window_ {
   bool enabled_() const;
   void set_title_(const std::string& text);
   std::string title_() const;
+  // The text the platform shows in a tooltip while the pointer rests over the window; empty: none.
+  void set_tooltip_(const std::string& text);
+  std::string tooltip_() const;
   void minimize_();
   void maximize_();
   void restore_();

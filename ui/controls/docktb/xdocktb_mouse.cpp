@@ -184,7 +184,10 @@ void xdocktb_::hover_step_(int32_t t, int32_t cx, int32_t cy, bool left_held) {
   const int32_t index = toolbars[size_t(t)].window;
   if (tool_tips.size() <= size_t(index)) tool_tips.resize(size_t(index) + 1);
   const std::string tip = valid_button_(b) ? button_(b).tip : std::string();
-  if (tool_tips[size_t(index)] != tip) tool_tips[size_t(index)] = tip;
+  if (tool_tips[size_t(index)] != tip) {
+    tool_tips[size_t(index)] = tip;
+    if (size_t(index) < tool_.size() && tool_[size_t(index)]) tool_[size_t(index)]->set_tooltip_(tip);
+  }
 
   cursor_shape_ shape = cursor_shape_::arrow;
   if (valid_button_(b) && button_(b).type == dock_btn_textbox_) {

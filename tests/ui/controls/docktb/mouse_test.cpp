@@ -204,6 +204,7 @@ TEST_F(docktb_mouse, text_boxes_take_the_focus_select_and_place_the_caret) {
   EXPECT_EQ(focus_caret_, 0);
   move(tw(t), 15, 10);
   EXPECT_EQ(tb_->tool_tips[size_t(tb_->toolbars[size_t(t)].window)], "tip a");
+  EXPECT_EQ(tw(t).tooltip_(), "tip a");  // the window shows it as its tooltip
 }
 
 TEST_F(docktb_mouse, menu_titles_open_at_the_press_click_at_the_release_and_track_the_bar) {
