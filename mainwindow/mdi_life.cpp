@@ -213,6 +213,9 @@ void MDI_::Form_Load() {
   clabel_->set_caption_(lang_text_("mdi.commandbar"));
   clabel_->set_auto_size_(true);
   zoom_text_update_(0);
+  // The frame, the command line's new parent and its caption change what the placement's
+  // layout did; this platform sends no resize when the window is shown at its size.
+  mdi_resize_();
 }
 
 void MDI_::set_skincolors_() {

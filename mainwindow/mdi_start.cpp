@@ -9,9 +9,16 @@
 #include "shell/language.h"
 #include "shell/main_window_entry.h"
 #include "shell/shell_text.h"
+#include "shell/ui_metrics.h"
+#include "ui/skin/skin_file.h"
 
 int32_t run_main_window_(const std::string& path) {
   ensure_application_();
+  // Until the shell's start chooses them, the skin of the settings and the screen's metrics.
+  if (!skin_loaded_) {
+    init_ui_metrics_();
+    select_skin_file_();
+  }
   auto engine = std::make_unique<zaz_class_>();
   auto mdi = std::make_unique<MDI_>(*engine);
   mdi->new_drawing_();

@@ -31,6 +31,9 @@ void resize_client(MDI_& m, int32_t cw, int32_t ch) {
 
 TEST_F(mdi_fixture, ribbon_layout_at_two_sizes_and_three_side_panel_modes) {
   open("0");
+  // As opened, the command line already sits right of its caption in the command bar.
+  EXPECT_EQ(mdi->cmd().win_()->parent_(), &mdi->cmdbar());
+  EXPECT_EQ(where(*mdi->cmd().win_()).x, mdi->clabel().rect_().right + 10);
   for (auto [cw, ch] : {std::pair{900, 640}, std::pair{1200, 800}})
     for (auto [mode, side] : {std::pair{0, 0}, std::pair{1, 140}, std::pair{2, 210}}) {
       SCOPED_TRACE(testing::Message() << cw << "x" << ch << " mode " << mode);
