@@ -22,11 +22,17 @@
 #include "ui/controls/textbox/textbox.h"
 #include "ui/skin/form_colors.h"
 #include "ui/skin/skin_file.h"
+#include "ui/skin/skin_palette.h"
 
 namespace {
 constexpr const char* placement_app = "kalvinor.zaz";
 constexpr const char* placement_section = "windows\\MDI";
 const std::string program_title = "Arvex 2014";
+
+void fill_background_(window_& w, uint32_t colour) {
+  dc_ dc(w.client_surface_());
+  dc.fill_rectangle_({0, 0, w.client_surface_().width_(), w.client_surface_().height_()}, colour);
+}
 
 std::unique_ptr<window_> child_of(window_& parent, int32_t w, int32_t h) {
   window_options_ o;
@@ -125,6 +131,9 @@ void MDI_::create_controls_() {
       if (m.type == mouse_type_::down) dock_MouseDown();
     };
   timer_.on_timer = [this] { timer_tick_(); };
+  // The command bar and the side panel are plain surfaces in their background colour.
+  cmdbar_->on_paint = [this] { fill_background_(*cmdbar_, uint32_t(skin_palette_.color_background_ex)); };
+  panel2_->on_paint = [this] { fill_background_(*panel2_, uint32_t(skin_color_(11))); };
 }
 
 void MDI_::Form_Initialize() {
@@ -220,9 +229,11 @@ void MDI_::Form_Load() {
 
 void MDI_::set_skincolors_() {
   apply_form_colors_(*form_, skin_color_(20), skin_color_(21), skin_color_(22));
-  cmdbar_->set_background_(uint32_t(skin_color_(4)));
+  cmdbar_->set_background_(uint32_t(skin_palette_.color_background_ex));
   form_->set_background_(uint32_t(skin_color_(4)));
   panel2_->set_background_(uint32_t(skin_color_(11)));
+  cmdbar_->invalidate_();
+  panel2_->invalidate_();
 }
 
 void MDI_::restore_placement_() {
