@@ -27,7 +27,6 @@
 namespace {
 constexpr const char* placement_app = "kalvinor.zaz";
 constexpr const char* placement_section = "windows\\MDI";
-const std::string program_title = "Arvex 2014";
 
 void fill_background_(window_& w, uint32_t colour) {
   dc_ dc(w.client_surface_());
@@ -66,7 +65,7 @@ MDI_::~MDI_() {
 
 void MDI_::create_controls_() {
   window_options_ o;
-  o.title = program_title;
+  o.title = std::string(program_title_);
   o.width = 850;
   o.height = 600;
   form_ = create_window_(o);
@@ -193,7 +192,7 @@ void MDI_::frame_cb_hide_bars_() {
 void MDI_::Form_Load() {
   if (!skin_file_path_.empty()) load_skin_file_(skin_file_path_);
   first_tick_ = true_;
-  form_->set_title_(program_title);
+  form_->set_title_(std::string(program_title_));
   attr_dcolor_ = -4;
   attr_fcolor_ = -2;
   attr_style_ = -4;
@@ -278,7 +277,7 @@ void MDI_::Form_Deactivate() {
 
 int16_t MDI_::Form_QueryUnload() {
   if (!eng_.file_change_()) return 0;
-  const int32_t answer = message_box_(lang_text_("message.savefilequestion"), program_title,
+  const int32_t answer = message_box_(lang_text_("message.savefilequestion"), std::string(program_title_),
                                       box_yes_no_cancel_ + box_icon_question_, form_.get());
   if (answer == answer_no_) return 0;
   if (answer != answer_yes_) return 1;

@@ -23,7 +23,7 @@ int32_t run_main_window_(const std::string& path) {
   auto mdi = std::make_unique<MDI_>(*engine);
   mdi->new_drawing_();
   if (!trim_blanks_(path).empty() && !engine->file_open_(path))
-    message_box_(lang_text_("message.cantopenfile"), "Arvex 2014", box_ok_ + box_icon_error_, &mdi->form());
+    message_box_(lang_text_("message.cantopenfile"), program_title_, box_ok_ + box_icon_error_, &mdi->form());
   mdi->ref_(true_, false_);
   mdi->form().show_();
   install_keyboard_hook_();
