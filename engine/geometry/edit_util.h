@@ -74,6 +74,16 @@ inline const arc_rec_* conic_of_(const zaz_class_& e, int32_t record) {
   return &(*table)[static_cast<size_t>(o.index)];
 }
 
+// The box of a line: the same merge calc_orect_ makes, inline, since transforms of many
+// lines spend much of their time there.
+inline bool line_box_(const line_rec_& l, object_rec_& o) {
+  box_ b;
+  b.add(l.x1, l.y1);
+  b.add(l.x2, l.y2);
+  o.x1 = b.x1, o.y1 = b.y1, o.x2 = b.x2, o.y2 = b.y2;
+  return true;
+}
+
 // Calls f(x, y) with references to every stored position of the object (points, centres,
 // corners, text-part positions, layout points, hatch tile origins, frame corners) but not
 // to vectors relative to an origin of their own (hatch pattern lines). Returns false when
@@ -170,6 +180,17 @@ void map_frame_(block_group_rec_& g, Map&& map) {
     b.add(x, y);
   }
   g.x1 = b.x1, g.y1 = b.y1, g.x2 = b.x2, g.y2 = b.y2;
+}
+
+// Recomputes record r's box: lines inline, every other kind through calc_orect_.
+inline void refresh_box_(zaz_class_& e, int32_t r) {
+  object_rec_& o = e.store.live.objects[r];
+  if (o.type == ot_line_)
+    if (const line_rec_* l = entry_(e.store.live.lines, o.index)) {
+      line_box_(*l, o);
+      return;
+    }
+  e.calc_orect_(r);
 }
 
 }  // namespace edit_

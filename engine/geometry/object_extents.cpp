@@ -118,7 +118,7 @@ void zaz_class_::calc_orect_(int32_t record_) {
   switch (o.type) {
     case ot_point_: if (auto* r = edit_::entry_(t.points, o.index)) b.add(r->x, r->y); break;
     case ot_line_:
-      if (auto* r = edit_::entry_(t.lines, o.index)) { b.add(r->x1, r->y1); b.add(r->x2, r->y2); }
+      if (auto* r = edit_::entry_(t.lines, o.index)) return void(edit_::line_box_(*r, o));
       break;
     case ot_curve_: if (auto* r = edit_::entry_(t.curves, o.index)) merge_list(*r, b); break;
     case ot_polyline_: if (auto* r = edit_::entry_(t.polylines, o.index)) merge_list(*r, b); break;
