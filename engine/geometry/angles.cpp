@@ -41,15 +41,11 @@ float zaz_class_::calc_angle_(float a_xp_, float a_yp_, float a_xk_, float a_yk_
 }
 
 void zaz_class_::calc_rotate_00_rad_(float rot_, float px_, float py_, float& rx_, float& ry_) {
-  rx_ = px_;
-  ry_ = py_;
-  const float w = f32_(-static_cast<double>(rot_));
-  const float s = f32_(std::sin(static_cast<double>(w)));
-  const float c = f32_(std::cos(static_cast<double>(w)));
-  if (!finite2(s, c)) return;  // leaves the unrotated point
-  geometry.rot_sin_ = s;
-  geometry.rot_cos_ = c;
-  rotate_by_sc_(px_, py_, s, c, rx_, ry_);
+  const turn_00_ t = turn_00_::rad(rot_);
+  t.apply(px_, py_, rx_, ry_);
+  if (!t.ok) return;  // leaves the unrotated point
+  geometry.rot_sin_ = t.s;
+  geometry.rot_cos_ = t.c;
 }
 
 void zaz_class_::calc_rotate_00_deg_(float rot_, float px_, float py_, float& rx_, float& ry_) {

@@ -15,6 +15,32 @@ inline void rotate_by_sc_(float px, float py, float s, float c, float& rx, float
   ry = y;
 }
 
+// A turn about (0, 0) by one angle, for many points: the sine and cosine of the negated angle
+// rounded to float once, as every single-point rotation rounds them. When either is not
+// finite the points stay unturned.
+struct turn_00_ {
+  float s = 0, c = 1;
+  bool ok = false;
+
+  static turn_00_ rad(float angle) {
+    turn_00_ t;
+    const float w = f32_(-static_cast<double>(angle));
+    t.s = f32_(std::sin(static_cast<double>(w)));
+    t.c = f32_(std::cos(static_cast<double>(w)));
+    t.ok = std::isfinite(t.s) && std::isfinite(t.c);
+    return t;
+  }
+  // Degrees become radians through the engine's 32-bit pi.
+  static turn_00_ deg(float angle) {
+    return rad(f32_(static_cast<double>(angle) / (180.0 / static_cast<double>(3.1415927f))));
+  }
+  void apply(float px, float py, float& rx, float& ry) const {
+    rx = px;
+    ry = py;
+    if (ok) rotate_by_sc_(px, py, s, c, rx, ry);
+  }
+};
+
 // Turns (px, py) about (cx, cy) by the sine s and cosine c of the negated angle, in the
 // order the engine's rotation about a centre has always summed its terms.
 inline void rotate_about_by_sc_(float px, float py, float cx, float cy, float s, float c, float& rx,
