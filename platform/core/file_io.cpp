@@ -33,9 +33,37 @@ std::optional<std::string> read_file_bytes_(const std::string& path, uint64_t ma
   return data;
 }
 
-bool save_file_atomic_(const std::string& path, std::string_view data) {
+bool resolve_save_target_(const std::string& path, std::string& real) {
   if (path.empty()) return false;
-  fs::path target(path);
+  // Follow a chain of symbolic links by hand so that a link to a file not yet made still
+  // resolves (realpath would refuse it); 40 hops is the kernel's own limit for loops.
+  fs::path cur(path);
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat st {};
+    if (::lstat(cur.c_str(), &st) != 0) {
+      if (errno != ENOENT) return false;
+      real = cur.string();
+      return true;
+    }
+    if (S_ISREG(st.st_mode)) {
+      real = cur.string();
+      return true;
+    }
+    if (!S_ISLNK(st.st_mode)) return false;  // device, pipe, socket, folder: never replaced
+    std::string link(size_t(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
+    ssize_t n = ::readlink(cur.c_str(), link.data(), link.size());
+    if (n <= 0 || size_t(n) >= link.size()) return false;
+    link.resize(size_t(n));
+    fs::path next(link);
+    cur = next.is_absolute() ? next : cur.parent_path() / next;
+  }
+  return false;
+}
+
+bool save_file_atomic_(const std::string& path, std::string_view data) {
+  std::string real;
+  if (!resolve_save_target_(path, real)) return false;
+  fs::path target(real);
   fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
   std::string tmpl = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
   int fd = ::mkstemp(tmpl.data());
@@ -50,7 +78,7 @@ bool save_file_atomic_(const std::string& path, std::string_view data) {
   // Keep the permissions of a file being replaced; a new file gets the usual 0644 less umask.
   struct stat st {};
   mode_t mode = 0;
-  if (::stat(path.c_str(), &st) == 0) mode = st.st_mode & 07777;
+  if (::stat(real.c_str(), &st) == 0) mode = st.st_mode & 07777;
   else {
     mode_t mask = ::umask(0);
     ::umask(mask);
@@ -59,7 +87,7 @@ bool save_file_atomic_(const std::string& path, std::string_view data) {
   if (ok) ok = ::fchmod(fd, mode) == 0;
   if (ok) ok = ::fsync(fd) == 0;
   if (::close(fd) != 0) ok = false;
-  if (ok) ok = ::rename(tmpl.c_str(), path.c_str()) == 0;
+  if (ok) ok = ::rename(tmpl.c_str(), real.c_str()) == 0;
   if (!ok) ::unlink(tmpl.c_str());
   return ok;
 }
