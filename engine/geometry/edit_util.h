@@ -37,7 +37,7 @@ struct box_ {
 
 // The per-kind entry of a main record, or nullptr when its index is outside the table.
 template <class T>
-T* entry_(std::vector<T>& table, int32_t index) {
+T* entry_(chunk_table_<T>& table, int32_t index) {
   if (index < 1 || static_cast<size_t>(index) >= table.size()) return nullptr;
   return &table[static_cast<size_t>(index)];
 }
@@ -63,7 +63,7 @@ inline bool valid_record_(const zaz_class_& e, int32_t r) {
 inline const arc_rec_* conic_of_(const zaz_class_& e, int32_t record) {
   if (!valid_record_(e, record)) return nullptr;
   const object_rec_& o = e.store.live.objects[static_cast<size_t>(record)];
-  const std::vector<arc_rec_>* table = nullptr;
+  const chunk_table_<arc_rec_>* table = nullptr;
   switch (o.type) {
     case ot_arc_: table = &e.store.live.arcs; break;
     case ot_circle_: table = &e.store.live.circles; break;
