@@ -345,8 +345,13 @@ void zaz_class_::state_undo_(int32_t type) {
       if (table.size() <= size_t(n)) table.resize(size_t(n) + 1);
     });
   }
+  // Flags are written only where they change, so the chunks the before copy still shares
+  // are not copied for nothing.
+  auto set_selected = [&](int32_t i, flag16_ f) {
+    if (std::as_const(store.live).objects[size_t(i)].selected != f) store.live.objects[size_t(i)].selected = f;
+  };
   const int32_t count0 = std::max(store.counts[0], 0);
-  for (int32_t i = 1; i <= count0; ++i) store.live.objects[size_t(i)].selected = false_;
+  for (int32_t i = 1; i <= count0; ++i) set_selected(i, false_);
 
   const std::vector<std::string>& reserved = side_no == 0 ? entry.reserved_before : entry.reserved_after;
   for (size_t p = 1; p < side.pages.size(); ++p) side.pages[p].reserved = p < reserved.size() ? reserved[p] : "";
@@ -374,8 +379,7 @@ void zaz_class_::state_undo_(int32_t type) {
     });
   }
 
-  for (int32_t i = 1; i <= count0 && size_t(i) < side.selection.size(); ++i)
-    store.live.objects[size_t(i)].selected = side.selection[size_t(i)];
+  for (int32_t i = 1; i <= count0 && size_t(i) < side.selection.size(); ++i) set_selected(i, side.selection[size_t(i)]);
 
   if (type == 2) ++index;
   file.state_index = std::clamp(index, 0, top);

@@ -176,7 +176,6 @@ bool save_file_atomic_(const std::string& path, std::string_view data) {
 plain_file_writer_::plain_file_writer_(const std::string& path) {
   fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
   ok_ = fd_ >= 0;
-  if (ok_) buffer_.reserve(write_buffer_bytes_);
 }
 
 plain_file_writer_::~plain_file_writer_() {
@@ -202,6 +201,7 @@ bool plain_file_writer_::flush() {
 
 bool plain_file_writer_::write(std::string_view data) {
   if (!ok_) return false;
+  if (data.empty()) return true;  // keeps a run of zeros whole
   if (pending_zeros_ > 0 && !flush()) return false;
   if (buffer_.size() + data.size() > write_buffer_bytes_ && !flush()) return false;
   if (data.size() >= write_buffer_bytes_) ok_ = write_all(fd_, data);
