@@ -144,6 +144,9 @@ bool zaz_class_::file_import_acdxf_(const std::string& file_) {
       continue;
     }
     if (code == "0" && dxf_keyword_test_(value)) {
+      // A header variable ends where the next record starts: apply it while its values are
+      // still held, before the record slots are emptied.
+      if (st.section == "HEADER") apply_header_variable(*this, st);
       end_record(*this, st);
       reset_record(*this, st);
       st.keyword = dxf_upper_(value);
@@ -153,7 +156,6 @@ bool zaz_class_::file_import_acdxf_(const std::string& file_) {
         if (lines.next(c2) && lines.next(v2) && dxf_trim_(c2) == "2")
           st.section = dxf_upper_(dxf_trim_(v2));
       } else if (st.keyword == "ENDSEC") {
-        if (st.section == "HEADER") apply_header_variable(*this, st);
         if (st.section == "BLOCKS") dxf_resolve_pending_inserts_(*this, st);
         st.section.clear();
       } else if (st.keyword == "EOF") {

@@ -19,11 +19,16 @@ inline const std::string& fuzz_folder_() {
   return folder;
 }
 
+// Writes the input over the file at path. A plain write: no sync or rename, so that the fuzzer
+// runs thousands of inputs a second.
+inline void fuzz_write_file_(const std::string& path, const uint8_t* data, size_t size) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      .write(reinterpret_cast<const char*>(data), std::streamsize(size));
+}
+
 // Writes the input to a file of the given name in that folder and returns its path.
 inline std::string fuzz_input_file_(const uint8_t* data, size_t size, std::string_view name) {
   std::string path = fuzz_folder_() + std::string(name);
-  // A plain write: no sync or rename, so that the fuzzer runs thousands of inputs a second.
-  std::ofstream(path, std::ios::binary | std::ios::trunc)
-      .write(reinterpret_cast<const char*>(data), std::streamsize(size));
+  fuzz_write_file_(path, data, size);
   return path;
 }

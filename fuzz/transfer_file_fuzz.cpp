@@ -13,7 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     x->file.error_box = [](const std::string&) {};
     return x;
   }();
-  const std::string path = fuzz_input_file_(data, size, "transfer.tmp");
+  // Pastes read only files where a copy of ours puts them: the engine's own temporary files.
+  static const std::string path = e->engine_temp_file_();
+  fuzz_write_file_(path, data, size);
   const int32_t before = e->records_();
   // The clipboard names the file by a marker text, as a copy leaves it.
   e->clipboard_paste_(false_, clipboard_marker_encode_(path), false_);

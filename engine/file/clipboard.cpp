@@ -1,6 +1,7 @@
 // Objects between drawings: a transfer file of block and object records, named on the
 // clipboard by a marker text.
 #include <algorithm>
+#include <cctype>
 #include <memory>
 #include <type_traits>
 
@@ -47,14 +48,56 @@ std::string trimmed(const std::string& s) {
   return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
 }
 
+// Well above what a copy of the largest selection writes; a bigger file is not ours.
+constexpr uint64_t kMaxTransferBytes = uint64_t(256) << 20;
+
+bool all_digits(std::string_view s) {
+  return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+bool all_letters_or_digits(std::string_view s) {
+  return std::all_of(s.begin(), s.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+// The name part of a path, and the folder part without its trailing '/'.
+std::string_view name_of(std::string_view path) { return path.substr(path.rfind('/') + 1); }
+std::string_view folder_of(std::string_view path) {
+  size_t cut = path.rfind('/');
+  return cut == std::string_view::npos ? std::string_view() : path.substr(0, cut);
+}
+
+// Clipboard text comes from any program, so the marker may name any file. Only a transfer file
+// that one of our own copies wrote is read: named as temp_file_name_ names files (four numbers
+// and ".tmp") in a folder named as temp_folder_ names them ("arvex-" and six characters) beside
+// this process's own temporary folder, the folder private to this user (0700) and both owned by
+// them. Another running instance of the program keeps its files in just such a folder.
+bool transfer_file_is_ours(const std::string& path, const std::string& own_temp_folder) {
+  const std::string_view name = name_of(path);
+  if (name.size() < 8 || name.size() > 16 || name.substr(name.size() - 4) != ".tmp" ||
+      !all_digits(name.substr(0, name.size() - 4)))
+    return false;
+  const std::string_view folder = folder_of(path);
+  const std::string_view folder_name = name_of(folder);
+  if (folder_name.size() != 12 || folder_name.substr(0, 6) != "arvex-" ||
+      !all_letters_or_digits(folder_name.substr(6)))
+    return false;
+  // Beside our own folder: the same system temporary folder the copy side uses.
+  const std::string_view own = own_temp_folder;
+  if (own.size() < 2 || own.back() != '/' || folder_of(own.substr(0, own.size() - 1)) != folder_of(folder))
+    return false;
+  const path_info_ dir = path_info_of_(std::string(folder));
+  if (dir.kind != path_info_::folder || !dir.owned_by_me || (dir.mode & 0777) != 0700) return false;
+  const path_info_ file = path_info_of_(path);
+  return file.kind == path_info_::regular && file.owned_by_me;
+}
+
 }  // namespace
 
 void zaz_class_::clipboard_paste_(flag16_ center_, const std::string& fromfile_, flag16_ hblock_) {
   std::string marker = trimmed(fromfile_);
   if (marker.empty() && file.clipboard_get_text) marker = trimmed(file.clipboard_get_text());
   std::string path = clipboard_marker_decode_(marker);
-  if (!is_set_(file_exists_(path))) return;
-  auto data = read_file_bytes_(path);
+  if (!is_set_(file_exists_(path)) || !transfer_file_is_ours(path, engine_temp_folder_())) return;
+  auto data = read_file_bytes_(path, kMaxTransferBytes);
   if (!data) return;
 
   const int16_t page = page_active_();
@@ -78,12 +121,18 @@ void zaz_class_::clipboard_paste_(flag16_ center_, const std::string& fromfile_,
   if (!r.ok() || !r.can_hold(uint64_t(block_count), 34)) return;
   std::vector<block_def_rec_> pasted(size_t(block_count) + 1);
   int32_t next = 1;
-  for (int32_t b = 1; b <= block_count; ++b)
-    if (!staging->get_block_entry_(r, true, pasted[size_t(b)], next)) return;
+  // Only the program writes transfer files: a record of an unknown type is damage here (in a
+  // member it would leave a 0 in the block's member list).
+  for (int32_t b = 1; b <= block_count; ++b) {
+    block_def_rec_& d = pasted[size_t(b)];
+    if (!staging->get_block_entry_(r, true, d, next)) return;
+    for (size_t k = 1; k < d.members.size(); ++k)
+      if (d.members[k] == 0) return;
+  }
   const int32_t first_object = next;
   while (!r.at_end()) {
     flag16_ ok = false_;
-    if (!staging->read_object_record_(r, next, ok)) return;
+    if (!staging->read_object_record_(r, next, ok) || !is_set_(ok)) return;
     ++next;
   }
   if (!r.ok()) return;

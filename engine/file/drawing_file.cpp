@@ -24,6 +24,24 @@ constexpr size_t kMinFolder = 4 + 4;
 constexpr size_t kMinBlockV1 = 4 + 16 + 2 + 4 + 4;
 constexpr size_t kMinObject = 4;
 
+// A record of an unknown type keeps its number as an empty, deleted slot, but costs a whole
+// slot for four bytes of file. Past these limits such records are damage (a file padded with
+// zeros, say), not the work of a newer writer, and the file is refused.
+constexpr int64_t kMaxUnknownRun = 1000;  // in a row; also how far they may outnumber known ones
+
+struct unknown_records {
+  int64_t known = 0, unknown = 0, run = 0;
+  bool take(bool is_known) {
+    if (is_known) {
+      ++known;
+      run = 0;
+      return true;
+    }
+    ++unknown;
+    return ++run <= kMaxUnknownRun && unknown <= known + kMaxUnknownRun;
+  }
+};
+
 bool count_fits(byte_reader_& r, int64_t count, size_t item_size) {
   if (count < 0 || !r.can_hold(uint64_t(count), item_size)) {
     r.fail();
@@ -414,9 +432,10 @@ bool zaz_class_::read_drawing_bytes_(std::string_view data, const std::function<
     if (++steps % 10 == 0) report();
   }
 
+  unknown_records unknown;
   while (!r.at_end()) {
     flag16_ ok = false_;
-    if (!read_object_record_(r, next, ok)) return false;
+    if (!read_object_record_(r, next, ok) || !unknown.take(is_set_(ok))) return false;
     store.live.objects[size_t(next)].selected = false_;
     ++next;
     if (++steps % 1000 == 0) report();

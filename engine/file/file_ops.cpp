@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 
 #include "engine/file/codec.h"
 #include "engine/file/file_kind.h"
@@ -16,11 +15,11 @@ flag16_ zaz_class_::file_change_() const { return file.changed; }
 std::string zaz_class_::file_name_() const { return file.file_name; }
 
 int32_t zaz_class_::file_type_(const std::string& file_) {
-  std::ifstream in(file_, std::ios::binary);
-  if (!in) return file_type_none_;
-  std::string head(65536, '\0');
-  in.read(head.data(), std::streamsize(head.size()));
-  head.resize(size_t(in.gcount()));
+  // Only regular files are looked into: a pipe or device named here must not hang or be touched.
+  regular_file_reader_ in(file_);
+  if (!in.is_open()) return file_type_none_;
+  std::string head;
+  in.read(head, 65536);
   file.last_magic = head.substr(0, 5);
   return file_kind_of_bytes_(head);
 }
@@ -160,17 +159,11 @@ flag16_ zaz_class_::file_save_(const std::string& file_, int32_t cftype_, flag16
 std::string zaz_class_::file_get_info_(const std::string& file_, int32_t itype_) {
   if (itype_ < 0 || itype_ > 4) return {};
   // The texts lie right after the magic; read only as far as they go.
-  std::ifstream in(file_, std::ios::binary | std::ios::ate);
-  if (!in) return {};
-  const uint64_t size = uint64_t(std::max<std::streamoff>(in.tellg(), 0));
-  in.seekg(0);
+  regular_file_reader_ in(file_);
+  if (!in.is_open()) return {};
+  const uint64_t size = in.size();
   std::string head;
-  auto take = [&](size_t n) {
-    size_t old = head.size();
-    head.resize(old + n);
-    in.read(head.data() + old, std::streamsize(n));
-    head.resize(old + size_t(in.gcount()));
-  };
+  auto take = [&](size_t n) { in.read(head, n); };
   take(5);
   if (head != drawing_magic_v1_ && head != drawing_magic_v2_) return {};
   std::string texts[4];
@@ -181,7 +174,7 @@ std::string zaz_class_::file_get_info_(const std::string& file_, int32_t itype_)
     int32_t n = 0;
     std::memcpy(&n, head.data() + at, 4);
     if (n > 0) {
-      if (uint64_t(n) > size - head.size()) return {};
+      if (size < head.size() || uint64_t(n) > size - head.size()) return {};
       take(size_t(n));
       if (head.size() < at + 4 + size_t(n)) return {};
     }

@@ -40,6 +40,9 @@ void link_reset_display_(zaz_class_& e) {
   e.selection.attrib_color = true_;
   e.selection.attrib_style = true_;
   e.selection.attrib_width = true_;
+  e.hatch.active = 0;
+  e.pick.vline_shown = e.pick.hline_shown = false_;
+  e.pick.vline_x = e.pick.hline_y = -99;
 }
 
 void link_take_document_(zaz_class_& to, zaz_class_& from) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "engine/zaz_class.h"
@@ -150,8 +151,10 @@ void for_each_target_(zaz_class_& e, int32_t record, F&& f) {
   }
   const int32_t n = std::min<int64_t>(e.store.counts[0], static_cast<int64_t>(e.store.live.objects.size()) - 1);
   const int32_t page = e.pages.active;
+  // Read through the const side: looking at a record must not copy a chunk it shares.
+  const auto& objects = std::as_const(e.store.live.objects);
   for (int32_t r = 1; r <= n; ++r) {
-    const object_rec_& o = e.store.live.objects[r];
+    const object_rec_& o = objects[r];
     if (o.page == page && o.selected == true_) f(r);
   }
 }
@@ -185,11 +188,11 @@ void map_frame_(block_group_rec_& g, Map&& map) {
 // Recomputes record r's box: lines inline, every other kind through calc_orect_.
 inline void refresh_box_(zaz_class_& e, int32_t r) {
   object_rec_& o = e.store.live.objects[r];
-  if (o.type == ot_line_)
-    if (const line_rec_* l = entry_(e.store.live.lines, o.index)) {
-      line_box_(*l, o);
-      return;
-    }
+  const auto& lines = std::as_const(e.store.live.lines);
+  if (o.type == ot_line_ && o.index >= 1 && static_cast<size_t>(o.index) < lines.size()) {
+    line_box_(lines[static_cast<size_t>(o.index)], o);
+    return;
+  }
   e.calc_orect_(r);
 }
 

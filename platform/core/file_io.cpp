@@ -12,25 +12,46 @@
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> read_file_bytes_(const std::string& path, uint64_t max_bytes) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
+regular_file_reader_::regular_file_reader_(const std::string& path) {
+  // Look before opening, so that a device is never opened; open without blocking, so that a
+  // pipe put in the file's place meanwhile cannot hang us; then make sure of what was opened.
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || uint64_t(st.st_size) > max_bytes) {
+  if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) return;
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
-    return std::nullopt;
+    return;
   }
-  std::string data;
-  data.resize(size_t(st.st_size));
+  fd_ = fd;
+  size_ = uint64_t(st.st_size);
+}
+
+regular_file_reader_::~regular_file_reader_() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+size_t regular_file_reader_::read(std::string& out, size_t n) {
+  if (fd_ < 0) return 0;
+  const size_t old = out.size();
+  out.resize(old + n);
   size_t got = 0;
-  while (got < data.size()) {
-    ssize_t n = ::read(fd, data.data() + got, data.size() - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    got += size_t(n);
+  while (got < n) {
+    ssize_t r = ::read(fd_, out.data() + old + got, n - got);
+    if (r < 0 && errno == EINTR) continue;
+    if (r <= 0) break;
+    got += size_t(r);
   }
-  ::close(fd);
-  if (got != data.size()) return std::nullopt;
+  out.resize(old + got);
+  return got;
+}
+
+std::optional<std::string> read_file_bytes_(const std::string& path, uint64_t max_bytes) {
+  regular_file_reader_ in(path);
+  if (!in.is_open() || in.size() > max_bytes) return std::nullopt;
+  std::string data;
+  data.reserve(size_t(in.size()));
+  if (in.read(data, size_t(in.size())) != in.size()) return std::nullopt;
   return data;
 }
 
@@ -235,6 +256,19 @@ bool plain_file_writer_::close() {
   const bool done = ok_;
   ok_ = false;
   return done;
+}
+
+path_info_ path_info_of_(const std::string& path) {
+  path_info_ info;
+  struct stat st {};
+  if (path.empty() || ::lstat(path.c_str(), &st) != 0) return info;
+  info.kind = S_ISREG(st.st_mode)   ? path_info_::regular
+              : S_ISDIR(st.st_mode) ? path_info_::folder
+              : S_ISLNK(st.st_mode) ? path_info_::link
+                                    : path_info_::other;
+  info.mode = uint32_t(st.st_mode & 07777);
+  info.owned_by_me = st.st_uid == ::geteuid();
+  return info;
 }
 
 bool file_exists_path_(const std::string& path) {

@@ -9,8 +9,28 @@
 #include <string>
 #include <string_view>
 
+// A regular file opened for reading. Anything else (a device node, named pipe, socket or
+// folder) is never opened: opening a pipe blocks until a writer comes, and opening a device
+// can act on it.
+class regular_file_reader_ {
+ public:
+  explicit regular_file_reader_(const std::string& path);
+  ~regular_file_reader_();
+  regular_file_reader_(const regular_file_reader_&) = delete;
+  regular_file_reader_& operator=(const regular_file_reader_&) = delete;
+
+  bool is_open() const { return fd_ >= 0; }
+  uint64_t size() const { return size_; }
+  // Appends up to n bytes from the current position to out; returns how many were read.
+  size_t read(std::string& out, size_t n);
+
+ private:
+  int fd_ = -1;
+  uint64_t size_ = 0;
+};
+
 // The whole content of a file, or nothing when it cannot be opened or read.
-// Files above max_bytes are refused rather than read.
+// Files above max_bytes, and anything that is not a regular file, are refused rather than read.
 std::optional<std::string> read_file_bytes_(const std::string& path,
                                             uint64_t max_bytes = uint64_t(1) << 32);
 
@@ -85,6 +105,15 @@ class plain_file_writer_ {
   int fd_ = -1;
   bool ok_ = false;
 };
+
+// What the system tells of a path itself, never following a symbolic link: for deciding whether
+// a file named by another program lies where only this user can have put it.
+struct path_info_ {
+  enum kind_ { none, regular, folder, link, other } kind = none;
+  uint32_t mode = 0;         // permission bits
+  bool owned_by_me = false;  // owned by the user this process runs as
+};
+path_info_ path_info_of_(const std::string& path);
 
 bool file_exists_path_(const std::string& path);
 bool remove_file_(const std::string& path);

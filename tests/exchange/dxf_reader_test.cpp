@@ -208,6 +208,36 @@ TEST(dxf_tables, layers_linetypes_and_header) {
   EXPECT_EQ(e.store.live.points[e.object_(b.members[1]).index].x, 500010) << "blocks keep it";
 }
 
+// The header's last variable takes effect with the values that follow it, as every other one
+// does, whether the section ends with ENDSEC or the file ends inside it.
+TEST(dxf_tables, last_header_variable_applies) {
+  const std::string header = pairs_text_({{"9", "$GRIDMODE"}, {"70", "1"}, {"9", "$EXTMIN"}, {"10", "500000"},
+                                          {"20", "400000"}, {"9", "$EXTMAX"}, {"10", "500100"}, {"20", "400100"}});
+  const std::string point = entities_({{"0", "POINT"}, {"10", "500010"}, {"20", "400005"}});
+  const std::string grid = pairs_text_({{"9", "$GRIDUNIT"}, {"10", "5"}});
+  const struct {
+    const char* name;
+    std::string text;
+    float origin_x, origin_y, grid;
+  } cases[] = {
+      {"extents last", section_("HEADER", header) + point, 500000, 400000, 1},
+      {"grid last", section_("HEADER", header + grid) + point, 500000, 400000, 5},
+      {"no end of section", pairs_text_({{"0", "SECTION"}, {"2", "HEADER"}}) + header + grid, 500000, 400000, 5},
+  };
+  for (const auto& c : cases) {
+    zaz_class_ e;
+    ASSERT_TRUE(import_(e, c.text)) << c.name;
+    EXPECT_EQ(e.store.origin_x, c.origin_x) << c.name;
+    EXPECT_EQ(e.store.origin_y, c.origin_y) << c.name;
+    EXPECT_EQ(e.view_gridsize_(), c.grid) << c.name;
+    EXPECT_EQ(e.view_gridvisible_(), true_) << c.name;
+    for (int32_t r : objects_of_(e, ot_point_)) {
+      EXPECT_EQ(e.store.live.points[e.object_(r).index].x, 10) << c.name;
+      EXPECT_EQ(e.store.live.points[e.object_(r).index].y, 5) << c.name;
+    }
+  }
+}
+
 TEST(dxf_blocks, members_relative_to_base_and_recursive_inserts_end) {
   zaz_class_ e;
   const std::string blocks = pairs_text_(

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
 #include "drawing_fixture.h"
 #include "engine/file/codec.h"
 #include "platform/core/file_io.h"
@@ -141,6 +147,121 @@ TEST_F(Clipboard, ForeignOrDamagedFilesPasteNothing) {
     dst.clipboard_paste_(false_, "", false_);
     EXPECT_EQ(fixture::dump_restorable(dst), before) << text;
   }
+}
+
+// Clipboard text can come from any program: a marker naming a file that none of our copies
+// could have written is ignored, even when the file holds a sound transfer. A transfer file in
+// a private folder of our kind (another running instance of the program) is pasted.
+TEST_F(Clipboard, OnlyTransferFilesInOurOwnFoldersArePasted) {
+  namespace fs = std::filesystem;
+  src.object_(src.add_line_(0, 0, 5, 5)).selected = true_;
+  const std::string good = read_file_bytes_(clipboard_marker_decode_(src.clipboard_copy_(true_, 0))).value();
+  const fs::path own = fs::path(dst.engine_temp_folder_()).parent_path();  // .../arvex-XXXXXX
+  const fs::path system_temp = own.parent_path();
+  auto private_folder = [](const fs::path& where, const std::string& prefix) {
+    std::string t = (where / (prefix + "XXXXXX")).string();
+    return fs::path(::mkdtemp(t.data()));
+  };
+  auto plant = [&](const fs::path& file) {
+    std::ofstream(file, std::ios::binary) << good;
+    return file.string();
+  };
+  const fs::path other_instance = private_folder(system_temp, "arvex-");
+  const fs::path open_folder = private_folder(system_temp, "arvex-");
+  ::chmod(open_folder.c_str(), 0755);
+  const fs::path foreign = private_folder(system_temp, "other-");
+  const fs::path nested = private_folder(foreign, "arvex-");
+  const std::string elsewhere = plant(foreign / "5555.tmp");
+  fs::create_symlink(elsewhere, own / "4444.tmp");
+  const std::string not_mine = plant(other_instance / "7777.tmp");
+  const bool chowned = ::chown(not_mine.c_str(), 65534, 65534) == 0;
+
+  const struct {
+    std::string path;
+    bool pasted;
+  } cases[] = {
+      {plant(other_instance / "1234999.tmp"), true},
+      {plant(other_instance / "planted.zaz"), false},
+      {plant(other_instance / "12.tmp"), false},
+      {plant(open_folder / "1234.tmp"), false},
+      {elsewhere, false},
+      {plant(nested / "1234.tmp"), false},
+      {(own / "4444.tmp").string(), false},
+      {chowned ? not_mine : "", false},
+  };
+  for (const auto& c : cases) {
+    if (c.path.empty()) continue;
+    zaz_class_ e;
+    e.file_new_(true_, "");
+    const int32_t mine = e.add_line_(1, 1, 2, 2);
+    e.object_(mine).selected = true_;
+    const std::string before = fixture::dump_restorable(e);
+    e.clipboard_paste_(false_, clipboard_marker_encode_(c.path), false_);
+    if (c.pasted) {
+      EXPECT_EQ(e.records_(), 2) << c.path;
+      EXPECT_EQ(selected_on(e, 1), std::vector<int32_t>{2}) << c.path;
+    } else {
+      EXPECT_TRUE(fixture::dump_restorable(e) == before) << c.path;
+    }
+  }
+  for (const fs::path& f : {other_instance, open_folder, foreign}) fs::remove_all(f);
+  fs::remove(own / "4444.tmp");
+}
+
+// Transfer files are written by the program alone: a record of an unknown type in one is
+// damage and nothing of it is pasted, and a file above 256 MB is refused without being read.
+TEST_F(Clipboard, GarbageOrOversizedTransferFilesPasteNothing) {
+  src.object_(src.add_line_(0, 0, 5, 5)).selected = true_;
+  const std::string good = read_file_bytes_(clipboard_marker_decode_(src.clipboard_copy_(true_, 0))).value();
+  const std::string head("ArvV2\0\0\0\0", 9);  // no blocks
+  byte_writer_ block;
+  block.put<int32_t>(1);
+  block.put<int32_t>(7);
+  for (int i = 0; i < 4; ++i) block.put<float>(0);
+  block.put<int16_t>(0);
+  block.put<int32_t>(0);
+  put_string_(block, "b");
+  block.put<int32_t>(1);
+  block.put<int32_t>(0);  // a member of unknown type
+  // One polyline whose points run just past 256 MB: sound, but far larger than any copy.
+  byte_writer_ big;
+  big.bytes(head);
+  big.put<int32_t>(ot_polyline_);
+  for (int i = 0; i < 4; ++i) big.put<float>(0);
+  big.put<int16_t>(1);
+  big.put<uint8_t>(1);
+  for (int32_t v : {-1, -2}) big.put<int32_t>(v);
+  for (int i = 0; i < 3; ++i) big.put<int16_t>(0);
+  big.put<int32_t>(0);
+  const uint64_t points = ((uint64_t(256) << 20) - big.data().size()) / 8 + 1;
+  big.put<int32_t>(int32_t(points));
+
+  const struct {
+    const char* name;
+    std::string bytes;
+    uint64_t size;  // with zeros (points at the origin) up to this size
+  } cases[] = {
+      {"no blocks, then zeros", head + std::string(4000, '\0'), 0},
+      {"sound records, then zeros", good + std::string(4, '\0'), 0},
+      {"zeros, then a sound record", head + std::string(4, '\0') + good.substr(9), 0},
+      {"block member of unknown type", "ArvV2" + block.take(), 0},
+      {"over 256 MB", big.take(), 8 * points},
+  };
+  for (const auto& c : cases) {
+    const std::string path = dst.engine_temp_file_();
+    std::ofstream(path, std::ios::binary) << c.bytes;
+    if (c.size) std::filesystem::resize_file(path, c.bytes.size() + c.size);
+    const int32_t records = dst.records_();
+    dst.clipboard_paste_(false_, clipboard_marker_encode_(path), false_);
+    EXPECT_EQ(dst.records_(), records) << c.name;
+    EXPECT_EQ(link_library_(dst).block_count(), 0) << c.name;
+    remove_file_(path);
+  }
+  // The sound file still pastes.
+  const std::string path = dst.engine_temp_file_();
+  ASSERT_TRUE(save_file_atomic_(path, good));
+  dst.clipboard_paste_(false_, clipboard_marker_encode_(path), false_);
+  EXPECT_EQ(dst.records_(), 1);
 }
 
 TEST_F(Clipboard, ObjectsDifferCompareTheirContent) {

@@ -1,12 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <future>
 #include <set>
 
 #include "drawing_fixture.h"
 #include "engine/file/codec.h"
 #include "engine/file/dimstyle_io.h"
+#include "engine/file/file_kind.h"
 #include "platform/core/file_io.h"
 
 namespace {
@@ -154,6 +162,50 @@ TEST_F(DrawingFile, OddRecordsKeepTheirNumbersAsDeletedSlots) {
   EXPECT_TRUE(r.at_end());
   EXPECT_EQ(e.store.counts[20], 1);
   EXPECT_EQ(e.records_(), 2);
+}
+
+// Unknown records keep their numbers as deleted slots, but a file made mostly of them (a drawing
+// padded with zeros) is damaged: it is refused without growing the record table with it.
+TEST_F(DrawingFile, RunsOfUnknownRecordsAreBounded) {
+  zaz_class_ a;
+  a.file_new_(true_, "");
+  a.add_line_(0, 0, 5, 5);
+  a.add_line_(1, 1, 2, 2);
+  const std::string drawing = a.drawing_file_bytes_();
+  byte_writer_ one;
+  a.write_object_record_(one, 1);
+  const std::string line = one.take();
+  const std::string unknown(4, '\0');  // type 0
+  auto repeat = [](const std::string& s, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += s;
+    return out;
+  };
+  const struct {
+    const char* name;
+    std::string tail;
+    int32_t records;  // 0: refused
+  } cases[] = {
+      {"a megabyte of zeros", std::string(1 << 20, '\0'), 0},
+      {"1001 in a row", repeat(unknown, 1001) + line, 0},
+      {"more than the known ones", repeat(repeat(unknown, 600) + line, 3), 0},
+      {"1000 in a row", repeat(unknown, 1000) + line, 1003},
+      {"a few among known ones", repeat(unknown + line, 50), 102},
+  };
+  for (const auto& c : cases) {
+    zaz_class_ e;
+    EXPECT_EQ(e.read_drawing_bytes_(drawing + c.tail, nullptr), c.records != 0) << c.name;
+    EXPECT_LE(e.store.live.objects.capacity(), 4096u) << c.name;
+    if (c.records != 0) EXPECT_EQ(e.records_(), c.records) << c.name;
+  }
+  // Opening the padded file leaves the drawing as it was.
+  write(path("padded.zaz"), drawing + std::string(1 << 20, '\0'));
+  zaz_class_ e;
+  e.file_new_(true_, "");
+  e.add_line_(3, 3, 4, 4);
+  const std::string before = fixture::dump_restorable(e);
+  EXPECT_EQ(e.file_open_(path("padded.zaz")), false_);
+  EXPECT_TRUE(fixture::dump_restorable(e) == before);
 }
 
 // A version-1 file: no reserved page text, no folders, no folder id in blocks.
@@ -372,6 +424,40 @@ TEST_F(DrawingFile, InformationTextsWithoutOpening) {
   EXPECT_EQ(e.file_get_info_(path("bad.zaz"), 0), "");
   EXPECT_EQ(e.file_get_info_(path("none.zaz"), 1), "");
   EXPECT_EQ(e.pages_count_(), 0);
+}
+
+// A named pipe given to open or to the information reader is refused at once and never
+// waited on. Should a call block, a writer is opened on the pipe to release it, so the test
+// fails instead of hanging.
+TEST_F(DrawingFile, NamedPipeIsRefusedWithoutWaiting) {
+  const std::string fifo = path("pipe.zaz");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  zaz_class_ e;
+  e.file_new_(true_, "");
+  e.add_line_(0, 0, 5, 5);
+  const std::string before = fixture::dump_restorable(e);
+  struct Case {
+    const char* name;
+    std::function<bool()> call;  // true when the call refused the pipe
+  } cases[] = {
+      {"file_open_", [&] { return e.file_open_(fifo) == false_; }},
+      {"file_type_", [&] { return e.file_type_(fifo) == file_type_none_; }},
+      {"file_get_info_", [&] { return e.file_get_info_(fifo, 0).empty(); }},
+      {"read_file_bytes_", [&] { return !read_file_bytes_(fifo).has_value(); }},
+  };
+  for (const auto& c : cases) {
+    auto done = std::async(std::launch::async, c.call);
+    if (done.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+      ADD_FAILURE() << c.name << " waits on a named pipe";
+      int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+      if (fd >= 0) ::close(fd);  // the reader wakes, then sees the end of the file
+      done.wait();
+      continue;
+    }
+    EXPECT_TRUE(done.get()) << c.name;
+  }
+  EXPECT_EQ(fixture::dump_restorable(e), before);
+  EXPECT_EQ(fs::status(fifo).type(), fs::file_type::fifo);
 }
 
 }  // namespace

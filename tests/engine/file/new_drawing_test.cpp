@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "drawing_fixture.h"
 #include "platform/core/file_io.h"
@@ -65,6 +66,42 @@ TEST(NewDrawing, EmptyDrawingHasOnlyTheTemplateStyle) {
   EXPECT_EQ(link_font_active_(e), 0);
   EXPECT_EQ(e.dimstyles_count_(), 0);
   EXPECT_EQ(e.styles.styles[0].name, "<>");
+}
+
+// The current hatch pattern and the tracking lines on screen belong to the drawing being
+// edited: a new drawing, one from a template or one opened from a file starts without them.
+TEST(NewDrawing, CurrentPatternAndTrackingLinesStartCleared) {
+  std::string saved = temp_path("hatch.zaz");
+  {
+    zaz_class_ t;
+    t.file_new_(true_, "");
+    t.hatch_active_(7);
+    ASSERT_TRUE(is_set_(t.file_save_(saved, 1, false_)));
+  }
+  struct Case {
+    const char* name;
+    std::function<void(zaz_class_&)> start;
+  } cases[] = {
+      {"new default", [](zaz_class_& e) { e.file_new_(true_, ""); }},
+      {"new empty", [](zaz_class_& e) { e.file_new_(false_, ""); }},
+      {"new from template", [&](zaz_class_& e) { e.file_new_(true_, saved); }},
+      {"opened", [&](zaz_class_& e) { ASSERT_TRUE(is_set_(e.file_open_(saved))); }},
+  };
+  for (const auto& c : cases) {
+    zaz_class_ e;
+    e.file_new_(true_, "");
+    e.hatch_active_(12);
+    e.pick.vline_shown = e.pick.hline_shown = true_;
+    e.pick.vline_x = 40;
+    e.pick.hline_y = 30;
+    c.start(e);
+    EXPECT_EQ(e.hatch_active_(), 0) << c.name;
+    EXPECT_EQ(e.pick.vline_shown, false_) << c.name;
+    EXPECT_EQ(e.pick.hline_shown, false_) << c.name;
+    EXPECT_EQ(e.pick.vline_x, -99) << c.name;
+    EXPECT_EQ(e.pick.hline_y, -99) << c.name;
+  }
+  remove_file_(saved);
 }
 
 TEST(NewDrawing, TemplateGivesContentButNoIdentity) {
