@@ -1,5 +1,8 @@
 // Undo and redo: a before copy taken by state_begin_, one state file per step written by
 // state_save_, and state_undo_ applying either side of a step.
+// The before copy shares the chunks of the live tables, so a step costs what it changed: only
+// chunks written since state_begin_ are compared record by record, and the chunks of main
+// records that stayed shared are looked into only when they may point at a changed entry.
 #include <algorithm>
 #include <array>
 #include <climits>
