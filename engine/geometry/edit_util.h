@@ -186,8 +186,8 @@ void map_frame_(block_group_rec_& g, Map&& map) {
 }
 
 // Recomputes record r's box: lines inline, every other kind through calc_orect_.
-inline void refresh_box_(zaz_class_& e, int32_t r) {
-  object_rec_& o = e.store.live.objects[r];
+// `o` is record r, when the caller holds it already.
+inline void refresh_box_(zaz_class_& e, int32_t r, object_rec_& o) {
   const auto& lines = std::as_const(e.store.live.lines);
   if (o.type == ot_line_ && o.index >= 1 && static_cast<size_t>(o.index) < lines.size()) {
     line_box_(lines[static_cast<size_t>(o.index)], o);
@@ -195,5 +195,6 @@ inline void refresh_box_(zaz_class_& e, int32_t r) {
   }
   e.calc_orect_(r);
 }
+inline void refresh_box_(zaz_class_& e, int32_t r) { refresh_box_(e, r, e.store.live.objects[r]); }
 
 }  // namespace edit_

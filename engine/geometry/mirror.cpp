@@ -70,6 +70,6 @@ void zaz_class_::transform_mirror_(float mx1_, float my1_, float mx2_, float my2
       }
       default: break;
     }
-    edit_::refresh_box_(*this, r);
+    edit_::refresh_box_(*this, r, o);
   });
 }

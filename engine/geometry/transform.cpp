@@ -128,6 +128,6 @@ void zaz_class_::transform_rotate_(float rot_, float ox_, float oy_, int32_t rec
       case ot_block_insert_: add_rad(t.block_inserts[o.index].rotation); break;
       default: break;
     }
-    edit_::refresh_box_(*this, r);
+    edit_::refresh_box_(*this, r, o);
   });
 }
