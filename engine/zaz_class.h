@@ -488,6 +488,8 @@ class zaz_class_ {
   // False on a short read; ok is false_ for a type outside 1..255 (slot left empty, deleted).
   bool read_object_record_(byte_reader_& r, int32_t record, flag16_& ok);
   std::string drawing_file_bytes_();
+  // The same bytes handed to `sink` in pieces of about a megabyte; stops when sink fails.
+  bool drawing_file_stream_(const std::function<bool(std::string_view)>& sink);
   bool read_drawing_bytes_(std::string_view data, const std::function<void(int32_t)>& progress);
   void take_drawing_(zaz_class_& from);
   // A block entry with its member records; reading gives members the numbers from `next` on.

@@ -104,12 +104,14 @@ void value_pair(zaz_class_& e, dxf_import_state_rec_& st, std::string_view code_
 
 bool zaz_class_::file_import_acdxf_(const std::string& file_) {
   if (file_exists_(file_) != true_) return false;
-  const std::optional<std::string> data = read_file_bytes_(file_);
-  if (!data) return false;
+  // Read once, without clearing the storage first; every line below is a view into it.
+  const std::optional<file_buffer_> buffer = read_file_buffer_(file_);
+  if (!buffer) return false;
+  const std::string_view data = buffer->view();
   // Binary DXF is not read; a file without any section is no drawing. Both leave the
   // current drawing as it is.
-  if (data->substr(0, 32).find(binary_sentinel_) != std::string::npos) return false;
-  if (!has_section(*data)) return false;
+  if (data.substr(0, 32).find(binary_sentinel_) != std::string_view::npos) return false;
+  if (!has_section(data)) return false;
 
   exchange.pair_counter_ = 0;
   progress_refresh_(0);
@@ -126,8 +128,8 @@ bool zaz_class_::file_import_acdxf_(const std::string& file_) {
   progress_refresh_(10);
 
   dxf_import_state_rec_ st;
-  line_cursor_ lines{*data};
-  const double length = static_cast<double>(data->size());
+  line_cursor_ lines{data};
+  const double length = static_cast<double>(data.size());
   std::string_view code_line, value_line;
   while (lines.next(code_line)) {
     if (!lines.next(value_line)) value_line = {};

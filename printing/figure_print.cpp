@@ -10,7 +10,7 @@ namespace {
 constexpr float two_pi_f = 6.2831855f;  // 2 pi in single precision
 
 template <class Rec>
-const Rec* entry(const std::vector<Rec>& table, int32_t index) {
+const Rec* entry(const chunk_table_<Rec>& table, int32_t index) {
   return index >= 1 && size_t(index) < table.size() ? &table[size_t(index)] : nullptr;
 }
 

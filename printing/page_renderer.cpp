@@ -73,7 +73,7 @@ void dimension_colours(const dimstyle_rec_& s, int32_t own, int32_t layer_draw, 
 }
 
 template <class Rec>
-const Rec* entry(const std::vector<Rec>& table, int32_t index) {
+const Rec* entry(const chunk_table_<Rec>& table, int32_t index) {
   return index >= 1 && size_t(index) < table.size() ? &table[size_t(index)] : nullptr;
 }
 

@@ -22,7 +22,7 @@ bool glyphs_change(int32_t id, int32_t removed, int32_t old_total) {
 }
 
 template <class T>
-T* entry(std::vector<T>& table, int32_t index) {
+T* entry(chunk_table_<T>& table, int32_t index) {
   return index >= 1 && size_t(index) < table.size() ? &table[size_t(index)] : nullptr;
 }
 

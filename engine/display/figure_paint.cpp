@@ -8,7 +8,7 @@ namespace {
 constexpr float two_pi_f = 6.2831855f;
 
 template <class T>
-const T* entry_at(const std::vector<T>& table, int32_t index) {
+const T* entry_at(const chunk_table_<T>& table, int32_t index) {
   return index >= 1 && static_cast<size_t>(index) < table.size() ? &table[index] : nullptr;
 }
 

@@ -23,7 +23,7 @@ void grid_lines(float o, float g, float half, Draw draw) {
 }
 
 template <class T>
-const T* entry_at(const std::vector<T>& table, int32_t index) {
+const T* entry_at(const chunk_table_<T>& table, int32_t index) {
   return index >= 1 && static_cast<size_t>(index) < table.size() ? &table[index] : nullptr;
 }
 

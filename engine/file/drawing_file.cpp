@@ -257,7 +257,24 @@ bool zaz_class_::get_block_entry_(byte_reader_& r, bool with_folder, block_def_r
 }
 
 std::string zaz_class_::drawing_file_bytes_() {
+  std::string out;
+  drawing_file_stream_([&](std::string_view piece) {
+    out.append(piece);
+    return true;
+  });
+  return out;
+}
+
+bool zaz_class_::drawing_file_stream_(const std::function<bool(std::string_view)>& sink) {
+  // Records are gathered in a writer of about a megabyte and handed on when it fills, so a
+  // large drawing is never held whole in memory.
+  constexpr size_t piece_bytes = size_t(1) << 20;
   byte_writer_ w;
+  bool ok = true;
+  auto pass_on = [&] {
+    if (ok) ok = sink(w.data());
+    w.clear();
+  };
   progress_refresh_(0);
   w.bytes(drawing_magic_v2_);
   for (const std::string* s : {&docinfo.title, &docinfo.description, &docinfo.author, &docinfo.password_stored})
@@ -300,6 +317,7 @@ std::string zaz_class_::drawing_file_bytes_() {
   for (int32_t b = 1; b <= lib.block_count(); ++b) {
     const block_def_rec_& d = lib.blocks[size_t(b)];
     put_block_entry_(w, d);
+    if (w.size() >= piece_bytes) pass_on();
     members_written += d.member_count();
     if (b % 100 == 0) report(members_written);
   }
@@ -310,9 +328,14 @@ std::string zaz_class_::drawing_file_bytes_() {
     // Layer 0 is a valid place for an object on a page; only block members (page 0) stay out.
     if (o.deleted || o.page < 1) continue;
     write_object_record_(w, i);
+    if (w.size() >= piece_bytes) {
+      pass_on();
+      if (!ok) return false;
+    }
     if (++counter % 1000 == 0) report(members_written + counter);
   }
-  return w.take();
+  pass_on();
+  return ok;
 }
 
 bool zaz_class_::read_drawing_bytes_(std::string_view data, const std::function<void(int32_t)>& progress) {
@@ -423,7 +446,9 @@ bool zaz_class_::read_drawing_bytes_(std::string_view data, const std::function<
 
 flag16_ zaz_class_::write_drawing_file_(const std::string& path) {
   file.version = 2;
-  bool ok = save_file_atomic_(path, drawing_file_bytes_());
+  atomic_file_writer_ out(path);
+  bool ok = out.ok() && drawing_file_stream_([&](std::string_view piece) { return out.write(piece); }) &&
+            out.commit();
   if (ok) {
     file.states.clear();
     file.state_index = 0;

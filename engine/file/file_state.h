@@ -1,11 +1,13 @@
 // State of the drawing file, undo and clipboard area of the engine.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "engine/geometry/library_state.h"
+#include "engine/model/chunk_table.h"
 #include "engine/model/records.h"
 #include "platform/core/types.h"
 
@@ -18,13 +20,24 @@ struct state_rec_ {
 };
 
 // What state_begin_ copies before a change (the object tables go to the store's snapshot set).
+// The selection is read from `objects`, the main table as it stood, which shares every chunk
+// the step did not change and so costs next to nothing to keep.
 struct undo_before_ {
   record_counts_rec_ counts{};
-  std::vector<flag16_> selection{0};  // 0..counter 0
+  chunk_table_<object_rec_> objects;  // 0..counter 0, for the selected flags
   std::vector<page_rec_> pages{page_rec_{}};  // 0..N, entry 0 empty
   int32_t active_page = 0;
   std::vector<block_def_rec_> blocks{block_def_rec_{}};  // 0..B
   bool tables_held = false;  // the snapshot tables hold the before copy
+};
+
+// What one chunk of main records holds, kept while the chunk stays as it was: whether any
+// record in it is selected, and the range of entry numbers its records use in each kind's
+// table (lo > hi when none), so a step can tell which unchanged chunks point at changed entries.
+struct chunk_note_ {
+  uint64_t mark = 0;
+  bool any_selected = false;
+  std::array<int32_t, object_kinds_ + 1> lo{}, hi{};
 };
 
 struct file_state_ {
@@ -42,6 +55,7 @@ struct file_state_ {
   std::vector<state_rec_> states;  // undo list, entries 0..
   int32_t state_index = 0;         // states undo can still apply
   undo_before_ before;
+  std::vector<chunk_note_> notes;  // by chunk of the main table
 
   // System clipboard text, set by the host; without them the clipboard is a no-op.
   std::function<void(const std::string&)> clipboard_set_text;

@@ -10,7 +10,7 @@
 namespace {
 
 template <class Rec>
-const Rec& entry_or_default(const std::vector<Rec>& table, int32_t index) {
+const Rec& entry_or_default(const chunk_table_<Rec>& table, int32_t index) {
   static const Rec empty{};
   return index >= 0 && size_t(index) < table.size() ? table[size_t(index)] : empty;
 }

@@ -51,7 +51,7 @@ bool references_differ_(const reference_rec_& a, const reference_rec_& b) {
 namespace {
 
 template <class Rec>
-const Rec* entry_at(const std::vector<Rec>& t, int32_t i) {
+const Rec* entry_at(const chunk_table_<Rec>& t, int32_t i) {
   return i >= 1 && size_t(i) < t.size() ? &t[size_t(i)] : nullptr;
 }
 
@@ -98,7 +98,7 @@ bool entries_differ(const angular_dim_rec_& a, const angular_dim_rec_& b) { retu
 bool entries_differ(const reference_rec_& a, const reference_rec_& b) { return references_differ_(a, b); }
 
 template <class Rec>
-bool table_entries_differ(const std::vector<Rec>& ta, int32_t ia, const std::vector<Rec>& tb, int32_t ib) {
+bool table_entries_differ(const chunk_table_<Rec>& ta, int32_t ia, const chunk_table_<Rec>& tb, int32_t ib) {
   const Rec* a = entry_at(ta, ia);
   const Rec* b = entry_at(tb, ib);
   return !a || !b || entries_differ(*a, *b);

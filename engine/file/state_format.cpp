@@ -37,7 +37,7 @@ bool get_lists(byte_reader_& r, std::vector<float>& x, std::vector<float>& y, in
 }
 
 template <class Rec>
-const Rec& at_or_default(const std::vector<Rec>& t, int32_t i) {
+const Rec& at_or_default(const chunk_table_<Rec>& t, int32_t i) {
   static const Rec empty{};
   return i >= 0 && size_t(i) < t.size() ? t[size_t(i)] : empty;
 }

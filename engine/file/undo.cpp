@@ -1,6 +1,12 @@
 // Undo and redo: a before copy taken by state_begin_, one state file per step written by
 // state_save_, and state_undo_ applying either side of a step.
+// The before copy shares the chunks of the live tables, so a step costs what it changed: only
+// chunks written since state_begin_ are compared record by record, and the chunks of main
+// records that stayed shared are looked into only when they may point at a changed entry.
 #include <algorithm>
+#include <array>
+#include <climits>
+#include <utility>
 #include <type_traits>
 
 #include "engine/file/links.h"
@@ -12,12 +18,6 @@
 namespace {
 
 int32_t ubound(size_t size) { return size == 0 ? 0 : int32_t(size - 1); }
-
-std::vector<flag16_> selection_of(const object_tables_& t, int32_t count) {
-  std::vector<flag16_> sel(size_t(std::max(count, 0)) + 1, false_);
-  for (int32_t i = 1; i <= count && size_t(i) < t.objects.size(); ++i) sel[size_t(i)] = t.objects[size_t(i)].selected;
-  return sel;
-}
 
 std::vector<std::string> reserved_texts(const std::vector<page_rec_>& pages) {
   std::vector<std::string> out;
@@ -84,13 +84,134 @@ bool parse_state(std::string_view data, parsed_state& s) {
   return r.ok();
 }
 
+
+using objects_table = chunk_table_<object_rec_>;
+constexpr size_t main_chunk = objects_table::chunk_size;
+
+// The note of chunk k of a main table, worked out again only when the chunk was written
+// since (a write clears the chunk's mark).
+const chunk_note_& note_of(std::vector<chunk_note_>& notes, const objects_table& t, size_t k) {
+  static uint64_t last_mark = 0;
+  if (notes.size() <= k) notes.resize(k + 1);
+  chunk_note_& n = notes[k];
+  const uint64_t mark = t.mark(k);
+  if (mark != 0 && n.mark == mark) return n;
+  n.any_selected = false;
+  n.lo.fill(INT32_MAX);
+  n.hi.fill(INT32_MIN);
+  const size_t end = std::min(t.size(), (k + 1) * main_chunk);
+  for (size_t i = k * main_chunk; i < end; ++i) {
+    const object_rec_& o = t[i];
+    if (o.selected != false_) n.any_selected = true;
+    if (o.type >= 1 && o.type <= object_kinds_) {
+      n.lo[size_t(o.type)] = std::min(n.lo[size_t(o.type)], o.index);
+      n.hi[size_t(o.type)] = std::max(n.hi[size_t(o.type)], o.index);
+    }
+  }
+  n.mark = ++last_mark;
+  t.set_mark(k, n.mark);
+  return n;
+}
+
+// Flags 0..c of a main table as the state file holds them (entry 0 and records beyond the
+// table are 0). Chunks without a selected record are written as zeros in one piece.
+void put_selection(plain_file_writer_& out, std::vector<chunk_note_>& notes, const objects_table& t, int32_t c) {
+  byte_writer_ w;
+  w.put<int16_t>(0);
+  const size_t last = size_t(std::max(c, 0));
+  size_t i = 1;
+  while (i <= last) {
+    if (i >= t.size()) {
+      out.write(w.data());
+      w.clear();
+      out.zeros(uint64_t(last - i + 1) * 2);
+      break;
+    }
+    const size_t k = i / main_chunk;
+    const size_t end = std::min({last, (k + 1) * main_chunk - 1, t.size() - 1});
+    if (!note_of(notes, t, k).any_selected) {
+      out.write(w.data());
+      w.clear();
+      out.zeros(uint64_t(end - i + 1) * 2);
+    } else {
+      for (size_t j = i; j <= end; ++j) w.put<int16_t>(t[j].selected);
+    }
+    i = end + 1;
+  }
+  out.write(w.data());
+}
+
+// Entries of one kind that differ from the before table: looked for only in chunks the live
+// table no longer shares with it, and where the before table does not reach. Ascending.
+template <class Table>
+std::vector<int32_t> changed_entries(int32_t type, const Table& live, const Table& snap, const object_tables_& lt,
+                                     const object_tables_& st) {
+  std::vector<int32_t> out;
+  const size_t cs = Table::chunk_size;
+  for (size_t k = 0; k * cs < live.size(); ++k) {
+    const size_t lo = std::max<size_t>(1, k * cs), hi = std::min(live.size(), (k + 1) * cs);
+    const bool shared = live.same_chunk(k, snap);
+    for (size_t i = shared ? std::max(lo, snap.size()) : lo; i < hi; ++i)
+      if (i >= snap.size() || type_entries_differ_(type, lt, int32_t(i), st, int32_t(i))) out.push_back(int32_t(i));
+  }
+  return out;
+}
+
+// The main records a step changed, in ascending order: a record is new, or its main record
+// differs from the before copy, or its entry does. Chunks of main records still shared with
+// the before copy are unchanged themselves; they are looked into only when their note says a
+// record there may use a changed entry or one out of either table's reach.
+std::vector<int32_t> changed_records(zaz_class_& e) {
+  const object_tables_& live = e.store.live;
+  const object_tables_& snap = e.store.snapshot;
+  std::array<std::vector<int32_t>, object_kinds_ + 1> entries;
+  std::array<int64_t, object_kinds_ + 1> reach{};
+  for (int32_t t = 1; t <= object_kinds_; ++t) {
+    live.visit(t, [&](const auto& lt) {
+      snap.visit(t, [&](const auto& sn) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(lt)>, std::decay_t<decltype(sn)>>) {
+          entries[size_t(t)] = changed_entries(t, lt, sn, live, snap);
+          reach[size_t(t)] = int64_t(std::min(lt.size(), sn.size()));
+        }
+      });
+    });
+  }
+  auto may_point_at_change = [&](const chunk_note_& n) {
+    for (int32_t t = 1; t <= object_kinds_; ++t) {
+      const int32_t lo = n.lo[size_t(t)], hi = n.hi[size_t(t)];
+      if (lo > hi) continue;
+      if (lo < 1 || hi >= reach[size_t(t)]) return true;
+      const auto& ch = entries[size_t(t)];
+      auto it = std::lower_bound(ch.begin(), ch.end(), lo);
+      if (it != ch.end() && *it <= hi) return true;
+    }
+    return false;
+  };
+  std::vector<chunk_note_>& notes = e.file.notes;
+  const int32_t count0 = e.store.counts[0];
+  const int64_t before_count = int64_t(snap.objects.size()) - 1;
+  const int64_t last = std::min<int64_t>(count0, int64_t(live.objects.size()) - 1);
+  std::vector<int32_t> changed;
+  for (size_t k = 0; int64_t(k * main_chunk) <= last; ++k) {
+    const int64_t lo = std::max<int64_t>(1, int64_t(k * main_chunk));
+    const int64_t hi = std::min<int64_t>(last, int64_t((k + 1) * main_chunk) - 1);
+    const bool look = hi > before_count || !live.objects.same_chunk(k, snap.objects) ||
+                      may_point_at_change(note_of(notes, live.objects, k));
+    if (!look) continue;
+    for (int64_t i = lo; i <= hi; ++i) {
+      const object_rec_& o = live.objects[size_t(i)];
+      if (i > before_count || is_set_(e.record_differs_(0, int32_t(i))) || is_set_(e.record_differs_(o.type, o.index)))
+        changed.push_back(int32_t(i));
+    }
+  }
+  return changed;
+}
+
 }  // namespace
 
 void zaz_class_::state_begin_() {
-  store.snapshot.clear();
   undo_before_& b = file.before;
   b.counts = store.counts;
-  b.selection = selection_of(store.live, store.counts[0]);
   b.pages = pages.pages;
   if (b.pages.empty()) b.pages.resize(1);
   b.pages[0] = page_rec_{};
@@ -98,17 +219,18 @@ void zaz_class_::state_begin_() {
   b.blocks = link_library_(*this).blocks;
   if (b.blocks.empty()) b.blocks.resize(1);
   b.blocks[0] = block_def_rec_{};
+  // The before tables share the live chunks: the copy costs a pointer per chunk, and a chunk
+  // is copied only when the change writes into it.
   for (int32_t type = 0; type <= object_kinds_; ++type) {
-    const int32_t n = store.counts[size_t(type)];
+    const size_t end = size_t(std::max(store.counts[size_t(type)], 0)) + 1;
     store.live.visit(type, [&](const auto& live) {
       store.snapshot.visit(type, [&](auto& snap) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(live)>, std::decay_t<decltype(snap)>>) {
-          size_t end = std::min(live.size(), size_t(std::max(n, 0)) + 1);
-          snap.assign(live.begin(), live.begin() + std::ptrdiff_t(end));
-        }
+        if constexpr (std::is_same_v<std::decay_t<decltype(live)>, std::decay_t<decltype(snap)>>)
+          snap.share_prefix(live, end);
       });
     });
   }
+  b.objects = store.snapshot.objects;
   b.tables_held = true;
 }
 
@@ -139,20 +261,14 @@ bool zaz_class_::object_header_get_(byte_reader_& r) { return get_state_header_(
 
 int32_t zaz_class_::state_save_(const std::string& name) {
   const int32_t count0 = store.counts[0];
+  const std::vector<int32_t> changed = changed_records(*this);
   const int32_t before_count = ubound(store.snapshot.objects.size());
-  std::vector<int32_t> changed;
-  for (int32_t i = 1; i <= count0 && size_t(i) < store.live.objects.size(); ++i) {
-    const object_rec_& o = store.live.objects[size_t(i)];
-    if (i > before_count || is_set_(record_differs_(0, i)) || is_set_(record_differs_(o.type, o.index)))
-      changed.push_back(i);
-  }
 
   const undo_before_& b = file.before;
+  byte_writer_ head;
+  put_state_counts_(head, b.counts);
+  put_state_counts_(head, store.counts);
   byte_writer_ w;
-  put_state_counts_(w, b.counts);
-  put_state_counts_(w, store.counts);
-  put_state_selection_(w, b.selection, b.counts[0]);
-  put_state_selection_(w, selection_of(store.live, count0), count0);
   put_state_pages_(w, b.active_page, b.pages);
   put_state_pages_(w, pages.active, pages.pages);
   put_state_blocks_(w, b.blocks);
@@ -171,13 +287,23 @@ int32_t zaz_class_::state_save_(const std::string& name) {
       int32_t t = store.snapshot.objects[size_t(i)].type;
       if (t >= 1 && t <= object_kinds_) put_image(0, i, store.snapshot);
     }
-    int32_t t = store.live.objects[size_t(i)].type;
+    int32_t t = std::as_const(store.live).objects[size_t(i)].type;
     if (t >= 1 && t <= object_kinds_) put_image(1, i, store.live);
   }
 
   // A step whose file could not be written would restore nothing: it is not added at all.
+  // State files are the engine's own temporaries: written in place, without a sync.
   std::string path = engine_temp_file_();
-  if (!path.empty() && save_file_atomic_(path, w.data())) {
+  bool written = false;
+  if (!path.empty()) {
+    plain_file_writer_ out(path);
+    out.write(head.data());
+    put_selection(out, file.notes, b.objects, b.counts[0]);
+    put_selection(out, file.notes, store.live.objects, count0);
+    out.write(w.data());
+    written = out.close();
+  }
+  if (written) {
     size_t p = size_t(std::max(file.state_index, 0));
     file.states.resize(std::min(p, file.states.size()));
     file.states.push_back({name, path, reserved_texts(b.pages), reserved_texts(pages.pages)});
@@ -222,8 +348,13 @@ void zaz_class_::state_undo_(int32_t type) {
       if (table.size() <= size_t(n)) table.resize(size_t(n) + 1);
     });
   }
+  // Flags are written only where they change, so the chunks the before copy still shares
+  // are not copied for nothing.
+  auto set_selected = [&](int32_t i, flag16_ f) {
+    if (std::as_const(store.live).objects[size_t(i)].selected != f) store.live.objects[size_t(i)].selected = f;
+  };
   const int32_t count0 = std::max(store.counts[0], 0);
-  for (int32_t i = 1; i <= count0; ++i) store.live.objects[size_t(i)].selected = false_;
+  for (int32_t i = 1; i <= count0; ++i) set_selected(i, false_);
 
   const std::vector<std::string>& reserved = side_no == 0 ? entry.reserved_before : entry.reserved_after;
   for (size_t p = 1; p < side.pages.size(); ++p) side.pages[p].reserved = p < reserved.size() ? reserved[p] : "";
@@ -251,8 +382,7 @@ void zaz_class_::state_undo_(int32_t type) {
     });
   }
 
-  for (int32_t i = 1; i <= count0 && size_t(i) < side.selection.size(); ++i)
-    store.live.objects[size_t(i)].selected = side.selection[size_t(i)];
+  for (int32_t i = 1; i <= count0 && size_t(i) < side.selection.size(); ++i) set_selected(i, side.selection[size_t(i)]);
 
   if (type == 2) ++index;
   file.state_index = std::clamp(index, 0, top);

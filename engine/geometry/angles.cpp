@@ -15,11 +15,7 @@ bool finite2(float a, float b) { return std::isfinite(a) && std::isfinite(b); }
 }  // namespace
 
 float zaz_class_::clamp_nonzero_(float v) const {
-  constexpr float eps = 0.000001f;
-  // Zero itself goes to the positive side.
-  if (v > -eps && v < 0) return -eps;
-  if (v >= 0 && v < eps) return eps;
-  return v;
+  return nonzero_divisor_(v);
 }
 
 float zaz_class_::calc_angle_(float a_xp_, float a_yp_, float a_xk_, float a_yk_, flag16_ a_st_,
@@ -45,15 +41,11 @@ float zaz_class_::calc_angle_(float a_xp_, float a_yp_, float a_xk_, float a_yk_
 }
 
 void zaz_class_::calc_rotate_00_rad_(float rot_, float px_, float py_, float& rx_, float& ry_) {
-  rx_ = px_;
-  ry_ = py_;
-  const float w = f32_(-static_cast<double>(rot_));
-  const float s = f32_(std::sin(static_cast<double>(w)));
-  const float c = f32_(std::cos(static_cast<double>(w)));
-  if (!finite2(s, c)) return;  // leaves the unrotated point
-  geometry.rot_sin_ = s;
-  geometry.rot_cos_ = c;
-  rotate_by_sc_(px_, py_, s, c, rx_, ry_);
+  const turn_00_ t = turn_00_::rad(rot_);
+  t.apply(px_, py_, rx_, ry_);
+  if (!t.ok) return;  // leaves the unrotated point
+  geometry.rot_sin_ = t.s;
+  geometry.rot_cos_ = t.c;
 }
 
 void zaz_class_::calc_rotate_00_deg_(float rot_, float px_, float py_, float& rx_, float& ry_) {
@@ -70,12 +62,7 @@ void zaz_class_::rotate_about_rad_(float angle, float px, float py, float cx, fl
   if (!finite2(s, c)) return;
   geometry.rot_sin_ = s;
   geometry.rot_cos_ = c;
-  const double dx = static_cast<double>(px) - cx, dy = static_cast<double>(py) - cy;
-  const float nx = f32_((dx * c + cx) + dy * s);
-  const float ny = f32_((dy * c + cy) - dx * s);
-  if (!finite2(nx, ny)) return;
-  x = nx;
-  y = ny;
+  rotate_about_by_sc_(px, py, cx, cy, s, c, x, y);
 }
 
 void zaz_class_::rotate_about_deg_(float angle, float px, float py, float cx, float cy, float& x,

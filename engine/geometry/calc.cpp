@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "engine/geometry/rotation.h"
 #include "engine/zaz_class.h"
 
 namespace {
@@ -20,20 +21,7 @@ bool finite2(float a, float b) { return std::isfinite(a) && std::isfinite(b); }
 
 void zaz_class_::calc_mirror_(float mxp_, float myp_, float mxa_, float mya_, float mxb_,
                               float myb_, float& mirx_, float& miry_) const {
-  const float a = f32_((d(mya_) - myb_) / clamp_nonzero_(f32_(d(mxa_) - mxb_)));
-  const float b = f32_(d(mya_) - d(a) * mxa_);
-  const float p = f32_(-1.0 / clamp_nonzero_(a));
-  const float q = f32_(d(myp_) - d(p) * mxp_);
-  const float dd = f32_(-d(a) + p);
-  const float e = f32_(d(b) - q);
-  const float f = f32_(-d(a) * q + d(p) * b);
-  const float fx = f32_(d(e) / clamp_nonzero_(dd));
-  const float fy = f32_(d(f) / clamp_nonzero_(dd));
-  const float x = f32_(d(mxp_) - 2.0 * (d(mxp_) - fx));
-  const float y = f32_(d(myp_) - 2.0 * (d(myp_) - fy));
-  if (!finite2(x, y)) return;
-  mirx_ = x;
-  miry_ = y;
+  mirror_line_(mxa_, mya_, mxb_, myb_).apply(mxp_, myp_, mirx_, miry_);
 }
 
 void zaz_class_::calc_cross_lp_(float cx1_, float cy1_, float cx2_, float cy2_, float cxp_,

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "engine/zaz_class.h"
@@ -37,7 +38,7 @@ struct box_ {
 
 // The per-kind entry of a main record, or nullptr when its index is outside the table.
 template <class T>
-T* entry_(std::vector<T>& table, int32_t index) {
+T* entry_(chunk_table_<T>& table, int32_t index) {
   if (index < 1 || static_cast<size_t>(index) >= table.size()) return nullptr;
   return &table[static_cast<size_t>(index)];
 }
@@ -63,7 +64,7 @@ inline bool valid_record_(const zaz_class_& e, int32_t r) {
 inline const arc_rec_* conic_of_(const zaz_class_& e, int32_t record) {
   if (!valid_record_(e, record)) return nullptr;
   const object_rec_& o = e.store.live.objects[static_cast<size_t>(record)];
-  const std::vector<arc_rec_>* table = nullptr;
+  const chunk_table_<arc_rec_>* table = nullptr;
   switch (o.type) {
     case ot_arc_: table = &e.store.live.arcs; break;
     case ot_circle_: table = &e.store.live.circles; break;
@@ -72,6 +73,16 @@ inline const arc_rec_* conic_of_(const zaz_class_& e, int32_t record) {
   }
   if (o.index < 1 || static_cast<size_t>(o.index) >= table->size()) return nullptr;
   return &(*table)[static_cast<size_t>(o.index)];
+}
+
+// The box of a line: the same merge calc_orect_ makes, inline, since transforms of many
+// lines spend much of their time there.
+inline bool line_box_(const line_rec_& l, object_rec_& o) {
+  box_ b;
+  b.add(l.x1, l.y1);
+  b.add(l.x2, l.y2);
+  o.x1 = b.x1, o.y1 = b.y1, o.x2 = b.x2, o.y2 = b.y2;
+  return true;
 }
 
 // Calls f(x, y) with references to every stored position of the object (points, centres,
@@ -140,8 +151,10 @@ void for_each_target_(zaz_class_& e, int32_t record, F&& f) {
   }
   const int32_t n = std::min<int64_t>(e.store.counts[0], static_cast<int64_t>(e.store.live.objects.size()) - 1);
   const int32_t page = e.pages.active;
+  // Read through the const side: looking at a record must not copy a chunk it shares.
+  const auto& objects = std::as_const(e.store.live.objects);
   for (int32_t r = 1; r <= n; ++r) {
-    const object_rec_& o = e.store.live.objects[r];
+    const object_rec_& o = objects[r];
     if (o.page == page && o.selected == true_) f(r);
   }
 }
@@ -171,5 +184,17 @@ void map_frame_(block_group_rec_& g, Map&& map) {
   }
   g.x1 = b.x1, g.y1 = b.y1, g.x2 = b.x2, g.y2 = b.y2;
 }
+
+// Recomputes record r's box: lines inline, every other kind through calc_orect_.
+// `o` is record r, when the caller holds it already.
+inline void refresh_box_(zaz_class_& e, int32_t r, object_rec_& o) {
+  const auto& lines = std::as_const(e.store.live.lines);
+  if (o.type == ot_line_ && o.index >= 1 && static_cast<size_t>(o.index) < lines.size()) {
+    line_box_(lines[static_cast<size_t>(o.index)], o);
+    return;
+  }
+  e.calc_orect_(r);
+}
+inline void refresh_box_(zaz_class_& e, int32_t r) { refresh_box_(e, r, e.store.live.objects[r]); }
 
 }  // namespace edit_

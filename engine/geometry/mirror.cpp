@@ -1,24 +1,17 @@
 // Mirror of one record or of the selection about the line through two points.
 #include "engine/geometry/edit_util.h"
+#include "engine/geometry/rotation.h"
 
 void zaz_class_::transform_mirror_(float mx1_, float my1_, float mx2_, float my2_,
                                    int32_t record_) {
   const double th_deg = calc_angle_(mx1_, my1_, mx2_, my2_, true_, 0);
   const double th = calc_angle_(mx1_, my1_, mx2_, my2_, false_, 0);
-  auto mirror = [&](float& x, float& y) {
-    float nx = x, ny = y;
-    calc_mirror_(x, y, mx1_, my1_, mx2_, my2_, nx, ny);
-    x = nx;
-    y = ny;
-  };
+  const mirror_line_ line(mx1_, my1_, mx2_, my2_);
+  auto mirror = [&](float& x, float& y) { line.apply(x, y, x, y); };
   // Pattern segments are vectors: they reflect about the same direction through (0, 0).
   const float dx = f32_(static_cast<double>(mx2_) - mx1_), dy = f32_(static_cast<double>(my2_) - my1_);
-  auto mirror_vec = [&](float& x, float& y) {
-    float nx = x, ny = y;
-    calc_mirror_(x, y, 0, 0, dx, dy, nx, ny);
-    x = nx;
-    y = ny;
-  };
+  const mirror_line_ vec_line(0, 0, dx, dy);
+  auto mirror_vec = [&](float& x, float& y) { vec_line.apply(x, y, x, y); };
   auto set = [](float& v, double nv) {
     if (fits_f32_(nv)) v = f32_(nv);
   };
@@ -77,6 +70,6 @@ void zaz_class_::transform_mirror_(float mx1_, float my1_, float mx2_, float my2
       }
       default: break;
     }
-    calc_orect_(r);
+    edit_::refresh_box_(*this, r, o);
   });
 }

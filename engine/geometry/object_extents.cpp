@@ -1,9 +1,17 @@
 // Bounding boxes of single objects and of block inserts, recomputed from per-kind data.
 #include "engine/geometry/edit_util.h"
+#include "engine/geometry/rotation.h"
 
 using edit_::box_;
 
 namespace {
+
+// What a single-point rotation leaves behind in the engine when its turn was usable.
+void remember_turn(zaz_class_& e, const turn_00_& turn) {
+  if (!turn.ok) return;
+  e.geometry.rot_sin_ = turn.s;
+  e.geometry.rot_cos_ = turn.c;
+}
 
 // Samples (rx cos t, ry sin t) turned by `rot_deg` and moved to the centre, t from a1 by
 // `step` (a 32-bit float counter) while t <= a2; each sample goes to `sink`.
@@ -11,11 +19,14 @@ template <class Sink>
 void sample_conic(zaz_class_& e, const arc_rec_& c, float a1, float a2, float step, Sink sink) {
   // Two turns are enough for any box; the cap keeps a huge sweep from running for ever.
   const double end = std::min(static_cast<double>(a2), static_cast<double>(a1) + 2.0 * edit_::two_pi_f);
+  // The turn is the same for every sample: one sine and cosine for all of them.
+  const turn_00_ turn = turn_00_::deg(c.rotation);
   for (float t = a1; t <= end;) {
     float rx = 0, ry = 0;
     const float px = f32_(std::cos(static_cast<double>(t)) * c.rx);
     const float py = f32_(std::sin(static_cast<double>(t)) * c.ry);
-    e.calc_rotate_00_deg_(c.rotation, px, py, rx, ry);
+    turn.apply(px, py, rx, ry);
+    remember_turn(e, turn);
     sink(f32_(static_cast<double>(rx) + c.cx), f32_(static_cast<double>(ry) + c.cy));
     const float next = f32_(static_cast<double>(t) + step);
     if (!(next > t)) break;
@@ -118,7 +129,7 @@ void zaz_class_::calc_orect_(int32_t record_) {
   switch (o.type) {
     case ot_point_: if (auto* r = edit_::entry_(t.points, o.index)) b.add(r->x, r->y); break;
     case ot_line_:
-      if (auto* r = edit_::entry_(t.lines, o.index)) { b.add(r->x1, r->y1); b.add(r->x2, r->y2); }
+      if (auto* r = edit_::entry_(t.lines, o.index)) return void(edit_::line_box_(*r, o));
       break;
     case ot_curve_: if (auto* r = edit_::entry_(t.curves, o.index)) merge_list(*r, b); break;
     case ot_polyline_: if (auto* r = edit_::entry_(t.polylines, o.index)) merge_list(*r, b); break;
@@ -178,10 +189,12 @@ void zaz_class_::block_extents_(const int32_t& block_id, float x, float y, float
                                 float rot, float& x1, float& y1, float& x2, float& y2) {
   box_ b;
   // Member point -> scaled, turned about the base point, moved to the insertion point.
+  const turn_00_ turn = turn_00_::rad(rot);
   auto place = [&](float px, float py, float& ox, float& oy) {
     const float qx = f32_(static_cast<double>(px) * sx), qy = f32_(static_cast<double>(py) * sy);
     float rx = qx, ry = qy;
-    calc_rotate_00_rad_(rot, qx, qy, rx, ry);
+    turn.apply(qx, qy, rx, ry);
+    remember_turn(*this, turn);
     ox = f32_(static_cast<double>(rx) + x);
     oy = f32_(static_cast<double>(ry) + y);
   };

@@ -1,5 +1,8 @@
 // Copy, move and rotate of one record or of the selection of the active page.
+#include <cmath>
+
 #include "engine/geometry/edit_util.h"
+#include "engine/geometry/rotation.h"
 
 namespace {
 
@@ -67,17 +70,22 @@ void zaz_class_::transform_move_(float mx_, float my_, int32_t record_) {
   };
   if (record_ <= 0) edit_::map_tracking_points_(*this, shift);
   edit_::for_each_target_(*this, record_, [&](int32_t r) {
-    if (edit_::for_each_position_(*this, store.live.objects[r], shift)) calc_orect_(r);
+    if (edit_::for_each_position_(*this, store.live.objects[r], shift)) edit_::refresh_box_(*this, r);
   });
 }
 
 void zaz_class_::transform_rotate_(float rot_, float ox_, float oy_, int32_t record_) {
   const double a = static_cast<double>(rot_) * edit_::pi_f / 180.0;
+  // One sine and cosine for every point, rounded exactly as a single-point rotation rounds them.
+  const float w = f32_(-static_cast<double>(f32_(static_cast<double>(rot_) / (180.0 / edit_::pi_f))));
+  const float s = f32_(std::sin(static_cast<double>(w)));
+  const float c = f32_(std::cos(static_cast<double>(w)));
+  const bool turns = std::isfinite(s) && std::isfinite(c);
   auto turn = [&](float& x, float& y) {
-    float nx = x, ny = y;
-    rotate_about_deg_(rot_, x, y, ox_, oy_, nx, ny);
-    x = nx;
-    y = ny;
+    if (!turns) return;
+    geometry.rot_sin_ = s;
+    geometry.rot_cos_ = c;
+    rotate_about_by_sc_(x, y, ox_, oy_, s, c, x, y);
   };
   auto add_rad = [&](float& v) { store_f(v, v + a); };
   auto add_deg = [&](float& v) { store_f(v, static_cast<double>(v) + rot_); };
@@ -120,6 +128,6 @@ void zaz_class_::transform_rotate_(float rot_, float ox_, float oy_, int32_t rec
       case ot_block_insert_: add_rad(t.block_inserts[o.index].rotation); break;
       default: break;
     }
-    calc_orect_(r);
+    edit_::refresh_box_(*this, r, o);
   });
 }

@@ -3,29 +3,30 @@
 #pragma once
 #include <utility>
 
+#include "engine/model/chunk_table.h"
 #include "engine/model/records.h"
 
-// One set of the seventeen tables. A table's upper bound is its vector's capacity - 1
-// (0 without storage); entries are constructed as table_reserve_ reaches them, and
-// entries above the counter are spare.
+// One set of the seventeen tables. A table's upper bound is its capacity - 1 (0 without
+// storage); entries are made as table_reserve_ reaches them, and entries above the counter
+// are spare. The tables are chunked so that the snapshot shares all that did not change.
 struct object_tables_ {
-  std::vector<object_rec_> objects;
-  std::vector<point_rec_> points;
-  std::vector<line_rec_> lines;
-  std::vector<curve_rec_> curves;
-  std::vector<polyline_rec_> polylines;
-  std::vector<polygon_rec_> polygons;
-  std::vector<arc_rec_> arcs;
-  std::vector<circle_rec_> circles;
-  std::vector<ellipse_rec_> ellipses;
-  std::vector<hatch_rec_> hatches;
-  std::vector<text_rec_> texts;
-  std::vector<image_rec_> images;
-  std::vector<dimension_rec_> dimensions;
-  std::vector<angular_dim_rec_> angular_dims;
-  std::vector<reference_rec_> references;
-  std::vector<block_insert_rec_> block_inserts;
-  std::vector<block_group_rec_> block_groups;
+  chunk_table_<object_rec_> objects;
+  chunk_table_<point_rec_> points;
+  chunk_table_<line_rec_> lines;
+  chunk_table_<curve_rec_> curves;
+  chunk_table_<polyline_rec_> polylines;
+  chunk_table_<polygon_rec_> polygons;
+  chunk_table_<arc_rec_> arcs;
+  chunk_table_<circle_rec_> circles;
+  chunk_table_<ellipse_rec_> ellipses;
+  chunk_table_<hatch_rec_> hatches;
+  chunk_table_<text_rec_> texts;
+  chunk_table_<image_rec_> images;
+  chunk_table_<dimension_rec_> dimensions;
+  chunk_table_<angular_dim_rec_> angular_dims;
+  chunk_table_<reference_rec_> references;
+  chunk_table_<block_insert_rec_> block_inserts;
+  chunk_table_<block_group_rec_> block_groups;
 
   // Calls f with the table of kind `type` (1..16), or with the main table otherwise.
   template <class F>

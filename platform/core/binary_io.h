@@ -81,6 +81,8 @@ class byte_writer_ {
   void bytes(std::string_view s) { out_.append(s); }
   const std::string& data() const { return out_; }
   std::string take() { return std::move(out_); }
+  // Empties the writer and keeps its storage for the next bytes.
+  void clear() { out_.clear(); }
   size_t size() const { return out_.size(); }
 
  private:

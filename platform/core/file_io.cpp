@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdio>
 #include <filesystem>
+#include <new>
 
 namespace fs = std::filesystem;
 
@@ -54,6 +55,33 @@ std::optional<std::string> read_file_bytes_(const std::string& path, uint64_t ma
   return data;
 }
 
+std::optional<file_buffer_> read_file_buffer_(const std::string& path, uint64_t max_bytes) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || uint64_t(st.st_size) > max_bytes) {
+    ::close(fd);
+    return std::nullopt;
+  }
+  file_buffer_ buf;
+  buf.size = size_t(st.st_size);
+  buf.bytes.reset(new (std::nothrow) char[buf.size + 1]);  // default-initialised: not zeroed
+  if (!buf.bytes) {
+    ::close(fd);
+    return std::nullopt;
+  }
+  size_t got = 0;
+  while (got < buf.size) {
+    ssize_t n = ::read(fd, buf.bytes.get() + got, buf.size - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got += size_t(n);
+  }
+  ::close(fd);
+  if (got != buf.size) return std::nullopt;
+  return buf;
+}
+
 bool resolve_save_target_(const std::string& path, std::string& real) {
   if (path.empty()) return false;
   // Follow a chain of symbolic links by hand so that a link to a file not yet made still
@@ -81,36 +109,153 @@ bool resolve_save_target_(const std::string& path, std::string& real) {
   return false;
 }
 
-bool save_file_atomic_(const std::string& path, std::string_view data) {
-  std::string real;
-  if (!resolve_save_target_(path, real)) return false;
-  fs::path target(real);
-  fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string tmpl = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
-  int fd = ::mkstemp(tmpl.data());
-  if (fd < 0) return false;
-  bool ok = true;
-  for (size_t done = 0; ok && done < data.size();) {
+namespace {
+
+constexpr size_t write_buffer_bytes_ = size_t(1) << 20;
+
+bool write_all(int fd, std::string_view data) {
+  for (size_t done = 0; done < data.size();) {
     ssize_t n = ::write(fd, data.data() + done, data.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) ok = false;
-    else done += size_t(n);
+    if (n <= 0) return false;
+    done += size_t(n);
   }
+  return true;
+}
+
+}  // namespace
+
+atomic_file_writer_::atomic_file_writer_(const std::string& path) {
+  if (!resolve_save_target_(path, real_)) return;
+  fs::path target(real_);
+  fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  temp_ = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+  fd_ = ::mkstemp(temp_.data());
+  if (fd_ < 0) return;
+  buffer_.reserve(write_buffer_bytes_);
+  ok_ = true;
+}
+
+atomic_file_writer_::~atomic_file_writer_() { abandon(); }
+
+void atomic_file_writer_::abandon() {
+  ok_ = false;
+  if (fd_ < 0) return;
+  ::close(fd_);
+  ::unlink(temp_.c_str());
+  fd_ = -1;
+}
+
+bool atomic_file_writer_::flush_buffer() {
+  if (ok_ && !write_all(fd_, buffer_)) abandon();
+  buffer_.clear();
+  return ok_;
+}
+
+bool atomic_file_writer_::write(std::string_view data) {
+  if (!ok_) return false;
+  if (buffer_.size() + data.size() <= write_buffer_bytes_) {
+    buffer_.append(data);
+    return true;
+  }
+  if (!flush_buffer()) return false;
+  // A piece larger than the buffer goes straight to the file.
+  if (data.size() >= write_buffer_bytes_) {
+    if (!write_all(fd_, data)) abandon();
+    return ok_;
+  }
+  buffer_.append(data);
+  return true;
+}
+
+bool atomic_file_writer_::commit() {
+  if (!ok_ || !flush_buffer()) return false;
   // Keep the permissions of a file being replaced; a new file gets the usual 0644 less umask.
   struct stat st {};
   mode_t mode = 0;
-  if (::stat(real.c_str(), &st) == 0) mode = st.st_mode & 07777;
+  if (::stat(real_.c_str(), &st) == 0) mode = st.st_mode & 07777;
   else {
     mode_t mask = ::umask(0);
     ::umask(mask);
     mode = 0666 & ~mask;
   }
-  if (ok) ok = ::fchmod(fd, mode) == 0;
-  if (ok) ok = ::fsync(fd) == 0;
-  if (::close(fd) != 0) ok = false;
-  if (ok) ok = ::rename(tmpl.c_str(), real.c_str()) == 0;
-  if (!ok) ::unlink(tmpl.c_str());
-  return ok;
+  bool done = ::fchmod(fd_, mode) == 0 && ::fsync(fd_) == 0;
+  const int fd = fd_;
+  fd_ = -1;
+  if (::close(fd) != 0) done = false;
+  if (done) done = ::rename(temp_.c_str(), real_.c_str()) == 0;
+  if (!done) ::unlink(temp_.c_str());
+  ok_ = false;  // the writer is spent either way
+  return done;
+}
+
+bool save_file_atomic_(const std::string& path, std::string_view data) {
+  atomic_file_writer_ out(path);
+  return out.write(data) && out.commit();
+}
+
+plain_file_writer_::plain_file_writer_(const std::string& path) {
+  fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  ok_ = fd_ >= 0;
+}
+
+plain_file_writer_::~plain_file_writer_() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool plain_file_writer_::flush() {
+  if (ok_ && !buffer_.empty()) ok_ = write_all(fd_, buffer_);
+  buffer_.clear();
+  if (ok_ && pending_zeros_ > 0) {
+    // A run long enough to skip leaves a hole; a short one is cheaper written.
+    if (pending_zeros_ >= (uint64_t(64) << 10)) {
+      ok_ = ::lseek(fd_, off_t(pending_zeros_), SEEK_CUR) >= 0;
+    } else {
+      buffer_.assign(size_t(pending_zeros_), '\0');
+      ok_ = write_all(fd_, buffer_);
+      buffer_.clear();
+    }
+  }
+  pending_zeros_ = 0;
+  return ok_;
+}
+
+bool plain_file_writer_::write(std::string_view data) {
+  if (!ok_) return false;
+  if (data.empty()) return true;  // keeps a run of zeros whole
+  if (pending_zeros_ > 0 && !flush()) return false;
+  if (buffer_.size() + data.size() > write_buffer_bytes_ && !flush()) return false;
+  if (data.size() >= write_buffer_bytes_) ok_ = write_all(fd_, data);
+  else buffer_.append(data);
+  return ok_;
+}
+
+bool plain_file_writer_::zeros(uint64_t count) {
+  if (!ok_) return false;
+  if (pending_zeros_ == 0 && count < 64) {
+    buffer_.append(size_t(count), '\0');
+    if (buffer_.size() >= write_buffer_bytes_) flush();
+    return ok_;
+  }
+  if (pending_zeros_ == 0 && !flush()) return false;
+  pending_zeros_ += count;
+  return true;
+}
+
+bool plain_file_writer_::close() {
+  if (fd_ < 0) return false;
+  const bool trailing_hole = pending_zeros_ >= (uint64_t(64) << 10);
+  flush();
+  // A file that ends in a hole gets its length from the position reached.
+  if (ok_ && trailing_hole) {
+    const off_t end = ::lseek(fd_, 0, SEEK_CUR);
+    ok_ = end >= 0 && ::ftruncate(fd_, end) == 0;
+  }
+  if (::close(fd_) != 0) ok_ = false;
+  fd_ = -1;
+  const bool done = ok_;
+  ok_ = false;
+  return done;
 }
 
 path_info_ path_info_of_(const std::string& path) {

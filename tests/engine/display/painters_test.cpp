@@ -26,7 +26,7 @@ class painters : public display_ {
   }
   // A record of kind `type` appended directly, with the box given.
   template <class T>
-  int32_t add_raw(int32_t type, std::vector<T>& table, const T& rec, float x1, float y1, float x2, float y2,
+  int32_t add_raw(int32_t type, chunk_table_<T>& table, const T& rec, float x1, float y1, float x2, float y2,
                   int32_t colour = 0) {
     add_slot_ slot;
     if (!e->add_begin_(type, colour, -2, 0, 1, 1, slot)) return 0;

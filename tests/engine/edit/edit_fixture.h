@@ -17,7 +17,7 @@ class drawing_ : public ::testing::Test {
   }
   object_rec_& obj(int32_t r) { return e->store.live.objects[r]; }
   template <class T>
-  T& entry(std::vector<T>& table, int32_t r) { return table[obj(r).index]; }
+  T& entry(chunk_table_<T>& table, int32_t r) { return table[obj(r).index]; }
   line_rec_& line(int32_t r) { return entry(e->store.live.lines, r); }
   arc_rec_& arc(int32_t r) { return entry(e->store.live.arcs, r); }
   arc_rec_& circle(int32_t r) { return entry(e->store.live.circles, r); }
