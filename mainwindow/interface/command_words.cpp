@@ -10,6 +10,8 @@ constexpr auto ribbon_item = command_event_::ribbon_item;
 constexpr auto ribbon_corner = command_event_::ribbon_corner;
 constexpr auto dock_button = command_event_::dock_button;
 constexpr auto dock_item = command_event_::dock_item;
+constexpr auto numbered = key_match_::numbered;
+constexpr auto family = key_match_::family;
 
 const command_word_rec_ words[] = {
     {main_menu, "MMENU.PRINT", 0, "printp"},
@@ -389,10 +391,10 @@ const own_action_rec_ own[] = {
     {ribbon_item, "BGCOL.01", "grey background 200"},
     {ribbon_item, "BGCOL.02", "grey background 150"},
     {ribbon_item, "BGCOL.03", "grey background 100"},
-    {ribbon_item, "PAGE_", "make the page active (list item)"},
-    {ribbon_item, "PAGE_EX_", "make the page active (list item)"},
-    {ribbon_item, "LAYER_", "layer visibility, editability or active layer (list item)"},
-    {ribbon_item, "DSTYLE_", "make the dimension style active (list item)"},
+    {ribbon_item, "PAGE_", "make the page active (list item)", numbered},
+    {ribbon_item, "PAGE_EX_", "make the page active (list item)", numbered},
+    {ribbon_item, "LAYER_", "layer visibility, editability or active layer (list item)", numbered},
+    {ribbon_item, "DSTYLE_", "make the dimension style active (list item)", numbered},
     {ribbon_corner, "PAGES", "the pages dialog"},
     {ribbon_corner, "PAGES_EX", "the pages dialog"},
     {ribbon_corner, "LAYERS", "the layers dialog"},
@@ -402,17 +404,15 @@ const own_action_rec_ own[] = {
     {dock_item, "STATUSBAR", "show or hide the status bar, with its check mark"},
     {dock_item, "DIMSTYLE.ADD", "add a dimension style, as the ribbon's style group does"},
     {dock_item, "DIMSTYLE.DEL", "delete the active dimension style, as the dimension-style dialog does"},
-    {dock_item, "COLOR1.", "draw colour"},
-    {dock_item, "COLOR2.", "fill colour"},
-    {dock_item, "LSTYLE.", "line style"},
-    {dock_item, "LWIDTH.", "line width"},
-    {dock_item, "TOOLBAR.", "show or hide the toolbar"},
-    {dock_item, "PAGE.", "make the page active"},
-    {dock_item, "LAYER.", "layer visibility, editability or active layer"},
+    {dock_item, "COLOR1.", "draw colour", family},
+    {dock_item, "COLOR2.", "fill colour", family},
+    {dock_item, "LSTYLE.", "line style", family},
+    {dock_item, "LWIDTH.", "line width", family},
+    {dock_item, "TOOLBAR.", "show or hide the toolbar", numbered},
+    {dock_item, "PAGE.", "make the page active", numbered},
+    {dock_item, "LAYER.", "layer visibility, editability or active layer", numbered},
     {dock_button, "CMD", "Enter sends the command box's text to the command entry"},
 };
-
-bool is_prefix_(std::string_view k) { return !k.empty() && (k.back() == '.' || k.back() == '_'); }
 
 struct colour_name_ {
   const char* ending;
@@ -450,10 +450,9 @@ const own_action_rec_* own_action_(command_event_ event, std::string_view key) {
     if (a.event != event) continue;
     const std::string_view k = a.key;
     if (key == k) return &a;
-    // A numbered key: the prefix followed by a number.
-    if (is_prefix_(k) && key.size() > k.size() && key.substr(0, k.size()) == k &&
-        key.find_first_not_of("0123456789", k.size()) == std::string_view::npos)
-      return &a;
+    if (a.match == key_match_::exact || key.size() <= k.size() || key.substr(0, k.size()) != k) continue;
+    if (a.match == key_match_::family) return &a;
+    if (key.find_first_not_of("0123456789", k.size()) == std::string_view::npos) return &a;
   }
   return nullptr;
 }

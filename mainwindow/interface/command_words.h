@@ -26,10 +26,15 @@ struct command_word_rec_ {
   const char* word;
 };
 
+// How an own action's key matches: the key itself, the key followed by a number (items the
+// main window numbers at run time), or the key followed by anything (a family of items).
+enum class key_match_ : uint8_t { exact, numbered, family };
+
 struct own_action_rec_ {
   command_event_ event;
-  const char* key;     // a key, or a prefix ending in "." or "_" for keys numbered at run time
+  const char* key;
   const char* action;  // what the main window does
+  key_match_ match = key_match_::exact;
 };
 
 std::span<const command_word_rec_> command_words_();
