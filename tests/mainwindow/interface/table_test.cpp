@@ -11,6 +11,7 @@
 #include "shell/icons.h"
 #include "support/missing_texts.h"
 
+// Qt's font lookup leaves fontconfig allocations behind at exit.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
 
 namespace {
