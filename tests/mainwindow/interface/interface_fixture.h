@@ -88,6 +88,10 @@ class interface_host : public ::testing::Test {
     c.panel = panel.get();
     c.layout_file = layout;
     build_dock_toolbars_(c);
+    // The main window's layout after the build: the areas stretched, the menu bar across the top.
+    stretch();
+    tb->resize_tools_(true);
+    tb->update_(false, true);
     stretch();
   }
 

@@ -128,3 +128,21 @@ TEST_F(ribbon_build, split_buttons_start_with_their_first_variant) {
   EXPECT_EQ(r.popupmenuicon_("ARC.3P"), -fields.tool_icon_arc_3p_);
   EXPECT_EQ(r.popupmenuicon_("BGCOL.02"), 9868950);
 }
+
+TEST_F(ribbon_build, the_build_adds_every_row_once) {
+  make_ribbon();
+  const xribbon_& r = rc->model();
+  EXPECT_EQ(r.mainmenu_count, 9);
+  EXPECT_EQ(r.quick_count, 6);
+  EXPECT_EQ(r.tab_count, 5);
+  EXPECT_EQ(r.toolbar_count, 23);
+  EXPECT_EQ(r.control_count, 112);
+  EXPECT_EQ(r.popup_count, 54);
+  EXPECT_EQ(r.tabid2key_(r.tab_id_()), "STD");  // the main window makes DRAW active afterwards
+  EXPECT_EQ(r.helpicon_(), true_);
+  EXPECT_EQ(panel->rborder_(), true_);
+  EXPECT_FALSE(docks[0]->visible_());
+  // The access key of the application menu's SAVE comes from its own key.
+  EXPECT_EQ(r.mainmenu[3].key, "MMENU.SAVE");
+  EXPECT_EQ(r.mainmenu[3].alt_key, lang_text_("mdi.mainmenu.nesavew.key"));
+}
