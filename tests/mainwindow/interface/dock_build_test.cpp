@@ -32,7 +32,15 @@ class dock_build : public interface_host {
 TEST_F(dock_build, without_a_layout_file_the_toolbars_take_their_default_places) {
   make_classic(temp_file("no_layout.ini"));
   ASSERT_EQ(tb->tbcount_(), 16);
-  EXPECT_EQ(tb->button_count, 92);
+  EXPECT_EQ(tb->button_count, 92);  // every key distinct: a repeated key would reuse its button
+  size_t items = 0, subs = 0;
+  for (int32_t b = 1; b <= tb->button_count; ++b)
+    for (const auto& i : tb->button_(b).items) {
+      ++items;
+      subs += i.subs.size();
+    }
+  EXPECT_EQ(items, 158u);
+  EXPECT_EQ(subs, 51u);
   struct place {
     int32_t t;
     dock_area_code_ area;
