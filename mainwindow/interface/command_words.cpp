@@ -1,6 +1,5 @@
 #include "mainwindow/interface/command_words.h"
 
-#include <array>
 
 namespace {
 constexpr auto main_menu = command_event_::main_menu;
