@@ -20,6 +20,17 @@ bool same_picture(const picture_rec_& a, const std::string& file) {
   return a.images[0].width == b.images[0].width && a.images[0].argb == b.images[0].argb;
 }
 
+// A copy of the program's icon folder without one file.
+std::string icons_without(const char* file) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::path(::testing::TempDir()) / (std::string("icons_without_") + file);
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  for (const auto& e : fs::directory_iterator(icon_folder_()))
+    if (e.is_regular_file() && e.path().filename() != file) fs::copy_file(e.path(), folder / e.path().filename());
+  return folder.string() + "/";
+}
+
 }  // namespace
 
 class ribbon_build : public interface_host {};
@@ -56,13 +67,8 @@ TEST_F(ribbon_build, a_group_draws_its_icons_from_consecutive_numbers) {
 }
 
 TEST_F(ribbon_build, a_missing_group_icon_leaves_the_later_buttons_their_pictures) {
-  namespace fs = std::filesystem;
-  const fs::path folder = fs::path(::testing::TempDir()) / "icons_without_std02";
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  for (const auto& e : fs::directory_iterator(icon_folder_()))
-    if (e.is_regular_file() && e.path().filename() != "zaz.std.02.0.ico") fs::copy_file(e.path(), folder / e.path().filename());
-  make_ribbon(15, folder.string() + "/");
+  const std::string folder = icons_without("zaz.std.02.0.ico");
+  make_ribbon(15, folder);
   const int32_t first = control(rc->model(), "FILE").icon;
   ASSERT_GT(first, 0);
   EXPECT_TRUE(same_picture(icon_entry_(first)->small_picture, icon_folder_() + "zaz.std.01.0.ico"));
@@ -72,7 +78,7 @@ TEST_F(ribbon_build, a_missing_group_icon_leaves_the_later_buttons_their_picture
   const int32_t undo = control(rc->model(), "UNDO").icon;
   EXPECT_EQ(undo, first + 3);
   EXPECT_TRUE(same_picture(icon_entry_(undo)->small_picture, icon_folder_() + "zaz.edt.01.0.ico"));
-  fs::remove_all(folder);
+  std::filesystem::remove_all(folder);
 }
 
 TEST_F(ribbon_build, keys_reach_tabs_and_buttons) {
@@ -145,4 +151,14 @@ TEST_F(ribbon_build, the_build_adds_every_row_once) {
   // The access key of the application menu's SAVE comes from its own key.
   EXPECT_EQ(r.mainmenu[3].key, "MMENU.SAVE");
   EXPECT_EQ(r.mainmenu[3].alt_key, lang_text_("mdi.mainmenu.nesavew.key"));
+}
+
+TEST_F(ribbon_build, an_item_whose_variant_icon_is_missing_shows_no_icon) {
+  const std::string folder = icons_without("zaz.d2d.07.0b.ico");
+  make_ribbon(15, folder);
+  EXPECT_EQ(fields.tool_icon_arc_2p_, 0);
+  // Not a colour square of colour 0 (black): no icon at all.
+  EXPECT_EQ(rc->model().popupmenuicon_("ARC.2P"), -1);
+  EXPECT_EQ(rc->model().popupmenuicon_("ARC.3P"), -fields.tool_icon_arc_3p_);
+  std::filesystem::remove_all(folder);
 }
