@@ -1,11 +1,10 @@
-// The program's entry point. Until the main window exists the start stops after the settings and
-// the language texts; the application object arrives with the first window.
-#include <cstdio>
+// The program's entry point: settings and language texts, then the main window until it closes.
+#include <string>
 
+#include "shell/main_window_entry.h"
 #include "shell/startup.h"
 
-int main(int, char**) {
+int main(int argc, char** argv) {
   start_settings_and_language_();
-  std::puts("arvex: the main window is not built yet; nothing more to show.");
-  return 0;
+  return run_main_window_(argc > 1 ? std::string(argv[1]) : std::string());
 }

@@ -1,0 +1,127 @@
+// The drawing view's one repaint entry, its cursors, the 10 ms timer's first full repaint, and
+// the new drawing and save that the start and the close question need.
+#include <cmath>
+#include <cstdio>
+
+#include "engine/zaz_class.h"
+#include "mainwindow/mdi.h"
+#include "platform/input/cursor.h"
+#include "platform/services/dialogs.h"
+#include "shell/files.h"
+#include "shell/frame_table.h"
+#include "shell/program_dir.h"
+#include "shell/settings.h"
+#include "shell/shell_text.h"
+#include "ui/controls/ribbon/ribbon_control.h"
+#include "ui/controls/scrollbox/scrollbox.h"
+#include "ui/controls/statusbar/statusbar.h"
+#include "ui/skin/blitters.h"
+
+namespace {
+const std::string program_title = "Arvex 2014";
+}
+
+void MDI_::ref_(flag16_ fast_, flag16_ resize_) {
+  surface_& s = client_->client_surface_();
+  const uint32_t back = uint32_t(eng_.backcolor_()) & 0xFFFFFFu;
+  client_->set_background_(back);
+  client_dc_->fill_rectangle_({0, 0, s.width_(), s.height_()}, back);
+  reset_text_dc_(*client_dc_);
+  eng_.display_(client_dc_.get(), resize_, fast_);
+  if (!fast_) {
+    // Tracking points belong to the drawing tools; none is running in this window yet.
+  }
+  if (resize_) {
+    const int32_t w = client_->client_width_(), h = client_->client_height_();
+    for (xcscrollbox_* bar : {hscroll_.get(), vscroll_.get()}) {
+      const int32_t half = bar == hscroll_.get() ? w : h;
+      bar->scrollmin_(-half);
+      bar->scrollmax_(half);
+      bar->scrollcurrent_(0);
+      bar->cchsize_(0.3333333f);
+      bar->refresh_();
+    }
+  }
+  if (!status_synced_) {
+    statusbar_->button_checked_("GRID_VISIBLE_", eng_.view_gridvisible_());
+    statusbar_->button_checked_("SNAP_GRID_", eng_.view_snap2grid_());
+    statusbar_->button_checked_("SNAP_2POI_", eng_.view_snap2points_());
+    statusbar_->button_checked_("SNAP_AN45_", eng_.view_snap2ang45_());
+    statusbar_->button_checked_("SNAP_TRCK_", false_);
+    status_synced_ = true_;
+  }
+  client_->update_();
+}
+
+void MDI_::mouse_pointer_(int32_t id_) {
+  if (id_ < 0) {
+    cursor_path_.clear();
+    client_->set_cursor_(cursor_shape_::arrow);
+    return;
+  }
+  char name[40];
+  std::snprintf(name, sizeof name, "zaz.cur.%02d.0.cur", id_);
+  cursor_path_ = icon_folder_() + "cursors/" + name;
+  // A missing file keeps the previous custom cursor.
+  if (const cursor_handle_ c = load_cursor_file_(cursor_path_)) {
+    if (cursor_) free_cursor_(cursor_);
+    cursor_ = c;
+  }
+  if (cursor_) client_->set_cursor_handle_(cursor_);
+}
+
+void MDI_::auto_pointer_() {
+  const tool_code_rec_* t = tool_record_(ds_.tool_name_);
+  mouse_pointer_(t ? t->cursor : 0);
+}
+
+// The first tick after the load or a relayout repaints the whole drawing with the new size.
+void MDI_::timer_tick_() {
+  if (!first_tick_) return;
+  first_tick_ = false_;
+  ref_(false_, true_);
+}
+
+void MDI_::new_drawing_() {
+  block_to_insert_ = 0;
+  image_file_.clear();
+  const std::string name = trim_blanks_(value_text_(get_setting_(setting_template_)));
+  const std::string path = name.empty() ? std::string() : program_dir_() + "templates/" + name;
+  eng_.file_new_(true_, !name.empty() && file_exists_(path) ? path : std::string());
+  eng_.dinit_(client_dc_.get());
+  if (ribbon_) {
+    ribbon_->model().buttontext_("PVCBG", "bBc");
+    ribbon_->refresh_();
+  }
+  form_->set_title_(program_title);
+  if (frame_no_ > 0) repaint_frame_(frame_no_);
+  ref_dstyles_();
+  ref_pages_();
+  ref_layers_();
+  ref_blocks_(-1, -1);
+  ref_states_();
+  ref_edit_(true_, false_);
+  ref_(false_, false_);
+}
+
+bool MDI_::save_drawing_(bool saveas) {
+  std::string path = eng_.file_name_();
+  int32_t filter = 0;
+  if (trim_blanks_(path).empty() || saveas)
+    path = save_file_path_(form_.get(), "Arvex 2014|*.zaz|Drawing Exchange DXF|*.dxf", "*.zaz", filter);
+  if (trim_blanks_(path).empty()) return false;
+  bool saved = false;
+  set_screen_cursor_(cursor_shape_::wait);
+  if (filter == 0 || filter == 1) {
+    saved = eng_.file_save_(path, 1, false_) != 0;
+    if (saved) {
+      form_->set_title_(program_title + " - [" + zaz_class_::file_title_(path) + "]");
+      if (frame_no_ > 0) repaint_frame_(frame_no_);
+    }
+  } else if (filter == 2) {
+    saved = eng_.file_save_(path, 2, false_) != 0;
+  }
+  restore_screen_cursor_();
+  ref_states_();
+  return saved;
+}
