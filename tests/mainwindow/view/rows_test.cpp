@@ -4,6 +4,9 @@
 
 #include "view_host_fixture.h"
 
+// Fontconfig keeps its caches until exit.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
 TEST(text_to_single, reads_both_notations_and_never_gives_infinity) {
   struct row {
     const char* text;
