@@ -60,7 +60,7 @@ void view_input_::client_MouseDown(int32_t button, int32_t shift, float, float) 
   snap_flags_(snap, an45);
   int32_t mx = 0, my = 0;
   view_pixel_(mx, my);
-  grip_id_ = int32_t(e.shbox_id_(mx, my).number);
+  grip_id_ = grip_at_(mx, my);
   if (button == 2) {
     show_popup_at_cursor_(-1);
     return;

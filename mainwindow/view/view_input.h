@@ -54,6 +54,7 @@ class view_input_ {
   void point_(float& x, float& y);  // the last converted point, without offset
 
   // Selection tool.
+  int32_t grip_at_(int32_t mx, int32_t my);  // the handle under a view pixel, 0 none
   void grip_press_(int32_t mx, int32_t my);
   void grip_drag_(int32_t button, int32_t mx, int32_t my);
   void grip_release_(int32_t button, int32_t mx, int32_t my);

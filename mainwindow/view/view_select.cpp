@@ -12,6 +12,19 @@ namespace {
 constexpr double window_drag_min = 5;
 }  // namespace
 
+int32_t view_input_::grip_at_(int32_t mx, int32_t my) {
+  zaz_class_& e = h_.engine_();
+  const int32_t id = int32_t(e.shbox_id_(mx, my).number);
+  if (id < 1 || id == 9) return id;
+  // On a selection without width or height the middle handles lie on the move handle and
+  // could only scale the missing axis: the move handle takes the press.
+  const handle_rect_& m = e.selection.handles[9];
+  if (mx < m.left || mx > m.right || my < m.top || my > m.bottom) return id;
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  e.get_exarea_(x1, y1, x2, y2, true_);
+  return x1 == x2 || y1 == y2 ? 9 : id;
+}
+
 void view_input_::grip_press_(int32_t mx, int32_t my) {
   zaz_class_& e = h_.engine_();
   draw_state_rec_& s = ds();
