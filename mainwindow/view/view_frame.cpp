@@ -27,6 +27,12 @@ pixel_point_ popup_position_(pixel_point_ cursor, const pixel_rect_& view, const
           cursor.y - view.top + std::abs(main_window.top - view.top) - caption_h - border_h};
 }
 
+view_input_::view_input_(view_host_& host) : h_(host) {
+  h_.engine_().break_function_([this] { h_.do_events_(); });
+}
+
+view_input_::~view_input_() { h_.engine_().break_function_(nullptr); }
+
 void view_input_::view_pixel_(int32_t& mx, int32_t& my) {
   const pixel_point_ c = cursor_pos_();
   const pixel_rect_ r = h_.view_().window_rect_();

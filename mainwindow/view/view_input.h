@@ -15,7 +15,11 @@ pixel_point_ popup_position_(pixel_point_ cursor, const pixel_rect_& view, const
 
 class view_input_ {
  public:
-  explicit view_input_(view_host_& host) : h_(host) {}
+  // The engine's long picks hand the thread to the event loop through the host.
+  explicit view_input_(view_host_& host);
+  ~view_input_();
+  view_input_(const view_input_&) = delete;
+  view_input_& operator=(const view_input_&) = delete;
 
   // The picture box's events: button 1 left, 2 right, 4 middle (moves: held set); shift bits
   // 1 Shift, 2 Ctrl, 4 Alt. Down and up read the screen cursor, not x and y.
