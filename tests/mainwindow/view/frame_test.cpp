@@ -120,3 +120,29 @@ TEST_F(frame, tracking_runs_once_per_half_second_rest) {
   input->timer_Timer();
   EXPECT_EQ(e().hpoint_count_(), 1);
 }
+
+TEST_F(frame, escape_drops_the_figure_or_asks_for_selectnone) {
+  const int32_t r = line(-50, 0, 50, 0);
+  e().select_record_(r, true_);
+  tool("MOVE");
+  EXPECT_TRUE(input->escape_());  // at step 0 the caller clears the selection
+  click(0, 0);
+  ASSERT_EQ(input->ds_tn_(), 1);
+  const int32_t refs = host->refs;
+  EXPECT_FALSE(input->escape_());
+  EXPECT_EQ(input->ds_tn_(), 0);
+  EXPECT_EQ(host->refs, refs + 1);
+}
+
+TEST_F(frame, middle_pan_during_zoom_window_keeps_the_first_corner) {
+  tool("ZOOM_AREA");
+  click(-150, 50);
+  ASSERT_EQ(ds().tool_step_, 1);
+  down_px(300, 200, 4);
+  move_px(300, 210, 4);
+  up_px(300, 210, 4);
+  EXPECT_EQ(ds().tool_step_, 1);
+  EXPECT_FLOAT_EQ(ds().p1x_, -150);
+  EXPECT_FLOAT_EQ(ds().p1y_, 50);
+  EXPECT_FLOAT_EQ(e().view_posy_(), 10);
+}

@@ -150,3 +150,37 @@ TEST_F(transform, session_ends_with_expected_geometry_and_labels) {
   e().state_undo_(1);
   expect_line(line_of(a), 0, 0, 80, 0);
 }
+
+TEST_F(transform, mirror_locked_vertical_and_circular_array) {
+  const int32_t a = line(10, 0, 30, 20);
+  e().select_record_(a, true_);
+  tool("MIRROR");
+  host->panel->chkv_(1, true_);
+  host->panel->textv_(1, "90");
+  click(5, 0);
+  click(40, -70);  // the locked axis ignores where the second click lands
+  expect_line(line_of(a), 0, 0, -20, 20);
+  EXPECT_EQ(e().state_name_(1), lang_text_("change.trn.mirror"));
+
+  tool("ARRAY.CIRC");
+  xcpanelbox_& p = *host->panel;
+  p.textv_(1, "1");
+  p.textv_(2, "4");
+  p.textv_(4, "90");
+  const int32_t before = e().records_();
+  click(0, 0);
+  ASSERT_EQ(e().records_(), before + 3);
+  expect_line(line_of(before + 2), 0, 0, 20, -20);  // rotated by 180 about the click
+  EXPECT_EQ(e().state_name_(1), lang_text_("change.trn.array.circ"));
+}
+
+TEST_F(transform, scale_with_both_axes_locked_together) {
+  const int32_t a = line(-10, -10, 10, 10);
+  e().select_record_(a, true_);
+  tool("SCALE");
+  host->panel->chkv_(1, true_);
+  click(0, 0);
+  click(48, 64);  // 80 units away: factor 2 on both axes
+  expect_line(line_of(a), -20, -20, 20, 20);
+  EXPECT_EQ(host->panel->textv_(3), host->panel->textv_(2));
+}
