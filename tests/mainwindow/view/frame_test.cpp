@@ -146,3 +146,16 @@ TEST_F(frame, middle_pan_during_zoom_window_keeps_the_first_corner) {
   EXPECT_FLOAT_EQ(ds().p1y_, 50);
   EXPECT_FLOAT_EQ(e().view_posy_(), 10);
 }
+
+TEST_F(frame, library_window_under_the_cursor_releases_the_view) {
+  move(0, 0);
+  EXPECT_TRUE(is_set_(input->view_captured_));
+  const pixel_point_ c = host->view->client_to_screen_(px(10, 0));
+  host->library = {c.x - 5, c.y - 5, c.x + 5, c.y + 5};
+  host->library_open = true;
+  move(10, 0);
+  EXPECT_FALSE(is_set_(input->view_captured_));
+  host->library_open = false;
+  move(10, 0);
+  EXPECT_TRUE(is_set_(input->view_captured_));
+}

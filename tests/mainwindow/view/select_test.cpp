@@ -4,6 +4,15 @@
 
 using select_tool = view_fixture;
 
+namespace {
+void expect_flat(const line_rec_& l, float x1, float x2) {
+  EXPECT_NEAR(l.x1, x1, 1e-3);
+  EXPECT_NEAR(l.x2, x2, 1e-3);
+  EXPECT_FLOAT_EQ(l.y1, 0);
+  EXPECT_FLOAT_EQ(l.y2, 0);
+}
+}  // namespace
+
 TEST_F(select_tool, clicks_with_modifiers) {
   const int32_t a = line(-100, 50, 100, 50), b = line(-100, 0, 100, 0), c = line(-100, -50, 100, -50);
   click(40, 50);
@@ -105,4 +114,30 @@ TEST_F(select_tool, press_and_release_on_a_handle_adds_no_step) {
   EXPECT_EQ(e().state_active_(), 0);
   EXPECT_EQ(e().view_posx_(), cx);
   EXPECT_FLOAT_EQ(line_of(a).x2, 100);
+}
+
+TEST_F(select_tool, flat_selection_scales_its_one_axis_and_a_drop_on_column_zero_applies) {
+  const int32_t a = line(0, 0, 40, 0);
+  e().select_record_(a, true_);
+  host->ref_(false_, false_);
+  pixel_point_ h{};
+  ASSERT_TRUE(handle_px(1, h));  // the right end: the zero-height axis keeps factor 1
+  const auto to = px(80, 0);
+  move_px(h.x, h.y);
+  down_px(h.x, h.y);
+  move_px(to.x, to.y, 1);
+  up_px(to.x, to.y);
+  EXPECT_EQ(e().state_active_(), 1);
+  expect_flat(line_of(a), 0, 80);
+
+  // Dragged onto the view's first pixel column: the drop still applies.
+  host->ref_(false_, false_);
+  ASSERT_TRUE(handle_px(1, h));
+  move_px(h.x, h.y);
+  down_px(h.x, h.y);
+  move_px(0, h.y, 1);
+  up_px(0, h.y);
+  EXPECT_EQ(e().state_active_(), 2);
+  EXPECT_LT(line_of(a).x2, 0);
+  EXPECT_FLOAT_EQ(line_of(a).y2, 0);
 }

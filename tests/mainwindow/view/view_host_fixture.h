@@ -72,7 +72,10 @@ class test_view_host_ : public view_host_ {
   int32_t frame_border_width_() override { return 4; }
   int32_t frame_caption_height_() override { return 30; }
   int32_t frame_border_height_() override { return 4; }
-  bool library_rect_(pixel_rect_&) override { return false; }
+  bool library_rect_(pixel_rect_& r) override {
+    r = library;
+    return library_open;
+  }
   bool take_first_tick_() override {
     const bool t = first_tick;
     first_tick = false;
@@ -91,7 +94,8 @@ class test_view_host_ : public view_host_ {
   draw_state_rec_ ds, saved;
   std::string status;
   std::vector<popup_rec> popups;
-  bool dropdown = false, first_tick = true;
+  bool dropdown = false, first_tick = true, library_open = false;
+  pixel_rect_ library{};  // screen rectangle of the block-library window
   double now = 1000;
   int32_t refs = 0, state_refs = 0;
 };
