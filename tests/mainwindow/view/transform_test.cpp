@@ -123,7 +123,7 @@ TEST_F(transform, session_ends_with_expected_geometry_and_labels) {
   up_px(to.x, h.y);
   expect_line(line_of(a), 0, 0, 80, 0);
   EXPECT_EQ(e().state_name_(1), lang_text_("change.trn.scale"));
-  // MOVE with the length locked at 30, towards the right.
+  // MOVE with the length locked at 30, upwards.
   tool("MOVE");
   host->panel->chkv_(1, true_);
   host->panel->textv_(1, "30");
@@ -132,8 +132,8 @@ TEST_F(transform, session_ends_with_expected_geometry_and_labels) {
   move_px(320, 200, 4);
   up_px(320, 200, 4);
   EXPECT_EQ(ds().tool_step_, 1);
-  click(5, 0);
-  expect_line(line_of(a), 30, 0, 110, 0);
+  click(0, 5);
+  expect_line(line_of(a), 0, 30, 80, 30);
   EXPECT_EQ(e().state_name_(1), lang_text_("change.trn.move"));
   // A rotated copy by 90 about the origin.
   tool("ROTATE");
@@ -141,7 +141,7 @@ TEST_F(transform, session_ends_with_expected_geometry_and_labels) {
   click(0, 0);
   click(0, 50);
   const int32_t copy = e().records_() - 1;
-  expect_line(line_of(copy), 0, 30, 0, 110);
+  expect_line(line_of(copy), -30, 0, -30, 80);
   EXPECT_EQ(e().state_name_(1), lang_text_("change.trn.rotate"));
   // Undo takes the copy away and names the move as the next undo.
   e().state_undo_(1);
