@@ -50,6 +50,9 @@ std::string zoom_percent_text_(int32_t value);
 // The text of a page, layer or style list item: "2 - Plan", or the numbered no-title text.
 std::string list_item_text_(int32_t number, const std::string& title, const std::string& no_title_key);
 
+// The window caption of an untitled drawing and the title of the main window's message boxes.
+inline constexpr const char* program_title_ = "Arvex 2014";
+
 // Zoom limits the view handlers keep: repeated drags and steps never leave them.
 inline constexpr float zoom_lowest_ = 1e-6f;
 inline constexpr float zoom_highest_ = 1e6f;

@@ -24,10 +24,8 @@ void place(window_* w, int32_t x, int32_t y, int32_t width, int32_t height) {
 window_* MDI_::panel_window() { return panel_ ? panel_->panel_window_() : nullptr; }
 
 void MDI_::mdi_resize_() {
-  int32_t side = 0;
-  if (side_panel_mode_ == 1) side = 140;
-  else if (side_panel_mode_ == 2) side = 210;
-  else panel2_->hide_();
+  // The side panel is never shown from here; without content it goes.
+  if (side_panel_mode_ != 1 && side_panel_mode_ != 2) panel2_->hide_();
   if (gui_type_ >= gui_classic_) {
     layout_classic_();
   } else {
@@ -36,7 +34,6 @@ void MDI_::mdi_resize_() {
   ref_edit_(true_, false_);
   ref_blocks_(-1, -1);
   first_tick_ = true_;
-  (void)side;
 }
 
 void MDI_::layout_classic_() {
@@ -61,6 +58,8 @@ void MDI_::layout_classic_() {
   place(p2vsc_->win_(), side - bar_, 0, bar_, VH);
   panel_->hide_winex_();
   panel_->refresh_();
+  // The tool panel belongs inside a docking toolbar here; until the builder embeds it, it stays hidden.
+  if (window_* p = panel_window()) p->hide_();
   cmdbar_->hide_();
   place(statusbar_->win_(), 0, H - status_h_, W, status_h_);
   if (docktb_) docktb_->hide_menu_();

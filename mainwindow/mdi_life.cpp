@@ -22,11 +22,16 @@
 #include "ui/controls/textbox/textbox.h"
 #include "ui/skin/form_colors.h"
 #include "ui/skin/skin_file.h"
+#include "ui/skin/skin_palette.h"
 
 namespace {
 constexpr const char* placement_app = "kalvinor.zaz";
 constexpr const char* placement_section = "windows\\MDI";
-const std::string program_title = "Arvex 2014";
+
+void fill_background_(window_& w, uint32_t colour) {
+  dc_ dc(w.client_surface_());
+  dc.fill_rectangle_({0, 0, w.client_surface_().width_(), w.client_surface_().height_()}, colour);
+}
 
 std::unique_ptr<window_> child_of(window_& parent, int32_t w, int32_t h) {
   window_options_ o;
@@ -60,7 +65,7 @@ MDI_::~MDI_() {
 
 void MDI_::create_controls_() {
   window_options_ o;
-  o.title = program_title;
+  o.title = std::string(program_title_);
   o.width = 850;
   o.height = 600;
   form_ = create_window_(o);
@@ -125,6 +130,9 @@ void MDI_::create_controls_() {
       if (m.type == mouse_type_::down) dock_MouseDown();
     };
   timer_.on_timer = [this] { timer_tick_(); };
+  // The command bar and the side panel are plain surfaces in their background colour.
+  cmdbar_->on_paint = [this] { fill_background_(*cmdbar_, uint32_t(skin_palette_.color_background_ex)); };
+  panel2_->on_paint = [this] { fill_background_(*panel2_, uint32_t(skin_color_(11))); };
 }
 
 void MDI_::Form_Initialize() {
@@ -184,7 +192,7 @@ void MDI_::frame_cb_hide_bars_() {
 void MDI_::Form_Load() {
   if (!skin_file_path_.empty()) load_skin_file_(skin_file_path_);
   first_tick_ = true_;
-  form_->set_title_(program_title);
+  form_->set_title_(std::string(program_title_));
   attr_dcolor_ = -4;
   attr_fcolor_ = -2;
   attr_style_ = -4;
@@ -213,13 +221,18 @@ void MDI_::Form_Load() {
   clabel_->set_caption_(lang_text_("mdi.commandbar"));
   clabel_->set_auto_size_(true);
   zoom_text_update_(0);
+  // The frame, the command line's new parent and its caption change what the placement's
+  // layout did; this platform sends no resize when the window is shown at its size.
+  mdi_resize_();
 }
 
 void MDI_::set_skincolors_() {
   apply_form_colors_(*form_, skin_color_(20), skin_color_(21), skin_color_(22));
-  cmdbar_->set_background_(uint32_t(skin_color_(4)));
+  cmdbar_->set_background_(uint32_t(skin_palette_.color_background_ex));
   form_->set_background_(uint32_t(skin_color_(4)));
   panel2_->set_background_(uint32_t(skin_color_(11)));
+  cmdbar_->invalidate_();
+  panel2_->invalidate_();
 }
 
 void MDI_::restore_placement_() {
@@ -264,7 +277,7 @@ void MDI_::Form_Deactivate() {
 
 int16_t MDI_::Form_QueryUnload() {
   if (!eng_.file_change_()) return 0;
-  const int32_t answer = message_box_(lang_text_("message.savefilequestion"), program_title,
+  const int32_t answer = message_box_(lang_text_("message.savefilequestion"), std::string(program_title_),
                                       box_yes_no_cancel_ + box_icon_question_, form_.get());
   if (answer == answer_no_) return 0;
   if (answer != answer_yes_) return 1;

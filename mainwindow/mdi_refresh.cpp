@@ -17,10 +17,6 @@
 #include "ui/controls/statusbar/statusbar.h"
 #include "ui/skin/blitters.h"
 
-namespace {
-const std::string program_title = "Arvex 2014";
-}
-
 void MDI_::ref_(flag16_ fast_, flag16_ resize_) {
   surface_& s = client_->client_surface_();
   const uint32_t back = uint32_t(eng_.backcolor_()) & 0xFFFFFFu;
@@ -93,7 +89,7 @@ void MDI_::new_drawing_() {
     ribbon_->model().buttontext_("PVCBG", "bBc");
     ribbon_->refresh_();
   }
-  form_->set_title_(program_title);
+  form_->set_title_(std::string(program_title_));
   if (frame_no_ > 0) repaint_frame_(frame_no_);
   ref_dstyles_();
   ref_pages_();
@@ -115,7 +111,7 @@ bool MDI_::save_drawing_(bool saveas) {
   if (filter == 0 || filter == 1) {
     saved = eng_.file_save_(path, 1, false_) != 0;
     if (saved) {
-      form_->set_title_(program_title + " - [" + zaz_class_::file_title_(path) + "]");
+      form_->set_title_(std::string(program_title_) + " - [" + zaz_class_::file_title_(path) + "]");
       if (frame_no_ > 0) repaint_frame_(frame_no_);
     }
   } else if (filter == 2) {

@@ -9,14 +9,21 @@
 #include "shell/language.h"
 #include "shell/main_window_entry.h"
 #include "shell/shell_text.h"
+#include "shell/ui_metrics.h"
+#include "ui/skin/skin_file.h"
 
 int32_t run_main_window_(const std::string& path) {
   ensure_application_();
+  // Until the shell's start chooses them, the skin of the settings and the screen's metrics.
+  if (!skin_loaded_) {
+    init_ui_metrics_();
+    select_skin_file_();
+  }
   auto engine = std::make_unique<zaz_class_>();
   auto mdi = std::make_unique<MDI_>(*engine);
   mdi->new_drawing_();
   if (!trim_blanks_(path).empty() && !engine->file_open_(path))
-    message_box_(lang_text_("message.cantopenfile"), "Arvex 2014", box_ok_ + box_icon_error_, &mdi->form());
+    message_box_(lang_text_("message.cantopenfile"), program_title_, box_ok_ + box_icon_error_, &mdi->form());
   mdi->ref_(true_, false_);
   mdi->form().show_();
   install_keyboard_hook_();

@@ -31,6 +31,9 @@ void resize_client(MDI_& m, int32_t cw, int32_t ch) {
 
 TEST_F(mdi_fixture, ribbon_layout_at_two_sizes_and_three_side_panel_modes) {
   open("0");
+  // As opened, the command line already sits right of its caption in the command bar.
+  EXPECT_EQ(mdi->cmd().win_()->parent_(), &mdi->cmdbar());
+  EXPECT_EQ(where(*mdi->cmd().win_()).x, mdi->clabel().rect_().right + 10);
   for (auto [cw, ch] : {std::pair{900, 640}, std::pair{1200, 800}})
     for (auto [mode, side] : {std::pair{0, 0}, std::pair{1, 140}, std::pair{2, 210}}) {
       SCOPED_TRACE(testing::Message() << cw << "x" << ch << " mode " << mode);
@@ -50,7 +53,9 @@ TEST_F(mdi_fixture, ribbon_layout_at_two_sizes_and_three_side_panel_modes) {
       const pixel_rect_ lr = mdi->clabel().rect_();
       const int32_t lw = lr.right - lr.left;
       EXPECT_EQ(where(*mdi->cmd().win_()), (rect_in_parent{lw + 15, 4, cw - P - (lw + 20), 20}));
-      if (side > 0) EXPECT_EQ(where(mdi->panel2()), (rect_in_parent{P + VW + 17, RH, side, VH + 17}));
+      if (side > 0) {
+        EXPECT_EQ(where(mdi->panel2()), (rect_in_parent{P + VW + 17, RH, side, VH + 17}));
+      }
       EXPECT_EQ(mdi->first_tick_, true_);
     }
 }
@@ -81,7 +86,9 @@ TEST_F(mdi_fixture, classic_layout_between_the_dock_areas) {
       EXPECT_EQ(where(*mdi->dock_area(1)), (rect_in_parent{0, 0, cw, T}));
       EXPECT_FALSE(mdi->cmdbar().visible_());
       EXPECT_FALSE(mdi->cmd().win_()->visible_());
-      if (side > 0) EXPECT_EQ(where(mdi->panel2()), (rect_in_parent{L + VW + 17, T, side, VH}));
+      if (side > 0) {
+        EXPECT_EQ(where(mdi->panel2()), (rect_in_parent{L + VW + 17, T, side, VH}));
+      }
     }
 }
 

@@ -85,7 +85,9 @@ TEST_F(mdi_fixture, closing_with_changes_closes_only_when_the_answer_allows_and_
     EXPECT_EQ(unloaded, c.closes);
     EXPECT_EQ(mdi->form().visible_(), !c.closes);
     EXPECT_EQ(engine->records_() > 0, true);
-    if (std::string(c.file) == "a.zaz") EXPECT_TRUE(std::filesystem::exists(dir + "a.zaz"));
+    if (std::string(c.file) == "a.zaz") {
+      EXPECT_TRUE(std::filesystem::exists(dir + "a.zaz"));
+    }
     EXPECT_EQ(pending_dialog_replies_(), 0u);
     close();
   }
