@@ -52,8 +52,7 @@ void view_input_::snap_flags_(flag16_& snap, flag16_& an45) {
 
 void view_input_::point_(float& x, float& y) { h_.engine_().get_cxy_(x, y, false_, 0); }
 
-void view_input_::client_MouseDown(int32_t button, int32_t shift, float, float) {
-  (void)shift;
+void view_input_::client_MouseDown(int32_t button, int32_t, float, float) {
   if (h_.dropdown_open_()) {
     h_.close_dropdown_();
     return;
