@@ -37,7 +37,7 @@ font_ bold_font() {
 }  // namespace
 
 ex_drawprop_::ex_drawprop_(zaz_class_& engine, window_* owner) : engine_(engine), owner_(owner) {
-  dlg_ = make_dialog_window_(owner, 359, 378 + 40, frame_index_);
+  dlg_ = make_dialog_window_(owner, 359, 378);
   form_ = make_picture_box_(*dlg_, 0, 0, 359, 378, uint32_t(skin_color_(20)));
   for (const label_spec& l : label_specs) {
     labels_.push_back(create_control_({control_kind_::label, form_.get(), l.key, l.x, l.y, l.w, l.h}));
@@ -93,6 +93,7 @@ ex_drawprop_::ex_drawprop_(zaz_class_& engine, window_* owner) : engine_(engine)
     unload_();
     return true;
   };
+  frame_index_ = finish_dialog_window_(*dlg_, 359, 378);
   form_load_();
 }
 

@@ -21,7 +21,7 @@ constexpr int32_t scroll_width = 17;
 ex_select_::ex_select_(zaz_class_& engine, window_* owner, std::function<void()> ref_view,
                        const select_icons_rec_& icons)
     : engine_(engine), owner_(owner), ref_view_(std::move(ref_view)), icons_(icons) {
-  dlg_ = make_dialog_window_(owner, 421, 258, frame_index_);
+  dlg_ = make_dialog_window_(owner, 421, 258);
   form_ = make_picture_box_(*dlg_, 0, 0, 421, 218, uint32_t(skin_color_(20)));
   for (int32_t i = 0; i < select_criteria_; ++i) {
     chk_[size_t(i)] = std::make_unique<xccheckbox_>(*form_, 8, 8 + 32 * i, 17, 17);
@@ -61,6 +61,7 @@ ex_select_::ex_select_(zaz_class_& engine, window_* owner, std::function<void()>
   dlg_->on_paint = [this] { paint_dialog_background_(*dlg_); };
   dlg_->on_resize = [this](int32_t, int32_t) { form_resize_(); };
   dlg_->on_close = [] { return true; };
+  frame_index_ = finish_dialog_window_(*dlg_, 421, 258);
 
   // Opening.
   apply_dialog_colors_(*dlg_, {form_.get()});

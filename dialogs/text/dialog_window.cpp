@@ -22,8 +22,7 @@ int32_t tppy() { return twips_per_pixel_y_() > 0 ? twips_per_pixel_y_() : 15; }
 
 }  // namespace
 
-std::unique_ptr<window_> make_dialog_window_(window_* owner, int32_t client_w, int32_t client_h,
-                                             int32_t& frame_index) {
+std::unique_ptr<window_> make_dialog_window_(window_* owner, int32_t client_w, int32_t client_h) {
   window_options_ o;
   o.kind = window_kind_::top_level;
   o.parent = owner;
@@ -31,10 +30,13 @@ std::unique_ptr<window_> make_dialog_window_(window_* owner, int32_t client_w, i
   o.height = client_h;
   o.in_taskbar = owner == nullptr;
   o.background = uint32_t(skin_color_(20));
-  auto form = create_window_(o);
-  frame_index = attach_frame_(*form, 0, 0);
-  set_client_size_(*form, client_w, client_h);
-  return form;
+  return create_window_(o);
+}
+
+int32_t finish_dialog_window_(window_& form, int32_t client_w, int32_t client_h) {
+  const int32_t n = attach_frame_(form, 0, 0);
+  set_client_size_(form, client_w, client_h);
+  return n;
 }
 
 void set_client_size_(window_& form, int32_t client_w, int32_t client_h) {

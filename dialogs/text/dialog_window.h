@@ -11,12 +11,12 @@
 
 #include "platform/window/window.h"
 
-// A hidden top-level window owned by owner with a client area of client_w x client_h pixels and
-// the program's frame; the on_paint, on_resize and on_close the caller sets afterwards are
-// chained by the frame as it chains the ones set before. Returns the frame index through
-// frame_index (0 when frames are off).
-std::unique_ptr<window_> make_dialog_window_(window_* owner, int32_t client_w, int32_t client_h,
-                                             int32_t& frame_index);
+// A hidden top-level window owned by owner, client_w x client_h pixels, without its frame yet.
+std::unique_ptr<window_> make_dialog_window_(window_* owner, int32_t client_w, int32_t client_h);
+// Gives the dialog the program's frame and sizes it so that its client area is client_w x
+// client_h. The frame chains the mouse, resize, move, activate and destroy handlers set before
+// this call, so the dialog sets its own first. Returns the frame index (0 when frames are off).
+int32_t finish_dialog_window_(window_& form, int32_t client_w, int32_t client_h);
 // Moves the dialog to the position stored under "windows\<name>" (twips). Without a stored
 // position: the owner's top-left corner plus (150, 165) pixels, or the centre of the screen
 // when centre is set or there is no owner.

@@ -25,7 +25,7 @@ std::string replace_all(std::string s, const std::string& from, const std::strin
 ex_text_::ex_text_(zaz_class_& engine, window_* owner, text_dialog_host_ host)
     : engine_(engine), owner_(owner), host_(std::move(host)) {
   carrier_ = standard_control_font_();
-  dlg_ = make_dialog_window_(owner, client_w, client_h, frame_index_);
+  dlg_ = make_dialog_window_(owner, client_w, client_h);
   // Created in the keyboard focus order.
   tabs_ = std::make_unique<xctoolbar_>(*dlg_, 0, 0, client_w, 24);
   form_ = make_picture_box_(*dlg_, 0, 25, client_w, client_h - 40 - 25, uint32_t(skin_color_(20)));
@@ -73,6 +73,7 @@ ex_text_::ex_text_(zaz_class_& engine, window_* owner, text_dialog_host_ host)
     close_dialog_();
     return true;
   };
+  frame_index_ = finish_dialog_window_(*dlg_, client_w, client_h);
 
   apply_dialog_colors_(*dlg_, {form_.get(), font_.get()});
   place_dialog_(*dlg_, owner_, "extext", false);
