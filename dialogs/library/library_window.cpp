@@ -151,9 +151,9 @@ void ex_xlib_::set_caption_() {
 
 void ex_xlib_::form_resize_() {
   const int32_t w = dlg_->client_width_(), h = dlg_->client_height_();
-  const pixel_rect_ p = pic_->window_rect_();
-  const int32_t pic_w = p.right - p.left;
-  rpx_->move_(pic_w, 0, std::max(w - pic_w, 0), h);
+  // The tree keeps its designed place and size; the panel beside it takes the rest.
+  pic_->move_(0, 0, tree_w, tree_h);
+  rpx_->move_(tree_w, 0, std::max(w - tree_w, 0), h);
   symbol_->move_(0, 0, rpx_->client_width_(), 165);
   insert_->win_()->move_(1, 166, std::max(rpx_->client_width_() - 2, 0), 25);
 }
@@ -361,3 +361,24 @@ void ex_xlib_::edit_key_(int16_t key_ascii) {
   edit_->win_()->hide_();
   ref_library_(false);
 }
+
+namespace {
+std::unique_ptr<ex_xlib_>& library_instance() {
+  static std::unique_ptr<ex_xlib_> instance;
+  return instance;
+}
+}  // namespace
+
+ex_xlib_& show_library_window_(zaz_class_& main, zaz_class_& library, window_* owner, library_host_ host) {
+  std::unique_ptr<ex_xlib_>& w = library_instance();
+  if (w && w->open_()) {
+    w->window_of_().activate_();
+    return *w;
+  }
+  w.reset();
+  w = std::make_unique<ex_xlib_>(main, library, owner, std::move(host));
+  w->show_();
+  return *w;
+}
+
+void release_library_window_() { library_instance().reset(); }

@@ -76,3 +76,9 @@ class ex_xlib_ {
 // a name when the library has none), No discards. False when the exit is to stop (Cancel, or a
 // save that did not happen).
 bool library_exit_question_(zaz_class_& library, window_* owner);
+
+// The program's one library window, shown modeless over owner: the open one is brought to the
+// front; otherwise a fresh window is made (the one closed before goes then).
+ex_xlib_& show_library_window_(zaz_class_& main, zaz_class_& library, window_* owner, library_host_ host = {});
+// Releases the library window (at the end of the run).
+void release_library_window_();

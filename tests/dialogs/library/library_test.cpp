@@ -370,3 +370,39 @@ TEST_F(library_test, closing_saves_the_position_and_keeps_the_library) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(library_test, right_click_builds_the_popup_for_the_row_and_a_double_click_inserts) {
+  lib.libdir_add_("F", 0);
+  const int32_t b = make_block("blk", 0);
+  open();
+  click_row(window->tree.block_rects[size_t(b)], button_right_);
+  EXPECT_EQ(window->tree.sel_id, b);
+  std::vector<std::string> keys;
+  for (int32_t i = 1; i <= window->xpop_->count(); ++i) keys.push_back(window->xpop_->item(i).key);
+  EXPECT_EQ(keys, (std::vector<std::string>{"ADDLIBDIR", "-", "LD0", "LD1", "-", "RENBLCK", "DELBLCK"}));
+  window->xpop_->hide_winex_();
+  click_window(window->tree_(), 5, 300, button_right_);
+  EXPECT_EQ(window->xpop_->count(), 1);
+  window->xpop_->hide_winex_();
+
+  const int32_t before = engine.blocks_count_();
+  const library_rect_ r = window->tree.block_rects[size_t(b)];
+  click_row(r);
+  inject_mouse_at_(window->tree_(), mouse_type_::double_click, r.left + 3, r.top + 5, button_left_);
+  do_events_();
+  EXPECT_EQ(engine.blocks_count_(), before + 1);
+  EXPECT_EQ(placed_block, before + 1);
+}
+
+TEST_F(library_test, the_program_keeps_one_window_at_a_time) {
+  ex_xlib_& first = show_library_window_(engine, lib, owner.get());
+  EXPECT_EQ(&show_library_window_(engine, lib, owner.get()), &first);
+  first.unload_();
+  ex_xlib_& second = show_library_window_(engine, lib, owner.get());
+  EXPECT_TRUE(second.open_());
+  release_library_window_();
+}
+
+}  // namespace
