@@ -104,7 +104,7 @@ void ex_text_::value_box_(xctextbox_& box, int32_t item, int32_t slot, const cha
       box.SelectAll();
       return;
     }
-    if (!open_()) return;
+    if (!open_() || !focus_inside_()) return;
     // The tool converts these rows when it places a text: a box left holding no number is
     // refused here and takes back its last number, and so does its panel row.
     double v = 0;
@@ -117,6 +117,14 @@ void ex_text_::value_box_(xctextbox_& box, int32_t item, int32_t slot, const cha
     box.text(last_number_[size_t(slot)]);
     if (host_.set_panel_text) host_.set_panel_text(item, last_number_[size_t(slot)]);
   });
+}
+
+bool ex_text_::focus_inside_() const {
+  // Another program taking the focus is no leaving of the box; the check waits for the user's return.
+  for (window_* w = focused_window_(); w; w = w->parent_()) {
+    if (w == dlg_.get()) return true;
+  }
+  return false;
 }
 
 bool ex_text_::escape_(int16_t key_code) {

@@ -75,6 +75,7 @@ class ex_text_ {
   void text_changed_();
   void value_box_(xctextbox_& box, int32_t item, int32_t slot, const char* caption_key);
   bool escape_(int16_t key_code);
+  bool focus_inside_() const;
 
   zaz_class_& engine_;
   window_* owner_;

@@ -113,6 +113,14 @@ TEST_F(text_test, value_boxes_copy_their_text_and_a_box_left_without_a_number_ta
   focus_box(*dialog->value_rotate_);
   EXPECT_TRUE(take_dialog_requests_().empty());
   EXPECT_EQ(main.panel[6], "3");
+
+  // Focus going to another window is no leaving of the box; closing still takes the number back.
+  type("y");
+  focus(*owner, owner.get());
+  EXPECT_TRUE(take_dialog_requests_().empty());
+  EXPECT_EQ(main.panel[7], "y");
+  dialog->close_dialog_();
+  EXPECT_EQ(main.panel[7], "0");
 }
 
 TEST_F(text_test, esc_closes_from_the_boxes_and_the_list_but_not_from_a_button) {
