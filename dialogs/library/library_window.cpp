@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cctype>
+#include <cstdio>
 
 #include "dialogs/text/dialog_window.h"
 #include "engine/zaz_class.h"
@@ -99,6 +100,10 @@ ex_xlib_::ex_xlib_(zaz_class_& main, zaz_class_& library, window_* owner, librar
     ref_library_(false);
   };
   edit_->KeyPress = [this](int16_t k) { edit_key_(k); };
+  // The rename box opens with its whole text selected, also when the focus arrives late.
+  chain_focus_(edit_->win_(), [this](bool got) {
+    if (got) edit_->SelectAll();
+  });
   xpop_->PopupMenuClick = [this](const std::string& key, int32_t, int32_t value) { xpop__PopupMenuClick(key, value); };
 
   dlg_->on_resize = [this](int32_t, int32_t) { form_resize_(); };
@@ -268,10 +273,12 @@ void ex_xlib_::open_rename_(const library_rect_& r, int32_t inset_left, const st
   if (width <= 0 || height <= 0) return;
   edit_->win_()->move_(left, top, width, height);
   edit_->text(text);
-  edit_->SelectAll();
   edit_->win_()->show_();
   edit_->win_()->raise_();
   edit_->win_()->set_focus_();
+  // A window system may answer the move and the focus later; the selection comes after them.
+  do_events_();
+  edit_->SelectAll();
 }
 
 void ex_xlib_::add_library_folder_() {
