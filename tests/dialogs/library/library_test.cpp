@@ -279,6 +279,23 @@ TEST_F(library_test, arrow_keys_follow_the_tree_rules) {
   }
 }
 
+TEST_F(library_test, left_closes_an_open_folder_then_selects_its_parent) {
+  lib.libdir_add_("top", 0);
+  lib.libdir_add_("inner", 1);
+  make_block("b", 2);
+  open();
+  window->tree.folder_open = {0, -1, -1};
+  select(1, 2);
+  focus(window->window_of_(), &window->tree_());
+  key(key_left_);
+  EXPECT_EQ(window->tree.folder_open[2], 0);
+  EXPECT_EQ(window->tree.sel_id, 2);
+  key(key_left_);
+  EXPECT_EQ(window->tree.sel_kind, 1);
+  EXPECT_EQ(window->tree.sel_id, 1);
+  EXPECT_EQ(window->tree.folder_open[1], true_);
+}
+
 TEST_F(library_test, selection_below_the_view_scrolls_into_it) {
   for (int i = 0; i < 30; ++i) make_block("b" + std::to_string(i), 0);
   open();

@@ -161,4 +161,14 @@ TEST_F(select_test, long_list_scrolls_and_an_empty_one_disables_the_bar) {
   EXPECT_EQ(dialog->vsc_->Enabled(), false_);
 }
 
+TEST_F(select_test, the_main_window_shows_the_filter_modally) {
+  bool shown = false;
+  when_modal([&shown](window_& w) {
+    shown = true;
+    w.close_();
+  });
+  show_select_dialog_(engine, owner.get());
+  EXPECT_TRUE(shown);
+}
+
 }  // namespace
