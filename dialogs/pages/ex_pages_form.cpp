@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "dialogs/pages/ex_pages.h"
+#include "dialogs/layers/ex_layers.h"
 #include "engine/zaz_class.h"
 #include "platform/gdi/font.h"
 #include "platform/services/screen.h"
@@ -32,6 +33,13 @@ constexpr const char* scale_texts_[26] = {"1:1",   "1:2",    "1:4",    "1:5",   
 ex_pages_::ex_pages_(zaz_class_& engine, const dialog_host_rec_& host) : eng_(engine), host_(host) {
   build_();
   Form_Load();
+  // The layer manager opens 25 pixels right of and 45 below this dialog's corner, whatever it stored.
+  open_layers = [this](window_& over) {
+    ex_layers_ layers(eng_, host_);
+    const pixel_rect_ mine = over.window_rect_(), its = layers.form().window_rect_();
+    layers.form().move_(mine.left + 25, mine.top + 45, its.right - its.left, its.bottom - its.top);
+    layers.show_modal_(&over);
+  };
 }
 
 ex_pages_::~ex_pages_() {

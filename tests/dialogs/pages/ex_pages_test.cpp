@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/zaz_class.h"
+#include "platform/gdi/font.h"
 #include "support/missing_texts.h"
 #include "platform/input/key_codes.h"
 #include "platform/services/dialogs.h"
@@ -22,6 +23,8 @@ class ex_pages_test : public ::testing::Test {
  protected:
   void SetUp() override {
     ensure_application_();
+    // Fixed text widths: rows and hit ranges do not depend on the installed fonts.
+    measurer_before = set_text_measurer_(std::make_shared<fixed_text_measurer_>(7));
     ASSERT_EQ(load_language_(ARVEX_SOURCE_DIR "/resources/program_en.lang"), true_);
     load_test_skin_();
     set_dialog_scripting_(true);
@@ -35,7 +38,10 @@ class ex_pages_test : public ::testing::Test {
     eng.page_active_(1);
     host.ref = [this](int32_t, int32_t) { ++refs; };
   }
-  void TearDown() override { clear_dialog_replies_(); }
+  void TearDown() override {
+    clear_dialog_replies_();
+    set_text_measurer_(measurer_before);
+  }
 
   std::unique_ptr<ex_pages_> open() {
     auto d = std::make_unique<ex_pages_>(eng, host);
@@ -60,6 +66,7 @@ class ex_pages_test : public ::testing::Test {
     do_events_();
   }
 
+  std::shared_ptr<text_measurer_> measurer_before;
   missing_texts_recorder texts;
   zaz_class_ eng;
   dialog_host_rec_ host;
