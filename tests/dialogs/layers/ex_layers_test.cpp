@@ -18,6 +18,9 @@
 #include "support/missing_texts.h"
 #include "support/test_skin.h"
 
+// Fontconfig keeps the interface font's registration until exit, as every GUI test program here.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
 namespace {
 
 constexpr int32_t R = 23;  // list row height at 96 DPI

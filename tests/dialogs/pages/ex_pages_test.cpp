@@ -17,6 +17,9 @@
 #include "shell/language.h"
 #include "support/test_skin.h"
 
+// Fontconfig keeps the interface font's registration until exit, as every GUI test program here.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
 namespace {
 
 class ex_pages_test : public ::testing::Test {
