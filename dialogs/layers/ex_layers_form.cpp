@@ -170,6 +170,7 @@ void ex_layers_::Form_Load() {
   layers_->set_background_(uint32_t(skin_palette_.color_popup_menu));
   if (edit_->win_()) edit_->win_()->hide_();
   xpopup_->hide_winex_();
+  xpopup_->control().hide_();  // the control only holds the menus
   fill_popups_();
   mouse_x_ = mouse_y_ = -1;
   paint_layer_table_();

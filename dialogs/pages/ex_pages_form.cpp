@@ -178,6 +178,9 @@ void ex_pages_::build_() {
 
 void ex_pages_::Form_Load() {
   apply_form_colors_(*form_, skin_color_(20), skin_color_(21), skin_color_(22), {settings_.get()});
+  settings_->set_background_(uint32_t(skin_color_(20)));
+  settings_->client_surface_().fill_colour_(uint32_t(skin_color_(20)));
+  settings_->invalidate_();
   const pixel_point_ at = dialog_position_("expages", host_.owner);
   const pixel_rect_ r = form_->window_rect_();
   form_->move_(at.x, at.y, r.right - r.left, r.bottom - r.top);
