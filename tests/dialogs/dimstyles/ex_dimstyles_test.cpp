@@ -168,6 +168,19 @@ TEST_F(ex_dimstyles_test, add_takes_a_trimmed_name_and_the_template_values) {
   EXPECT_FLOAT_EQ(float(prop(26)), 9.0f);
 }
 
+TEST_F(ex_dimstyles_test, check_boxes_switch_their_groups_and_disabled_values_stay) {
+  eng.dimstyles_prop_(1, 42, value_::of(0.0));
+  eng.dimstyles_prop_(1, 49, value_::of(-1.0));
+  auto d = open();
+  EXPECT_EQ(d->combo_("combo_unit2_type_")->Enabled(), false_);
+  EXPECT_EQ(d->text_("text_unit2_scale_")->Enabled(), false_);
+  EXPECT_EQ(d->text_("text_tol_up_")->Enabled(), true_);
+  d->check_("chk_unit2_on_")->Checked(true_);
+  d->check_("chk_unit2_on_")->Click();
+  EXPECT_EQ(prop(42), -1);
+  EXPECT_EQ(d->combo_("combo_unit2_type_")->Enabled(), true_);
+}
+
 TEST_F(ex_dimstyles_test, shown_modally_and_closed_by_its_button) {
   ex_dimstyles_ d(eng, host);
   bool ran = false;

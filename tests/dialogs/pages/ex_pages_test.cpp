@@ -12,6 +12,7 @@
 #include "support/missing_texts.h"
 #include "platform/input/key_codes.h"
 #include "platform/services/dialogs.h"
+#include "platform/services/printer.h"
 #include "platform/window/event_loop.h"
 #include "platform/window/inject.h"
 #include "shell/language.h"
@@ -204,6 +205,33 @@ TEST_F(ex_pages_test, delete_asks_and_removes_the_active_page_in_one_step) {
   EXPECT_EQ(eng.page_active_(), 2);
   eng.state_undo_(1);
   EXPECT_EQ(eng.pages_count_(), 3);
+}
+
+TEST_F(ex_pages_test, size_from_the_printer) {
+  printer_ pr;
+  ASSERT_GT(pr.paper_width_mm_(), 0);
+  auto d = open();
+  d->get_printer__Click();
+  // The boxes show two decimals, and the page takes what they show.
+  EXPECT_NEAR(eng.page_width_(1), pr.paper_width_mm_(), 0.006);
+  EXPECT_NEAR(eng.page_height_(1), pr.paper_height_mm_(), 0.006);
+}
+
+TEST_F(ex_pages_test, the_scroll_bar_follows_the_rows) {
+  auto d = open();
+  EXPECT_EQ(d->vsc_->Enabled(), false_);
+  EXPECT_EQ(d->vsc_->scrollmax_(), 0);
+  while (eng.pages_count_() < 30) eng.page_add_("P", 10, 10);
+  d->paint_page_list_();
+  const int32_t visible = d->pages_list().client_height_();
+  EXPECT_EQ(d->vsc_->Enabled(), true_);
+  EXPECT_EQ(d->vsc_->scrollmax_(), 30 * 23 - visible);
+  // Scrolled by two rows, a move over the top row hovers page 3.
+  d->vsc_->scrollcurrent_(46);
+  d->vsc_->Scroll();
+  inject_mouse_at_(d->pages_list(), mouse_type_::move, 30, 5);
+  do_events_();
+  EXPECT_EQ(d->hot_row_, 3);
 }
 
 TEST_F(ex_pages_test, shown_modally_and_closed_by_its_button) {
