@@ -218,6 +218,29 @@ TEST_F(ex_layers_test, add_scrolls_to_the_end_and_is_one_undo_step) {
   EXPECT_EQ(eng.layers_count_(), 14);
 }
 
+TEST_F(ex_layers_test, a_colour_cell_opens_its_popup_and_a_click_on_the_table_closes_it) {
+  auto d = open();
+  click(*d, 300, row_y(2));
+  ASSERT_TRUE(d->xpopup_->winex_visible_());
+  EXPECT_EQ(d->xpopup_->open_menu(), -3);
+  EXPECT_EQ(d->popup_layer_, 2);
+  inject_mouse_at_(d->table(), mouse_type_::down, 100, 5, 1);  // over the header
+  do_events_();
+  EXPECT_FALSE(d->xpopup_->winex_visible_());
+  EXPECT_EQ(eng.layer_active_(), 1);
+}
+
+TEST_F(ex_layers_test, a_wheel_notch_scrolls_one_row) {
+  for (int i = 0; i < 12; ++i) eng.layer_add_("More", true_, true_, -1, -2, 0, 0);
+  auto d = open();
+  inject_mouse_at_(d->table(), mouse_type_::wheel, 100, row_y(1), 0, 0, -120);
+  do_events_();
+  EXPECT_EQ(d->scroll_top_, R);
+  inject_mouse_at_(d->table(), mouse_type_::wheel, 100, row_y(1), 0, 0, 120);
+  do_events_();
+  EXPECT_EQ(d->scroll_top_, 0);
+}
+
 TEST_F(ex_layers_test, shown_modally_and_closed_by_its_button) {
   ex_layers_ d(eng, host);
   bool ran = false;

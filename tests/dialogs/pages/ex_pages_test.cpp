@@ -234,6 +234,27 @@ TEST_F(ex_pages_test, the_scroll_bar_follows_the_rows) {
   EXPECT_EQ(d->hot_row_, 3);
 }
 
+TEST_F(ex_pages_test, the_layer_manager_opens_below_and_right_of_the_page_manager) {
+  auto d = open();
+  d->form().move_to_(200, 150);
+  do_events_();
+  const pixel_rect_ mine = d->form().window_rect_();
+  bool seen = false;
+  post_task_([&] {
+    window_* w = window_at_(mine.left + 25 + 30, mine.top + 45 + 10);
+    while (w && w->parent_()) w = w->parent_();
+    ASSERT_NE(w, nullptr);
+    ASSERT_NE(w, &d->form());
+    seen = true;
+    EXPECT_EQ(w->window_rect_().left, mine.left + 25);
+    EXPECT_EQ(w->window_rect_().top, mine.top + 45);
+    EXPECT_TRUE(w->is_modal_());
+    w->close_();
+  });
+  d->page_layers_->Click();
+  EXPECT_TRUE(seen);
+}
+
 TEST_F(ex_pages_test, shown_modally_and_closed_by_its_button) {
   ex_pages_ d(eng, host);
   bool ran = false;
