@@ -195,6 +195,13 @@ void ex_dimstyles_::build_pages_() {
     }
   }
   label(*pages_["TOL"], "label_tol_up_down_", "adraw.dimstyle.tol.updown", 8, 152, 300);
+  // A press on a caption takes the focus from the box being edited, which writes its value.
+  for (auto& [name, lbl] : label_by_name_) {
+    if (name == "label_text_bgcolor_" || name == "label_tol_acc_" || name == "label_tol2_acc_") continue;
+    lbl->on_mouse = [this](const mouse_event_& m) {
+      if (m.type == mouse_type_::down && dlg_) dlg_->set_focus_();
+    };
+  }
   btn_sepsys_ = std::make_unique<xcbutton_>(*pages_["UNI"], 192, 32, 90, 22);
 }
 

@@ -13,6 +13,7 @@
 #include "platform/services/dialogs.h"
 #include "platform/services/screen.h"
 #include "platform/window/event_loop.h"
+#include "platform/window/inject.h"
 #include "shell/colors.h"
 #include "shell/language.h"
 #include "support/missing_texts.h"
@@ -179,6 +180,21 @@ TEST_F(ex_dimstyles_test, check_boxes_switch_their_groups_and_disabled_values_st
   d->check_("chk_unit2_on_")->Click();
   EXPECT_EQ(prop(42), -1);
   EXPECT_EQ(d->combo_("combo_unit2_type_")->Enabled(), true_);
+}
+
+TEST_F(ex_dimstyles_test, a_press_on_a_caption_writes_the_box_being_edited) {
+  auto d = open();
+  d->text_("text_arr_size_")->win_()->set_focus_();
+  do_events_();
+  d->text_("text_arr_size_")->text("3");
+  window_* caption = nullptr;
+  for (window_* w : d->pages_["ARR"]->children_())
+    if (w->client_rect_().top - d->pages_["ARR"]->client_rect_().top == 8 + 4) caption = w;  // the first row's caption
+  ASSERT_NE(caption, nullptr);
+  inject_mouse_at_(*caption, mouse_type_::down, 2, 2, 1);
+  inject_mouse_at_(*caption, mouse_type_::up, 2, 2, 1);
+  do_events_();
+  EXPECT_FLOAT_EQ(float(prop(3)), 3.0f);
 }
 
 TEST_F(ex_dimstyles_test, shown_modally_and_closed_by_its_button) {
