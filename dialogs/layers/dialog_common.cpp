@@ -41,25 +41,6 @@ pixel_point_ dialog_position_(std::string_view name, const window_* owner) {
   return {cint32_(left / tx), cint32_(top / ty)};
 }
 
-bool parse_locale_number_(std::string_view text, double& out) {
-  std::string t = trim_blanks_(text);
-  if (t.empty()) return false;
-  const std::string sep = decimal_separator_();
-  if (sep != ".") {
-    size_t at = t.find(sep);
-    if (at != std::string::npos) t.replace(at, sep.size(), ".");
-  }
-  // Only digits, one point, a leading sign and an exponent make a number.
-  for (char c : t)
-    if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E'))
-      return false;
-  char* end = nullptr;
-  double v = std::strtod(t.c_str(), &end);
-  if (!end || *end != '\0' || !std::isfinite(v)) return false;
-  out = v;
-  return true;
-}
-
 std::string format_locale_(double v, int32_t decimals) {
   char buf[64];
   std::snprintf(buf, sizeof buf, "%.*f", int(decimals), v);

@@ -11,6 +11,7 @@
 #include "platform/core/types.h"
 #include "platform/gdi/pixel_types.h"
 #include "platform/window/window.h"
+#include "dialogs/common/dialog_numbers.h"
 
 // The main window as the dialogs see it; the main window fills one when it registers them.
 struct dialog_host_rec_ {
@@ -31,9 +32,6 @@ struct dialog_host_rec_ {
 // a missing value or one that is not a number gives the owner's corner + (150, 165) pixels.
 pixel_point_ dialog_position_(std::string_view name, const window_* owner);
 
-// Numbers as the user types and reads them: the locale's decimal separator (a "." is taken too),
-// blanks around the number allowed, nothing else. False for any other text.
-bool parse_locale_number_(std::string_view text, double& out);
 // v with a fixed number of decimals and the locale's separator ("0.00" is decimals 2).
 std::string format_locale_(double v, int32_t decimals);
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/window/window.h"
+#include "dialogs/common/dialog_numbers.h"
 
 // A hidden top-level window owned by owner, client_w x client_h pixels, without its frame yet.
 std::unique_ptr<window_> make_dialog_window_(window_* owner, int32_t client_w, int32_t client_h);
@@ -32,8 +33,6 @@ std::unique_ptr<window_> make_picture_box_(window_& parent, int32_t x, int32_t y
 void apply_dialog_colors_(window_& form, const std::vector<window_*>& pictures);
 // Paints the dialog's background and the stripes above its 40-pixel button band.
 void paint_dialog_background_(window_& form);
-// The number a box's text holds in the user's locale, or false when it holds none.
-bool parse_locale_number_(std::string_view text, double& value);
 
 // The GotFocus and LostFocus of a control's window, run after the control's own handling.
 void chain_focus_(window_* w, std::function<void(bool got)> handler);

@@ -185,8 +185,7 @@ TEST_F(ex_pages_test, add_beyond_the_page_limit_refuses_with_a_message) {
   auto asked = take_dialog_requests_();
   ASSERT_EQ(asked.size(), 1u);
   EXPECT_EQ(asked[0].style, box_ok_ + box_icon_info_);
-  // The refusal's text is a new key the language files do not hold yet.
-  texts.forget();
+  EXPECT_EQ(asked[0].text, lang_text_("message.toomanypages", "255"));
 }
 
 TEST_F(ex_pages_test, delete_asks_and_removes_the_active_page_in_one_step) {
