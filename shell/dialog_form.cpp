@@ -56,6 +56,10 @@ dialog_form_::dialog_form_(const std::string& title_key, int32_t client_width, i
 }
 
 dialog_form_::~dialog_form_() {
+  // The owner's controls are gone by now: nothing may lay them out or call back.
+  on_layout = nullptr;
+  on_unload = nullptr;
+  buttons_.clear();
   if (win_ && win_->exists_()) {
     detach_frame_(win_->handle_());
     win_->destroy_();
