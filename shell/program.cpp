@@ -28,13 +28,15 @@
 #include "shell/startup.h"
 #include "shell/ui_metrics.h"
 #include "ui/controls/calendar/calendar.h"
+#include "ui/controls/textbox/textbox.h"
 #include "ui/skin/skin_file.h"
 
 std::unique_ptr<zaz_class_> main_engine_;
 std::unique_ptr<zaz_class_> library_engine_;
-std::array<std::string, 5> textbox_menu_captions_;
 
 namespace {
+bool layout_disabled = false;
+
 std::function<void()> process_end = [] {
   std::fflush(nullptr);
   std::_Exit(0);
@@ -67,6 +69,13 @@ std::string file_name_of_(const std::string& path) {
 
 std::string toolbar_layout_path_() { return program_dir_() + "xtoolbars2_.ini"; }
 
+void disable_toolbar_layout_() {
+  layout_disabled = true;
+  if (main_link_* m = main_link_if_made_()) m->dock_state_disable_();
+}
+
+bool toolbar_layout_disabled_() { return layout_disabled; }
+
 void progress_callback_() {
   if (!main_engine_) return;
   if (main_link_* m = main_link_if_made_()) m->show_progress_(main_engine_->progress_());
@@ -83,14 +92,13 @@ void Main(const std::string& command_line) {
   init_ui_metrics_();
   start_gdiplus_();
   load_skin_file_(skin_file_path_);
-  static const char* const keys[5] = {"common.ptextmenu.undo", "common.ptextmenu.cut", "common.ptextmenu.copy",
-                                      "common.ptextmenu.paste", "common.ptextmenu.selectall"};
-  for (int i = 0; i < 5; ++i) textbox_menu_captions_[size_t(i)] = lang_text_(keys[i]);
+  load_textbox_menu_captions_();
   set_dropdown_registrar_(set_open_dropdown_);
   start_program_(command_line);
 }
 
 void start_program_(const std::string& command_line) {
+  layout_disabled = false;
   main_engine_ = std::make_unique<zaz_class_>();
   main_engine_->break_function_(break_callback_);
   main_engine_->progress_function_(progress_callback_);
@@ -143,7 +151,7 @@ void start_program_(const std::string& command_line) {
 void exit_program_(flag16_ keep_windows) {
   main_link_* main = main_link_if_made_();
   // The toolbar layout is written over the old file in one step, so no old file is deleted first.
-  if (main && main->gui_type_val_() >= 1) main->dock_state_save_(toolbar_layout_path_());
+  if (main && main->gui_type_val_() >= 1 && !layout_disabled) main->dock_state_save_(toolbar_layout_path_());
   if (keep_windows != true_) {
     if (main && main->main_window_()) main->main_window_()->enable_(false);
     splash_unload_();

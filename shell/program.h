@@ -2,7 +2,6 @@
 // the first drawing, the main window, the keyboard hook) and the exit in order; the path helpers
 // of the drawing template and the procedures the engine and the frame call back.
 #pragma once
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -15,8 +14,6 @@ class zaz_class_;
 // The main drawing (every window works on it) and the block library's drawing.
 extern std::unique_ptr<zaz_class_> main_engine_;
 extern std::unique_ptr<zaz_class_> library_engine_;
-// The text box's context menu: undo, cut, copy, paste, select all.
-extern std::array<std::string, 5> textbox_menu_captions_;
 
 // The whole start; command_line is the program's arguments joined by blanks.
 void Main(const std::string& command_line);
@@ -34,6 +31,10 @@ std::string template_path_();
 std::string file_name_of_(const std::string& path);
 // "xtoolbars2_.ini" beside the program.
 std::string toolbar_layout_path_();
+// After a layout reset the toolbars keep no layout for the rest of the run, so the next start
+// builds the default one.
+void disable_toolbar_layout_();
+bool toolbar_layout_disabled_();
 
 // The engine's progress and break procedures.
 void progress_callback_();
