@@ -33,7 +33,7 @@ struct fake_main_ : main_link_ {
   void ref_(flag16_, flag16_) override { log.push_back("ref"); }
   void ribbon_refresh_() override { log.push_back("ribbon"); }
   void ref_lists_() override { log.push_back("lists"); }
-  void show_progress_(int32_t) override {}
+  void show_progress_(int32_t p) override { log.push_back("progress " + std::to_string(p)); }
   void show_() override {
     log.push_back(win->enabled_() ? "show" : "show-disabled");
     win->show_();
@@ -47,10 +47,10 @@ struct fake_main_ : main_link_ {
     save_file_atomic_(path, "layout");
   }
   void dock_state_disable_() override {}
-  void dock_close_menus_() override {}
-  void close_popups_() override {}
-  void quick_button_(int32_t) override {}
-  void show_bars_(bool) override {}
+  void dock_close_menus_() override { log.push_back("close menus"); }
+  void close_popups_() override { log.push_back("close popups"); }
+  void quick_button_(int32_t b) override { log.push_back("quick " + std::to_string(b)); }
+  void show_bars_(bool on) override { log.push_back(on ? "bars on" : "bars off"); }
   void apply_skin_() override {}
 
   std::vector<std::string>& log;

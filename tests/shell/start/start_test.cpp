@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "shell/settings.h"
+#include "shell/dialog_form.h"
+#include "shell/quick_buttons.h"
 #include "shell/splash.h"
 #include "start_fixture.h"
 
@@ -86,7 +88,7 @@ TEST_F(start_test, command_lines) {
 
 TEST_F(start_test, imported_dxf_is_fitted_own_drawing_keeps_its_view) {
   start_program_(dir + "far.dxf");
-  EXPECT_EQ(log.front(), "view");
+  EXPECT_EQ(std::count(log.begin(), log.end(), "view"), 1);
   EXPECT_NEAR(main_engine_->view_posx_(), 1500, 1);
   EXPECT_NEAR(main_engine_->view_posy_(), 1250, 1);
   drop_main_link_();
@@ -132,6 +134,33 @@ TEST_F(start_test, exit_writes_layout_in_classic_only_and_removes_undo_files) {
     EXPECT_FALSE(main_engine_);
     EXPECT_EQ(log.back(), "destroy");
     drop_main_link_();
+  }
+}
+
+TEST_F(start_test, engine_progress_and_frame_procedures_reach_the_main_window) {
+  start_program_("");
+  log.clear();
+  main_engine_->progress_refresh_(40);
+  hovered_quick_button_ = 3;
+  const std::pair<void (*)(), const char*> rows[] = {
+      {frame_cb_ribbon_refresh_, "ribbon"}, {frame_cb_close_popups_, "close popups"},
+      {frame_cb_quick_button_, "quick 3"},  {frame_cb_show_bars_, "bars on"},
+      {frame_cb_hide_bars_, "bars off"},    {frame_cb_close_menus_, "close menus"}};
+  for (const auto& r : rows) r.first();
+  hovered_quick_button_ = 0;
+  ASSERT_EQ(log.size(), 7u);
+  EXPECT_EQ(log[0], "progress 40");
+  for (size_t i = 0; i < 6; ++i) EXPECT_EQ(log[i + 1], rows[i].second);
+}
+
+TEST_F(start_test, stored_position_that_is_no_number_gives_the_default) {
+  struct row {
+    const char* stored;
+    int32_t pixels;
+  };
+  for (const row& r : {row{"1500", 100}, row{"abc", -7}, row{"", -7}, row{"1e30", -7}, row{" 300 ", 20}}) {
+    save_setting_("kalvinor.zaz", "windows\\test", "left", r.stored);
+    EXPECT_EQ(stored_pixels_("windows\\test", "left", -7), r.pixels) << r.stored;
   }
 }
 
