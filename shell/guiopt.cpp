@@ -51,6 +51,7 @@ void OPT_::paint_labels_() {
   dc.fill_rectangle_({0, 0, f.client_width_(), f.client_height_()}, uint32_t(skin_color_(20)));
   dc.set_bk_mode_(bk_mode_::transparent_);
   dc.set_text_colour_(uint32_t(skin_color_(21)));
+  dc.select_font_(font_{"Tahoma", 13});
   dc.text_out_(12, 45, lang_text_("guiopt.type"));
   dc.text_out_(12, 75, lang_text_("guiopt.skin"));
   dc.text_out_(12, 105, lang_text_("guiopt.language"));

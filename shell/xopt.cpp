@@ -112,7 +112,7 @@ ex_xopt_::ex_xopt_(zaz_class_& engine) : engine_(engine), dlg_("window.xopt.titl
   p2_ = create_window_(o);
 
   window_& a = *p1_;
-  btn_bgcolor_ = std::make_unique<xcbutton_>(a, 12, 26, 190, 30, "");
+  btn_bgcolor_ = std::make_unique<xcbutton_>(a, 12, 26, 200, 36, "");
   btn_bgcolor_->BtnDraw = [this](dc_& dc, int32_t, int32_t, int32_t sx, int32_t sy) {
     const int32_t s = std::abs(sy) - 10;
     dc.select_pen_({pen_style_::solid_, 1, uint32_t(blend_colors_(work_.backcolor, 0x787878, 0.5f))});
@@ -120,7 +120,8 @@ ex_xopt_::ex_xopt_(zaz_class_& engine) : engine_(engine), dlg_("window.xopt.titl
     dc.rectangle_(5, 5, 5 + s, 5 + s);
     pixel_rect_ r{s + 13, 5, sx, 5 + s};
     dc.set_bk_mode_(bk_mode_::transparent_);
-    dc.draw_text_(lang_text_("window.xopt.bgsetcol"), r, 0x24);  // one line, centred vertically
+    dc.select_font_(font_{"Tahoma", 13});
+    dc.draw_text_(lang_text_("window.xopt.bgsetcol"), r, 0x10);  // broken into lines at blanks
   };
   btn_bgcolor_->Click = [this] { bgcolor_click_(); };
   chk_grid_onoff_ = check(a, 12, 84, "window.xopt.grid.onoff");
@@ -185,6 +186,7 @@ void ex_xopt_::paint_page_labels_() {
     dc.fill_rectangle_({0, 0, page->client_width_(), page->client_height_()}, uint32_t(skin_color_(20)));
     dc.set_bk_mode_(bk_mode_::transparent_);
     dc.set_text_colour_(uint32_t(skin_color_(21)));
+    dc.select_font_(font_{"Tahoma", 13});
     for (const label& l : labels)
       if (l.page == page) dc.text_out_(l.x, l.y, lang_text_(l.key));
     page->invalidate_();
