@@ -88,6 +88,9 @@ TEST_F(options_test, background_refused_taken_and_dropped_on_cancel) {
     d.cancel_click_();
   }
   EXPECT_EQ(main_engine_->backcolor_(), before);
+  // The position is written back whatever closed the dialog.
+  EXPECT_TRUE(get_setting_("kalvinor.zaz", "windows\\exxopt", "left", "none").is_text());
+  EXPECT_GE(value_number_(get_setting_("kalvinor.zaz", "windows\\exxopt", "left", "none"), -1), 0);
   ex_xopt_ d(*main_engine_);
   d.dialog().win().show_();
   do_events_();

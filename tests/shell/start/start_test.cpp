@@ -4,6 +4,9 @@
 
 #include "shell/settings.h"
 #include "shell/dialog_form.h"
+#include "shell/frame_table.h"
+#include "shell/key_dispatch.h"
+#include "ui/controls/textbox/textbox.h"
 #include "shell/quick_buttons.h"
 #include "shell/splash.h"
 #include "start_fixture.h"
@@ -162,6 +165,22 @@ TEST_F(start_test, stored_position_that_is_no_number_gives_the_default) {
     save_setting_("kalvinor.zaz", "windows\\test", "left", r.stored);
     EXPECT_EQ(stored_pixels_("windows\\test", "left", -7), r.pixels) << r.stored;
   }
+}
+
+TEST_F(start_test, main_with_nohook_keeps_platform_frames_and_loads_english) {
+  save_setting_("kalvinor.common", "GUI", "Lang", "en");
+  std::filesystem::copy_file(program_folder_() + "program_en.lang", dir + "program_en.lang");
+  Main("+nohook");
+  EXPECT_TRUE(system_decorations_());
+  EXPECT_EQ(textbox_menu_captions_[0], lang_text_("common.ptextmenu.undo"));
+  EXPECT_EQ(textbox_menu_captions_[0].find('%'), std::string::npos);
+  ASSERT_TRUE(main_engine_);
+  EXPECT_EQ(log.back(), "show");
+  // A new drawing: "+nohook" names no file.
+  EXPECT_EQ(main_engine_->file.file_name, "");
+  remove_keyboard_hook_();
+  set_system_decorations_(false);
+  program_command_line_().clear();
 }
 
 TEST(start_paths, helpers) {
