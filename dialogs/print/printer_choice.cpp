@@ -122,6 +122,7 @@ void ex_printer_::paint_labels_() {
   dc.fill_rectangle_({0, 0, f.client_width_(), f.client_height_()}, uint32_t(skin_color_(20)));
   dc.set_bk_mode_(bk_mode_::transparent_);
   dc.set_text_colour_(uint32_t(skin_color_(21)));
+  dc.select_font_(font_{"Tahoma", 13});
   dc.text_out_(12, 16, lang_text_("mdi.tool.home.setup"));
   dc.text_out_(12, 48, "#");
   dc.text_out_(12, 80, lang_text_("tb.design.printarea.ornt"));
