@@ -84,6 +84,7 @@ void progress_callback_() {
 void break_callback_() { do_events_(); }
 
 void Main(const std::string& command_line) {
+  ensure_application_();
   program_command_line_() = command_line;
   // "+nohook" keeps the platform's frames; decided before any window exists.
   if (has_nohook_switch_(command_line)) set_system_decorations_(true);
