@@ -226,6 +226,7 @@ TEST_F(print_test, printer_choice_pdf_with_two_copies_and_cancel) {
 }
 
 TEST(printer_choice, name_match_ignores_case_and_unknown_keeps_current) {
+  ensure_application_();
   printer_settings_rec_ s;
   s.copies = 3;
   s.paper_size = 77;  // refused: the old paper stays
