@@ -154,6 +154,23 @@ TEST_F(options_test, template_list_from_the_folder) {
   EXPECT_EQ(template_name_(), "");
 }
 
+TEST_F(options_test, tabs_show_their_page) {
+  ex_xopt_ d(*main_engine_);
+  d.dialog().win().show_();
+  do_events_();
+  EXPECT_TRUE(d.page1().visible_());
+  EXPECT_FALSE(d.page2().visible_());
+  struct row {
+    const char* key;
+    bool first, second;
+  };
+  for (const row& r : {row{"T2", false, true}, row{"T1", true, false}, row{"T9", false, false}}) {
+    d.tab_click_(r.key);
+    EXPECT_EQ(d.page1().visible_(), r.first) << r.key;
+    EXPECT_EQ(d.page2().visible_(), r.second) << r.key;
+  }
+}
+
 TEST_F(options_test, layout_reset_deletes_the_file_and_exit_writes_none) {
   write("xtoolbars2_.ini", "old");
   {
