@@ -36,7 +36,7 @@ int32_t prop_editor_::ref_blocks_(int32_t mx, int32_t my) {
   dc.fill_rectangle_({0, 0, s.width_(), s.height_()}, uint32_t(back) & 0xFFFFFF);
   dc.set_bk_mode_(bk_mode_::transparent_);
   font_ f;
-  f.face = interface_font_family_();
+  f.face = "Tahoma";  // the platform takes its substitute where not installed
   f.height = -8;  // 6 points
   dc.select_font_(f);
   const int32_t h = panel.client_height_(), scroll = sb.scrollcurrent_();

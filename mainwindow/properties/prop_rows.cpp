@@ -212,7 +212,7 @@ void prop_editor_::ref_edit_(flag16_ set_, flag16_ reset_) {
   dc.fill_rectangle_({0, 0, s.width_(), s.height_()}, bg);
   dc.set_bk_mode_(bk_mode_::transparent_);
   font_ f;
-  f.face = interface_font_family_();
+  f.face = "Tahoma";  // the platform takes its substitute where not installed
   f.height = -11;  // 8 points
   dc.select_font_(f);
   e.edit_icon_painter_([](dc_& d, int32_t x, int32_t y, int32_t id) {

@@ -8,6 +8,9 @@
 #include "platform/gdi/font.h"
 #include "platform/gdi/surface.h"
 
+// The font library keeps its caches until exit.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
 namespace {
 
 constexpr int32_t c0 = 0x101010, c1 = 0x202020, c2 = 0x303030, c3 = 0xF0F0F0, ct0 = 0x000001, ct1 = 0x000002,
