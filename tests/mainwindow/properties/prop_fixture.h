@@ -93,13 +93,14 @@ struct prop_fixture : ::testing::Test {
     clear_dialog_replies_();
   }
   zaz_class_& e() { return host->eng; }
-  // The centre of the value part of the row with this key, after a rebuild.
+  // A point in the caption part of the row with this key, after a rebuild. A press there
+  // opens the editor over the value part, so the release does not land in the editor.
   bool row_point(const char* key, int32_t& x, int32_t& y) {
     std::string k = key;
     for (char& ch : k) ch = char(std::tolower(static_cast<unsigned char>(ch)));
     for (int32_t i = 1; i <= e().edit_item_count_(); ++i)
       if (e().edit_item_(i)->key == k) {
-        x = e().edit_item_(i)->left + 140, y = e().edit_item_(i)->top + 10;
+        x = e().edit_item_(i)->left + 50, y = e().edit_item_(i)->top + 10;
         return true;
       }
     return false;
@@ -119,9 +120,14 @@ struct prop_fixture : ::testing::Test {
       do_events_();
     }
   }
-  // Types over the value box's selected text, then presses Enter.
+  // Selects the value box's text as a user would (Home, Shift+End), types over it and
+  // presses Enter.
   void type_enter(const std::string& text) {
     focus_box();
+    inject_key_(key_type_::down, key_home_);
+    inject_key_(key_type_::up, key_home_);
+    inject_key_(key_type_::down, key_end_, mod_shift_);
+    inject_key_(key_type_::up, key_end_, mod_shift_);
     for (char ch : text) {
       int32_t code = std::isalpha(static_cast<unsigned char>(ch)) ? std::toupper(ch) : ch;
       if (ch == '.') code = 0xBE;
