@@ -36,7 +36,7 @@ TEST_F(apply, PickedColourIsWritten) {
   const int32_t red = host->c->FindIdByValue(255);
   ASSERT_GE(red, 0);
   const int32_t steps = e().state_active_();
-  host->c->ItemClick(red);
+  pick(red);
   EXPECT_EQ(e().store.live.objects[r].draw_color, 255);
   EXPECT_EQ(e().state_active_(), steps + 1);
 }
@@ -82,6 +82,48 @@ TEST_F(apply, EnterWithoutWriteAndBackgroundMakeNoStep) {
   EXPECT_EQ(e().state_active_(), steps);
   ed->tedit_KeyPress(27);  // only Enter acts
   EXPECT_EQ(e().state_active_(), steps);
+}
+
+}  // namespace
+
+namespace {
+
+// The lists the coded rows open: filled with their codes, and a pick is written.
+TEST_F(apply, CodedListsAreFilledAndApply) {
+  ed->ref_edit_(true_, true_);
+  press_row("PAGE.UNIT");
+  ASSERT_EQ(host->c->ListCount(), 7);
+  EXPECT_EQ(host->c->List(6), "in");
+  pick(host->c->FindIdByValue(3));
+  EXPECT_EQ(e().page_unit_(e().page_active_()), 3);
+  press_row("PAGE.SCALE");
+  ASSERT_EQ(host->c->ListCount(), 26);
+  EXPECT_EQ(host->c->List(25), "1000:1");
+  pick(25);
+  EXPECT_EQ(e().page_scale_(e().page_active_()), 25);
+
+  ASSERT_EQ(e().dimstyle_add_("standard"), 1);
+  const int32_t d = e().add_dimh_(1, 0, 0, 10, 0, 5, 5, 0, -1, 0, 1, 1, "");
+  e().select_record_(d, true_);
+  ed->ref_edit_(true_, true_);
+  struct Case { const char* key; int32_t count; } cases[] = {
+      {"DIM.TAV", 4}, {"DIM.TAH", 5}, {"DIM.U1TLN", 5}, {"DIM.U1PLN", 9}, {"DIM.TF", e().font_count_()}};
+  // Folding the style and arrow groups brings the text and unit rows into the panel.
+  for (const char* g : {"dim.a", "dim.s"})
+    for (int32_t i = 1; i <= e().edit_group_count_(); ++i)
+      if (e().edit_group_(i)->key == g) {
+        press_at_(*host->panel, 10, e().edit_group_(i)->top + 10);
+        release_at_(*host->panel, 10, e().edit_group_(i)->top + 10);
+        do_events_();
+      }
+  for (const Case& c : cases) {
+    press_row(c.key);
+    EXPECT_EQ(host->c->ListCount(), c.count) << c.key;
+  }
+  press_row("DIM.U1PLN");
+  EXPECT_EQ(host->c->List(2), e().get_dim_acc_(uint8_t(e().edit_prop_(d, 220).number), 2));
+  pick(3);
+  EXPECT_EQ(e().edit_prop_(d, 222).number, 3);
 }
 
 }  // namespace

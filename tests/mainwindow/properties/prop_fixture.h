@@ -32,6 +32,7 @@ struct test_host_ : prop_host_ {
 
   test_host_(int32_t w, int32_t h) {
     form = make_host_();
+    form->move_(50, 50, w + 40, h + 60);
     window_options_ o;
     o.kind = window_kind_::child;
     o.parent = form.get();
@@ -137,6 +138,12 @@ struct prop_fixture : ::testing::Test {
     }
     inject_key_(key_type_::down, key_return_, 0, '\r');
     inject_key_(key_type_::up, key_return_);
+    do_events_();
+  }
+  // Picks a list item: the list raises ItemClick and closes its drop list afterwards.
+  void pick(int32_t index) {
+    host->c->ItemClick(index);
+    host->c->HideCombo();
     do_events_();
   }
   bool box_visible() { return host->t->win_()->visible_(); }
