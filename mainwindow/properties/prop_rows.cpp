@@ -107,8 +107,6 @@ std::string general_(double v, int digits) {
   return buf;
 }
 
-}  // namespace
-
 // The value of a property as the row shows it: integers in decimal, Singles with up to 7
 // significant digits and Doubles with up to 15, flags as True or False, texts unchanged.
 std::string prop_value_text_(const value_& v, int32_t kind, int32_t prop, int32_t type) {
@@ -116,6 +114,8 @@ std::string prop_value_text_(const value_& v, int32_t kind, int32_t prop, int32_
   if (type == 17) return v.number != 0 ? "True" : "False";
   return general_(v.number, double_prop_(kind, prop) ? 15 : 7);
 }
+
+}  // namespace
 
 void prop_editor_::build_edit_rows_(bool reset) {
   hide_editors_();

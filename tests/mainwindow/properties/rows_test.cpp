@@ -15,15 +15,20 @@ using rows = prop_fixture;
 
 TEST_F(rows, GroupsAndRowsPerKind) {
   ASSERT_EQ(e().dimstyle_add_("standard"), 1);
+  e().vertex_clear_();
+  e().vertex_add_(0, 0);
+  e().vertex_add_(5, 5);
+  const int32_t reference = e().add_ref_(1, "R", -1, 0, 1, 1);
   struct Case { const char* what; int32_t record; counts_ expected; } cases[] = {
       {"nothing", 0, {2, 8}},
       {"ellipse", e().add_ellipse_(0, 0, 5, 3, 10), {2, 10}},
       {"text", e().add_text_("AB", 1, 0, 0, 2), {3, 9}},
       {"line", e().add_line_(0, 0, 1, 1), {2, 10}},
       {"dimension", e().add_dimh_(1, 0, 0, 10, 0, 5, 5, 0, -1, 0, 1, 1, ""), {6, 42}},
-      {"angular", e().add_dima_(1, 0, 0, 10, 0, 0, 10, 0, -1, 0, 1, 1, ""), {6, 33}}};
+      {"angular", e().add_dima_(1, 0, 0, 10, 0, 0, 10, 0, -1, 0, 1, 1, ""), {6, 33}},
+      {"reference", reference, {5, 19}}};
   for (const auto& c : cases) {
-    ASSERT_TRUE(c.record >= 0) << c.what;
+    ASSERT_TRUE(c.record > 0 || std::string(c.what) == "nothing") << c.what;
     const counts_ got = rebuilt(*this, c.record);
     EXPECT_EQ(got.groups, c.expected.groups) << c.what;
     EXPECT_EQ(got.rows, c.expected.rows) << c.what;
