@@ -1,8 +1,7 @@
 #include "engine/properties/grid_text.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 std::string edit_trim_(const std::string& s) {
   const char* ws = " \t\r\n";
@@ -19,17 +18,20 @@ bool edit_read_number_(const std::string& text, double& out) {
     if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '+' || c == 'e' ||
           c == 'E'))
       return false;
-  char* end = nullptr;
-  const double v = std::strtod(t.c_str(), &end);
-  if (end != t.c_str() + t.size() || !std::isfinite(v)) return false;
+  // Locale-independent: "." is the decimal point whatever the process locale says.
+  const char* first = t.data();
+  if (*first == '+') ++first;
+  double v = 0;
+  const auto r = std::from_chars(first, t.data() + t.size(), v);
+  if (r.ec != std::errc() || r.ptr != t.data() + t.size() || !std::isfinite(v)) return false;
   out = v;
   return true;
 }
 
 std::string edit_format_number_(double v, int32_t decimals) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals < 0 ? 6 : decimals, v);
-  std::string s = buf;
+  char buf[400];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals < 0 ? 6 : decimals);
+  std::string s(buf, r.ptr);
   if (decimals < 0 && s.find('.') != std::string::npos) {
     while (s.back() == '0') s.pop_back();
     if (s.back() == '.') s.pop_back();

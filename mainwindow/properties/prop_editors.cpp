@@ -1,7 +1,8 @@
 // Opening the value editors over a clicked row: the value list for rows whose values come
 // from a fixed set, the value text box for every other row.
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <cstdio>
 
 #include "engine/zaz_class.h"
 #include "mainwindow/properties/prop_editor.h"
@@ -27,10 +28,12 @@ bool list_type_(int32_t type) {
 // The number at the start of a value text (blanks skipped, "." the point), rounded to even.
 int32_t list_value_(const std::string& text) {
   const char* s = text.c_str();
-  while (*s == ' ' || *s == '\t' || *s == '\n' || *s == '\r') ++s;
-  char* end = nullptr;
-  const double v = std::strtod(s, &end);
-  if (end == s || !std::isfinite(v)) return 0;
+  const char* const end = s + text.size();
+  while (s < end && (*s == ' ' || *s == '\t' || *s == '\n' || *s == '\r')) ++s;
+  if (s < end && *s == '+') ++s;
+  double v = 0;
+  const auto r = std::from_chars(s, end, v, std::chars_format::fixed);
+  if (r.ec != std::errc() || !std::isfinite(v)) return 0;
   return cint32_(v);
 }
 

@@ -1,8 +1,8 @@
 // The rows of the property grid per object kind, and the editor's refresh. The rows are a
 // snapshot: they are read from the first selected object of the active page (or from the
 // drawing and the active page) at each rebuild and only repainted in between.
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "engine/zaz_class.h"
 #include "mainwindow/properties/prop_editor.h"
@@ -25,7 +25,7 @@ struct row_ {
   int32_t prop;
 };
 
-// One group of rows; `kinds` lists the object kinds that get each row (0 ends a list).
+// A dimension row and the kinds that get it: linear (12), angular (13), reference (14).
 struct dim_row_ {
   row_ row;
   bool k12, k13, k14;
@@ -96,15 +96,14 @@ bool double_prop_(int32_t kind, int32_t prop) {
   return prop == 29 || prop == 18 || (kind == ot_image_ && (prop == 30 || prop == 31));
 }
 
+// Whole numbers in decimal, others with up to `digits` significant digits; "." as the point
+// whatever the process locale.
 std::string general_(double v, int digits) {
-  if (std::nearbyint(v) == v && std::fabs(v) < 1e15) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.0f", v);
-    return buf;
-  }
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.*g", digits, v);
-  return buf;
+  char buf[400];
+  const auto r = std::nearbyint(v) == v && std::fabs(v) < 1e15
+                     ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 0)
+                     : std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits);
+  return std::string(buf, r.ptr);
 }
 
 // The value of a property as the row shows it: integers in decimal, Singles with up to 7
