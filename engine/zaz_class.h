@@ -29,6 +29,7 @@
 #include "engine/model/store_state.h"
 #include "engine/model/vertex_state.h"
 #include "engine/model/view_state.h"
+#include "engine/properties/grid_state.h"
 #include "engine/model/width_state.h"
 #include "exchange/dxf_state.h"
 #include "platform/core/binary_io.h"
@@ -464,6 +465,55 @@ class zaz_class_ {
   // are held, and the objects whose font changed are built and measured again. Always 0.
   flag16_ font_del_(int32_t fid_);
 
+  // ---- Property grid and properties by number ---------------------------------------
+  // The side panel's grid of collapsible groups of caption/value rows: kept, laid out,
+  // painted and hit-tested here; the main window adds the rows and opens the editors.
+  void edit_clear_(int32_t x_, int32_t y_, int32_t w_, int32_t h_, int32_t c0_, int32_t c1_,
+                   int32_t c2_, int32_t c3_, int32_t ct0_, int32_t ct1_, int32_t csel_,
+                   flag16_ reset_def_values_);
+  int32_t edit_add_group_(const std::string& name_, const std::string& text_, int16_t collapsed_);
+  // 0 (nothing added) for a group outside 1..count, a blank key or caption, or a full table.
+  int32_t edit_add_item_(int32_t group_, const std::string& name_, const std::string& text_,
+                         int32_t type_, const std::string& value_);
+  void edit_recalc_();
+  // client_ is the panel's client rectangle (the right edge line); texts in hdc_'s font.
+  void edit_draw_(const pixel_rect_& client_, dc_& hdc_, const std::string& str_yes_,
+                  const std::string& str_no_);
+  int32_t edit_click_(int32_t x_, int32_t y_, int32_t& g_, int32_t& i_, int32_t& xe_, int32_t& ye_,
+                      int32_t& we_, int32_t& he_, std::string& value_, int32_t& type_);
+  std::string edit_itn_() const;
+  std::string edit_value_(int32_t i_) const;
+  void edit_value_(int32_t i_, const std::string& value_);
+  int32_t edit_selected_() const;
+  int32_t edit_group_count_() const { return grid.group_count; }
+  int32_t edit_item_count_() const { return grid.item_count; }
+  const edit_group_rec_* edit_group_(int32_t g) const;  // nullptr outside 1..count
+  const edit_item_rec_* edit_item_(int32_t i) const;
+  int32_t edit_vertex_() const { return grid.vertex; }
+  void edit_s_c_set_(int32_t cid_, const std::string& txt_, int32_t ico_);
+  void edit_stl_set_(int32_t cid_, const std::string& txt_, int32_t ico_);
+  void edit_wid_set_(int32_t cid_, const std::string& txt_, int32_t ico_);
+  std::string edit_s_c_gettxt_(int32_t cid_) const;
+  std::string edit_stl_gettxt_(int32_t cid_) const;
+  std::string edit_wid_gettxt_(int32_t cid_) const;
+  int32_t edit_s_c_getico_(int32_t cid_) const;
+  int32_t edit_stl_getico_(int32_t cid_) const;
+  int32_t edit_wid_getico_(int32_t cid_) const;
+  void set_arrow1_icon_(int32_t arrow_, int32_t icon_id_);
+  void set_arrow2_icon_(int32_t arrow_, int32_t icon_id_);
+  void edit_icon_painter_(std::function<void(dc_&, int32_t, int32_t, int32_t)> painter_);
+  // Properties of one object by number (edit_prop_code_): read in the field's own type
+  // (flags -1/0, angles in degrees), write converted and kept consistent.
+  value_ edit_prop_(int32_t rec_, int32_t prop_);
+  void edit_prop_(int32_t rec_, int32_t prop_, const value_& value_);
+  void edit_prop_kind_(object_rec_& o, size_t ix, int32_t prop_, const value_& nval_);
+  void edit_prop_style_(object_rec_& o, size_t ix, int32_t prop_, const value_& nval_);
+  static int32_t edit_blend_(int32_t a, int32_t b, float t);
+  static std::string edit_color_hex_(int32_t c);
+  // Numbers are clamped into [minimum, maximum] (a byte's bounds into 0..255 first, a
+  // maximum below the minimum taken as the minimum); texts come back unchanged.
+  static value_ edit_clamp_(const value_& value, double minimum, double maximum, bool byte);
+  edit_grid_state_ grid;  // property grid
   // ---- File, templates, undo, clipboard ---------------------------------------------
   // Drawing state, file kind and helpers.
   flag16_ file_change_() const;
