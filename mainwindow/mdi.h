@@ -139,6 +139,8 @@ class MDI_ {
 
   // ---- New drawing and saving (the other file commands come with the command entry).
   void new_drawing_();
+  // Hands the engine the drawing view again (the start does so before it fits an imported view).
+  void attach_view_();
   // True only when the drawing was written (a cancelled dialog or a failed write is false).
   bool save_drawing_(bool saveas);
 

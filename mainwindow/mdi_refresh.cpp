@@ -78,6 +78,8 @@ void MDI_::timer_tick_() {
   ref_(false_, true_);
 }
 
+void MDI_::attach_view_() { eng_.dinit_(client_dc_.get()); }
+
 void MDI_::new_drawing_() {
   block_to_insert_ = 0;
   image_file_.clear();

@@ -1,10 +1,10 @@
-// The program's entry point: settings and language texts, then the main window until it closes.
+// The program's entry point: the shell's start with the command line, then the event loop.
 #include <string>
 
 #include "shell/main_window_entry.h"
-#include "shell/startup.h"
 
 int main(int argc, char** argv) {
-  start_settings_and_language_();
-  return run_main_window_(argc > 1 ? std::string(argv[1]) : std::string());
+  std::string line;  // the arguments joined by blanks
+  for (int i = 1; i < argc; ++i) line += (i > 1 ? " " : "") + std::string(argv[i]);
+  return run_main_window_(line);
 }

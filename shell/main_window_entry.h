@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
-// Opens the main window on a new drawing (the drawing named by path when it is not empty),
-// runs the event loop until the window closes and returns the loop's exit code.
-int32_t run_main_window_(const std::string& path);
+// Registers the main window with the shell, runs the shell's start with the program's command
+// line (its arguments joined by blanks) and then the event loop; closing the main window runs
+// the exit, which ends the process.
+int32_t run_main_window_(const std::string& command_line);

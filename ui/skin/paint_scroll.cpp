@@ -1,6 +1,7 @@
 // The skinned scroll bars. The horizontal and vertical painters are one algorithm with the axes
-// exchanged: "along" is the bar's long axis, "across" its thickness. Every piece is an opaque
-// stretched copy from the skin atlas; the geometry of arrows and thumb comes from member 1.
+// exchanged: "along" is the bar's long axis, "across" its thickness. Every piece is a stretched
+// copy from the skin atlas, keyed, so that rounded arrow and thumb ends show the track behind
+// them instead of the atlas's red; the geometry of arrows and thumb comes from member 1.
 #include "ui/skin/paint_scroll.h"
 
 #include <algorithm>
@@ -26,9 +27,9 @@ struct bar_ {
 
   void copy_(const sprite_rect_rec_& r, int32_t along, int32_t across, int32_t len, int32_t thick) const {
     if (vertical)
-      blit_sprite_rect_(r, dc, across, along, thick, len, false);
+      blit_sprite_rect_(r, dc, across, along, thick, len, true);
     else
-      blit_sprite_rect_(r, dc, along, across, len, thick, false);
+      blit_sprite_rect_(r, dc, along, across, len, thick, true);
   }
 
   // Column i of a member: every piece runs from p for m pixels, or with m = own_length_ each

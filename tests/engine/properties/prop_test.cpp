@@ -22,7 +22,7 @@ struct Props : ::testing::Test {
     return e->add_polyline_();
   }
   template <class T>
-  T& entry(std::vector<T>& table, int32_t r) { return table[e->store.live.objects[r].index]; }
+  auto& entry(T& table, int32_t r) { return table[e->store.live.objects[r].index]; }
 };
 
 TEST_F(Props, LineLengthAndDirectionMoveTheEndPoint) {
