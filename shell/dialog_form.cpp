@@ -116,3 +116,10 @@ void dialog_form_::unload_() {
   win_->hide_();
   unloading_ = false;
 }
+
+void begin_form_labels_(dc_& dc, window_& form) {
+  dc.fill_rectangle_({0, 0, form.client_width_(), form.client_height_()}, uint32_t(skin_color_(20)));
+  dc.set_bk_mode_(bk_mode_::transparent_);
+  dc.set_text_colour_(uint32_t(skin_color_(21)));
+  dc.select_font_(font_{"Tahoma", 13});
+}

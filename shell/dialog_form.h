@@ -2,6 +2,7 @@
 // a client panel form_ above a button band, the skin colours 20, 21 and 22, the striped
 // decoration, a position read from the settings store and a modal run.
 #pragma once
+#include "platform/gdi/dc.h"
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -61,5 +62,8 @@ class dialog_form_ {
 // The default position of a dialog: 150 and 165 pixels right of and below the main window's
 // corner (the screen's corner without a main window).
 pixel_point_ dialog_default_position_();
+// Clears a form's client area to the dialog colour and readies dc for labels on it: transparent
+// background, the dialog's text colour, the interface face at 13 pixels.
+void begin_form_labels_(dc_& dc, window_& form);
 // A stored twips value in pixels, or fallback when it is missing or not a number.
 int32_t stored_pixels_(const std::string& section, const std::string& key, int32_t fallback);

@@ -48,10 +48,7 @@ OPT_::~OPT_() = default;
 void OPT_::paint_labels_() {
   window_& f = dlg_.form();
   dc_ dc(f.client_surface_());
-  dc.fill_rectangle_({0, 0, f.client_width_(), f.client_height_()}, uint32_t(skin_color_(20)));
-  dc.set_bk_mode_(bk_mode_::transparent_);
-  dc.set_text_colour_(uint32_t(skin_color_(21)));
-  dc.select_font_(font_{"Tahoma", 13});
+  begin_form_labels_(dc, f);
   dc.text_out_(12, 45, lang_text_("guiopt.type"));
   dc.text_out_(12, 75, lang_text_("guiopt.skin"));
   dc.text_out_(12, 105, lang_text_("guiopt.language"));

@@ -118,15 +118,15 @@ void ex_dimstyles_::build_() {
   attach_frame_(*dlg_, 0, 0);
   const pixel_rect_ in = dlg_->frame_insets_();
   dlg_->move_(0, 0, client_w_ + in.left + in.right, client_h_ + in.top + in.bottom);
-  form_ = create_picture_box_(*dlg_, 0, 25, client_w_, client_h_ - 65, uint32_t(skin_color_(20)));
+  form_ = make_picture_box_(*dlg_, 0, 25, client_w_, client_h_ - 65, uint32_t(skin_color_(20)));
   for (const char* key : tab_keys_)
-    pages_[key] = create_picture_box_(*form_, 8, 8, 350, 310, uint32_t(skin_color_(20)));
-  pic_ = create_picture_box_(*form_, 370, 8, 350, 310, 0xFFFFFF);
+    pages_[key] = make_picture_box_(*form_, 8, 8, 350, 310, uint32_t(skin_color_(20)));
+  pic_ = make_picture_box_(*form_, 370, 8, 350, 310, 0xFFFFFF);
   pic_->on_mouse = [this](const mouse_event_& m) {
     if (m.type == mouse_type_::up) refresh_preview_();
   };
   tabs_ = std::make_unique<xctoolbar_>(*dlg_, 0, 0, 360, 25);
-  pic_stylename_ = create_picture_box_(*dlg_, 370, 1, 100, 22, uint32_t(skin_color_(7)));
+  pic_stylename_ = make_picture_box_(*dlg_, 370, 1, 100, 22, uint32_t(skin_color_(7)));
   xcstyle_ = std::make_unique<xccombobox_>(*dlg_, 410, 1, 241, 22);
   xcstylename_ = std::make_unique<xcbutton_>(*dlg_, 651, 1, 23, 22);
   xcstyleadd_ = std::make_unique<xcbutton_>(*dlg_, 674, 1, 23, 22);

@@ -54,25 +54,6 @@ std::string format_locale_(double v, int32_t decimals) {
   return s;
 }
 
-std::unique_ptr<window_> create_picture_box_(window_& parent, int32_t x, int32_t y, int32_t w, int32_t h,
-                                            uint32_t background) {
-  window_options_ o;
-  o.kind = window_kind_::child;
-  o.parent = &parent;
-  o.x = x;
-  o.y = y;
-  o.width = w;
-  o.height = h;
-  o.takes_focus = false;
-  o.background = background;
-  auto win = create_window_(o);
-  if (win) {
-    win->set_background_(background);
-    win->show_();
-  }
-  return win;
-}
-
 void run_dialog_modal_(window_& dialog, window_* owner, std::function<void()> queued) {
   if (queued) post_task_(std::move(queued));
   dialog.show_modal_(owner);

@@ -12,6 +12,7 @@
 #include "platform/gdi/pixel_types.h"
 #include "platform/window/window.h"
 #include "dialogs/common/dialog_numbers.h"
+#include "dialogs/common/picture_box.h"
 
 // The main window as the dialogs see it; the main window fills one when it registers them.
 struct dialog_host_rec_ {
@@ -35,9 +36,6 @@ pixel_point_ dialog_position_(std::string_view name, const window_* owner);
 // v with a fixed number of decimals and the locale's separator ("0.00" is decimals 2).
 std::string format_locale_(double v, int32_t decimals);
 
-// A child window used as a picture box: it keeps its image; the owner paints into its surface.
-std::unique_ptr<window_> create_picture_box_(window_& parent, int32_t x, int32_t y, int32_t w, int32_t h,
-                                            uint32_t background);
 
 // Shows the dialog modally over its owner. A queued action, when given, runs from the event
 // loop once the dialog is up (tests drive it from there and close it).

@@ -80,7 +80,7 @@ void ex_layers_::build_() {
   const pixel_rect_ in = form_->frame_insets_();
   form_->move_(0, 0, client_w_ + in.left + in.right, client_h_ + in.top + in.bottom);
 
-  layers_ = create_picture_box_(*form_, 0, 0, client_w_ - 17, client_h_ - 40, 0xFFFFFF);
+  layers_ = make_picture_box_(*form_, 0, 0, client_w_ - 17, client_h_ - 40, 0xFFFFFF);
   vsc_ = std::make_unique<xcscrollbox_>(*form_, client_w_ - 17, 0, 17, client_h_ - 40);
   edit_ = std::make_unique<xctextbox_>(*layers_, 49, 2, 194, row_h_ - 3);
   xpopup_ = std::make_unique<xcpopupmenu_>(*form_, host_.owner ? host_.owner->handle_() : form_->handle_());

@@ -90,8 +90,8 @@ void ex_pages_::build_() {
   const pixel_rect_ in = form_->frame_insets_();
   form_->move_(0, 0, client_w_ + in.left + in.right, client_h_ + in.top + in.bottom);
 
-  pages_ = create_picture_box_(*form_, 0, 0, list_w_, client_h_ - 40, 0xFFFFFF);
-  settings_ = create_picture_box_(*form_, list_w_ + 17, 0, client_w_ - list_w_ - 17, client_h_ - 40, 0xFFFFFF);
+  pages_ = make_picture_box_(*form_, 0, 0, list_w_, client_h_ - 40, 0xFFFFFF);
+  settings_ = make_picture_box_(*form_, list_w_ + 17, 0, client_w_ - list_w_ - 17, client_h_ - 40, 0xFFFFFF);
   vsc_ = std::make_unique<xcscrollbox_>(*form_, list_w_, 0, 17, client_h_ - 40);
   edit_ = std::make_unique<xctextbox_>(*pages_, 21, 2, 100, row_h_ - 3);
 

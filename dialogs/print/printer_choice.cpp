@@ -119,10 +119,7 @@ ex_printer_::~ex_printer_() = default;
 void ex_printer_::paint_labels_() {
   window_& f = dlg_.form();
   dc_ dc(f.client_surface_());
-  dc.fill_rectangle_({0, 0, f.client_width_(), f.client_height_()}, uint32_t(skin_color_(20)));
-  dc.set_bk_mode_(bk_mode_::transparent_);
-  dc.set_text_colour_(uint32_t(skin_color_(21)));
-  dc.select_font_(font_{"Tahoma", 13});
+  begin_form_labels_(dc, f);
   dc.text_out_(12, 16, lang_text_("mdi.tool.home.setup"));
   dc.text_out_(12, 48, "#");
   dc.text_out_(12, 80, lang_text_("tb.design.printarea.ornt"));

@@ -168,10 +168,7 @@ void ex_printset_::close_() {
 void ex_printset_::paint_bars_() {
   window_& f = dlg_.form();
   dc_ dc(f.client_surface_());
-  dc.fill_rectangle_({0, 0, f.client_width_(), f.client_height_()}, uint32_t(skin_color_(20)));
-  dc.set_bk_mode_(bk_mode_::transparent_);
-  dc.set_text_colour_(uint32_t(skin_color_(21)));
-  dc.select_font_(font_{"Tahoma", 13});
+  begin_form_labels_(dc, f);
   dc.select_pen_({pen_style_::solid_, 1, uint32_t(blend_colors_(skin_color_(21), skin_color_(20), 0.25f))});
   for (int32_t i = 1; i <= 10; ++i) {
     const int32_t t = 8 + 24 * (i - 1);

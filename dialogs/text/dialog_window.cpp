@@ -71,23 +71,6 @@ void save_dialog_position_(const window_& form, std::string_view name) {
   save_setting_(settings_app, section, "top", std::to_string(int64_t(r.top) * tppy()));
 }
 
-std::unique_ptr<window_> make_picture_box_(window_& parent, int32_t x, int32_t y, int32_t w, int32_t h,
-                                           uint32_t background, bool takes_focus) {
-  window_options_ o;
-  o.kind = window_kind_::child;
-  o.parent = &parent;
-  o.x = x;
-  o.y = y;
-  o.width = w;
-  o.height = h;
-  o.takes_focus = takes_focus;
-  o.background = background;
-  auto pic = create_window_(o);
-  pic->client_surface_().fill_colour_(background);
-  pic->show_();
-  return pic;
-}
-
 void apply_dialog_colors_(window_& form, const std::vector<window_*>& pictures) {
   apply_form_colors_(form, skin_color_(20), skin_color_(21), skin_color_(22), pictures);
 }

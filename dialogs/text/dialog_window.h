@@ -11,6 +11,7 @@
 
 #include "platform/window/window.h"
 #include "dialogs/common/dialog_numbers.h"
+#include "dialogs/common/picture_box.h"
 
 // A hidden top-level window owned by owner, client_w x client_h pixels, without its frame yet.
 std::unique_ptr<window_> make_dialog_window_(window_* owner, int32_t client_w, int32_t client_h);
@@ -26,9 +27,6 @@ void place_dialog_(window_& form, const window_* owner, std::string_view name, b
 void save_dialog_position_(const window_& form, std::string_view name);
 // Resizes the window so that its client area is client_w x client_h, keeping its position.
 void set_client_size_(window_& form, int32_t client_w, int32_t client_h);
-// A picture box: a shown child window with a background colour.
-std::unique_ptr<window_> make_picture_box_(window_& parent, int32_t x, int32_t y, int32_t w, int32_t h,
-                                           uint32_t background, bool takes_focus = false);
 // The dialog colours of the skin on the form, its labels and the given picture boxes.
 void apply_dialog_colors_(window_& form, const std::vector<window_*>& pictures);
 // Paints the dialog's background and the stripes above its 40-pixel button band.
