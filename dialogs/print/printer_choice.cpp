@@ -121,7 +121,7 @@ void ex_printer_::paint_labels_() {
   dc_ dc(f.client_surface_());
   begin_form_labels_(dc, f);
   dc.text_out_(12, 16, lang_text_("mdi.tool.home.setup"));
-  dc.text_out_(12, 48, "#");
+  dc.text_out_(12, 48, lang_text_("printer.copies"));
   dc.text_out_(12, 80, lang_text_("tb.design.printarea.ornt"));
   f.invalidate_();
 }
@@ -131,7 +131,7 @@ void ex_printer_::ok_() {
   char* end = nullptr;
   const long n = typed.empty() ? 0 : std::strtol(typed.c_str(), &end, 10);
   if (typed.empty() || *end != '\0' || n < 1 || n > 999) {
-    message_box_(lang_text_("message.valueoutofrange", "#", "1", "999"), "", box_ok_ + box_icon_warning_,
+    message_box_(lang_text_("message.valueoutofrange", lang_text_("printer.copies"), "1", "999"), "", box_ok_ + box_icon_warning_,
                  &dlg_.win());
     return;
   }
