@@ -4,6 +4,7 @@
 
 #include "engine/zaz_class.h"
 #include "mainwindow/mdi.h"
+#include "mainwindow/view/mdi_view_link.h"
 #include "platform/window/event_loop.h"
 #include "shell/main_link.h"
 #include "shell/main_window_entry.h"
@@ -16,7 +17,8 @@ namespace {
 
 class mdi_main_link_ final : public main_link_ {
  public:
-  explicit mdi_main_link_(zaz_class_& engine) : mdi_(std::make_unique<MDI_>(engine)) {
+  explicit mdi_main_link_(zaz_class_& engine)
+      : mdi_(std::make_unique<MDI_>(engine)), view_(std::make_unique<mdi_view_link_>(*mdi_)) {
     // The exit destroys the window, so it runs after the unload has returned.
     mdi_->on_unload = [] { post_task_([] { exit_program_(false_); }); };
   }
@@ -47,7 +49,10 @@ class mdi_main_link_ final : public main_link_ {
   void show_() override {
     if (mdi_) mdi_->form().show_();
   }
-  void destroy_() override { mdi_.reset(); }
+  void destroy_() override {
+    view_.reset();
+    mdi_.reset();
+  }
   void dock_state_save_(const std::string& path) override {
     if (mdi_ && mdi_->docktb()) mdi_->docktb()->state_save_(path);
   }
@@ -72,6 +77,7 @@ class mdi_main_link_ final : public main_link_ {
 
  private:
   std::unique_ptr<MDI_> mdi_;
+  std::unique_ptr<mdi_view_link_> view_;  // the drawing view's selection, view and transform tools
 };
 
 }  // namespace
