@@ -11,12 +11,12 @@
 
 namespace {
 
-struct label_spec {
+struct label_place {
   int32_t x, y, w, h;
   const char* key;
 };
 // The captions of the panel, in design pixels.
-constexpr label_spec label_specs[] = {
+constexpr label_place label_places[] = {
     {8, 8, 52, 13, "window.drawprop.info.title"},
     {8, 40, 86, 13, "window.drawprop.info.description"},
     {8, 88, 68, 13, "window.drawprop.info.author"},
@@ -39,7 +39,7 @@ font_ bold_font() {
 ex_drawprop_::ex_drawprop_(zaz_class_& engine, window_* owner) : engine_(engine), owner_(owner) {
   dlg_ = make_dialog_window_(owner, 359, 378);
   form_ = make_picture_box_(*dlg_, 0, 0, 359, 378, uint32_t(skin_color_(20)));
-  for (const label_spec& l : label_specs) {
+  for (const label_place& l : label_places) {
     labels_.push_back(create_control_({control_kind_::label, form_.get(), l.key, l.x, l.y, l.w, l.h}));
   }
   label_objects_ = labels_[objects_label].get();

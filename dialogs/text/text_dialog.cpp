@@ -32,12 +32,12 @@ ex_text_::ex_text_(zaz_class_& engine, window_* owner, text_dialog_host_ host)
   text_ = std::make_unique<xctextbox_>(*form_, 0, 0, form_->client_width_(), form_->client_height_());
   font_ = make_picture_box_(*form_, 0, 0, form_->client_width_(), form_->client_height_(),
                             uint32_t(skin_color_(20)));
-  struct label_spec {
+  struct label_place {
     int32_t x, y, w;
     const char* key;
   };
-  for (const label_spec& l : {label_spec{8, 8, 58, "adraw.tfont"}, label_spec{8, 40, 68, "adraw.theight"},
-                              label_spec{8, 72, 68, "adraw.tscalex"}, label_spec{8, 104, 64, "adraw.rotate"}}) {
+  for (const label_place& l : {label_place{8, 8, 58, "adraw.tfont"}, label_place{8, 40, 68, "adraw.theight"},
+                              label_place{8, 72, 68, "adraw.tscalex"}, label_place{8, 104, 64, "adraw.rotate"}}) {
     labels_.push_back(create_control_({control_kind_::label, font_.get(), l.key, l.x, l.y, l.w, 13}));
   }
   dlg_->set_title_("adraw.textex");

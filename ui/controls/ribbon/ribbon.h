@@ -267,11 +267,11 @@ class xribbon_ {
   std::vector<menu_item_rec_> popup;
   std::vector<ribbon_list_item_rec_> list_items;
   std::vector<ribbon_quick_button_rec_> quick;
-  std::vector<ribbon_spec_button_rec_> spec;
+  std::vector<ribbon_special_button_rec_> special;
   std::vector<ribbon_tab_rec_> tabs;
   std::vector<ribbon_toolbar_rec_> toolbars;
   std::vector<ribbon_control_rec_> controls;
-  int16_t mainmenu_count = 0, popup_count = 0, list_count = 0, quick_count = 0, spec_count = 0;
+  int16_t mainmenu_count = 0, popup_count = 0, list_count = 0, quick_count = 0, special_count = 0;
   int16_t tab_count = 0, toolbar_count = 0, control_count = 0;
 
   // ---- State of the window parts.

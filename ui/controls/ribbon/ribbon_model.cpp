@@ -24,7 +24,7 @@ xribbon_::xribbon_(const ui_metrics_rec_& metrics, const ribbon_sprite_metrics_&
       popup(ribbon_max_popup_items_ + 1),
       list_items(ribbon_max_list_items_ + 1),
       quick(ribbon_max_quick_buttons_ + 1),
-      spec(ribbon_max_spec_buttons_ + 1),
+      special(ribbon_max_special_buttons_ + 1),
       tabs(ribbon_max_tabs_ + 1),
       toolbars(ribbon_max_toolbars_ + 1),
       controls(ribbon_max_controls_ + 1),
@@ -127,9 +127,9 @@ void xribbon_::add_qbs2frm_(int32_t id_) {
 
 bool xribbon_::add_spec_button_(std::string_view sp_key_, std::string_view sp_text_, std::string_view sp_tooltip_,
                                 int16_t sp_icon_, std::string_view sp_altkey_) {
-  int16_t id = next_id(spec_count, ribbon_max_spec_buttons_);
+  int16_t id = next_id(special_count, ribbon_max_special_buttons_);
   if (id == 0 || is_reserved_menu_key_(sp_key_)) return false;
-  ribbon_spec_button_rec_& s = spec[id];
+  ribbon_special_button_rec_& s = special[id];
   s = {trimmed(sp_key_), trimmed(sp_text_), trimmed(sp_tooltip_), sp_icon_, 0, 0, 0, trimmed(sp_altkey_)};
   if (s.text == "-") {
     s.width = 4;
@@ -137,9 +137,9 @@ bool xribbon_::add_spec_button_(std::string_view sp_key_, std::string_view sp_te
     int32_t tw = text_width_(s.text);
     s.width = 6 + (sp_icon_ >= 1 ? 16 : 0) + (tw >= 1 ? tw + 8 : 0);
   }
-  s.left = id == 1 ? 2 : spec[id - 1].right;
+  s.left = id == 1 ? 2 : special[id - 1].right;
   s.right = s.left + s.width;
-  spec_count = id;
+  special_count = id;
   return true;
 }
 

@@ -11,7 +11,7 @@ inline constexpr int16_t ribbon_max_mainmenu_items_ = 32;
 inline constexpr int16_t ribbon_max_popup_items_ = 1024;
 inline constexpr int16_t ribbon_max_list_items_ = 1024;
 inline constexpr int16_t ribbon_max_quick_buttons_ = 32;
-inline constexpr int16_t ribbon_max_spec_buttons_ = 32;
+inline constexpr int16_t ribbon_max_special_buttons_ = 32;
 inline constexpr int16_t ribbon_max_tabs_ = 32;
 inline constexpr int16_t ribbon_max_toolbars_ = 256;
 inline constexpr int16_t ribbon_max_controls_ = 1024;
@@ -117,7 +117,7 @@ struct ribbon_quick_button_rec_ {
 };
 
 // Stored with their sizes; the ribbon neither shows nor presses them.
-struct ribbon_spec_button_rec_ {
+struct ribbon_special_button_rec_ {
   std::string key, text, tooltip;
   int32_t icon = 0;
   int32_t width = 0, left = 0, right = 0;

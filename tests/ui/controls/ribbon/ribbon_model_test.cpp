@@ -35,7 +35,7 @@ std::vector<limit_case> limit_cases() {
       {"quick buttons", 32, [](xribbon_& r, const std::string& k) { return r.add_quickbutton_(k) ? 1 : 0; },
        &xribbon_::quick_count},
       {"special buttons", 32, [](xribbon_& r, const std::string& k) { return r.add_spec_button_(k) ? 1 : 0; },
-       &xribbon_::spec_count},
+       &xribbon_::special_count},
   };
 }
 
@@ -137,12 +137,12 @@ TEST_F(ribbon_model, special_button_widths) {
   r.add_spec_button_("A", " - ");
   r.add_spec_button_("B", std::string(20, 'x'), "", 1);  // text 40 pixels
   r.add_spec_button_("C");
-  EXPECT_EQ(r.spec[1].width, 4);
-  EXPECT_EQ(r.spec[2].width, 70);
-  EXPECT_EQ(r.spec[3].width, 6);
-  EXPECT_EQ(r.spec[1].left, 2);
-  EXPECT_EQ(r.spec[3].left, 76);
-  EXPECT_EQ(r.spec[3].right, 82);
+  EXPECT_EQ(r.special[1].width, 4);
+  EXPECT_EQ(r.special[2].width, 70);
+  EXPECT_EQ(r.special[3].width, 6);
+  EXPECT_EQ(r.special[1].left, 2);
+  EXPECT_EQ(r.special[3].left, 76);
+  EXPECT_EQ(r.special[3].right, 82);
 }
 
 TEST_F(ribbon_model, popup_owners_and_capacity) {
