@@ -126,7 +126,7 @@ void ex_pages_::build_() {
   chk_show_coord_ = std::make_unique<xccheckbox_>(s, 24, 304, 201, 22);
 
   page_addnew_ = std::make_unique<xcbutton_>(*form_, 0, 0, 121, 25);
-  page_delete_ = std::make_unique<xcbutton_>(*form_, 0, 0, 89, 25);
+  page_delete_ = std::make_unique<xcbutton_>(*form_, 0, 0, 110, 25);
   page_layers_ = std::make_unique<xcbutton_>(*form_, 0, 0, 105, 25);
   close_btn_ = std::make_unique<xcbutton_>(*form_, 0, 0, 81, 25);
 
