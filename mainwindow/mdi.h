@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "mainwindow/dialog_seam.h"
 #include "mainwindow/draw_state.h"
 #include "platform/core/types.h"
 #include "platform/gdi/dc.h"
@@ -25,6 +26,8 @@ class xctextbox_;
 class xdocktb_;
 class xribbon_control_;
 class mdi_host_;
+class mdi_view_link_;
+class view_input_;
 
 // The interface type of a run: 0 ribbon, 1 classic menus with docking toolbars.
 enum gui_type_code_ : int32_t { gui_ribbon_ = 0, gui_classic_ = 1 };
@@ -162,6 +165,11 @@ class MDI_ {
   ::timer_& timer() { return timer_; }
   // The tool-panel window (a child of the form in the ribbon interface).
   window_* panel_window();
+  // The drawing view's mouse and timer handlers.
+  view_input_& view_input();
+
+  // Every dialog the main window shows goes through here.
+  dialog_seam_ dialogs_;
 
   // ---- State (names shared with the command entry and the drawing-view tools).
   draw_state_rec_ ds_, ds_saved_;
@@ -202,8 +210,8 @@ class MDI_ {
   bool set_tool_(const std::string& tool, const std::string& key, int32_t flag);
   int32_t build_gui_();
   void load_shared_icons_();
-  void build_standin_ribbon_();
-  void build_standin_toolbars_();
+  void build_ribbon_gui_();
+  void build_classic_gui_();
   void build_popup_menus_();
   void build_tool_panel_();
   void zoom_text_update_(int32_t value);
@@ -228,6 +236,7 @@ class MDI_ {
   std::unique_ptr<xribbon_control_> ribbon_;
   std::unique_ptr<xdocktb_> docktb_;
   std::unique_ptr<mdi_host_> host_;
+  std::unique_ptr<mdi_view_link_> view_link_;
   ::timer_ timer_;
   cursor_handle_ cursor_ = 0;
   bool unloaded_ = false;

@@ -6,6 +6,7 @@
 #include "engine/zaz_class.h"
 #include "mainwindow/mdi.h"
 #include "mainwindow/mdi_host.h"
+#include "mainwindow/view/mdi_view_link.h"
 #include "platform/input/cursor.h"
 #include "platform/services/dialogs.h"
 #include "platform/services/screen.h"
@@ -49,10 +50,14 @@ MDI_::MDI_(zaz_class_& engine) : eng_(engine) {
   set_shell_host_(host_.get());
   Form_Initialize();
   Form_Load();
+  view_link_ = std::make_unique<mdi_view_link_>(*this);
 }
+
+view_input_& MDI_::view_input() { return view_link_->input(); }
 
 MDI_::~MDI_() {
   timer_.stop_();
+  view_link_.reset();
   if (shell_host_in_use_() == host_.get()) set_shell_host_(nullptr);
   eng_.dinit_(nullptr);
   if (frame_no_ > 0 && form_) detach_frame_(form_->handle_());

@@ -4,7 +4,6 @@
 
 #include "engine/zaz_class.h"
 #include "mainwindow/mdi.h"
-#include "mainwindow/view/mdi_view_link.h"
 #include "platform/window/event_loop.h"
 #include "shell/main_link.h"
 #include "shell/main_window_entry.h"
@@ -18,7 +17,7 @@ namespace {
 class mdi_main_link_ final : public main_link_ {
  public:
   explicit mdi_main_link_(zaz_class_& engine)
-      : mdi_(std::make_unique<MDI_>(engine)), view_(std::make_unique<mdi_view_link_>(*mdi_)) {
+      : mdi_(std::make_unique<MDI_>(engine)) {
     // The exit destroys the window, so it runs after the unload has returned.
     mdi_->on_unload = [] { post_task_([] { exit_program_(false_); }); };
   }
@@ -50,7 +49,6 @@ class mdi_main_link_ final : public main_link_ {
     if (mdi_) mdi_->form().show_();
   }
   void destroy_() override {
-    view_.reset();
     mdi_.reset();
   }
   void dock_state_save_(const std::string& path) override {
@@ -77,7 +75,6 @@ class mdi_main_link_ final : public main_link_ {
 
  private:
   std::unique_ptr<MDI_> mdi_;
-  std::unique_ptr<mdi_view_link_> view_;  // the drawing view's selection, view and transform tools
 };
 
 }  // namespace

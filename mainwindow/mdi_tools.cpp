@@ -68,10 +68,6 @@ const tool_code_rec_ tools[] = {
     {"MES.A", "mesa", "MES.A", "MES.A", 0},
 };
 
-// The ribbon's button groups whose pressed state shows the current tool.
-const char* const tool_groups[] = {"PRINTP",    "SELECT_STD", "SELECT_TRN", "SELECT_DIM", "SELECT_VIEW",
-                                   "SELECT_ARR", "CLIPBOARD", "SELECTION",  "TRANSFORM",  "DIMENSION",
-                                   "MEASURE",   "DRAWING",    "ZOOM"};
 
 std::string two_digits(int32_t k) {
   char buf[16];
@@ -116,8 +112,8 @@ bool MDI_::set_tool_(const std::string& tool, const std::string& key, int32_t fl
 int32_t MDI_::build_gui_() {
   load_shared_icons_();
   const int32_t type = gui_type_from_setting_(value_number_(get_setting_(setting_gui_type_), 1));
-  if (type == gui_classic_) build_standin_toolbars_();
-  else build_standin_ribbon_();
+  if (type == gui_classic_) build_classic_gui_();
+  else build_ribbon_gui_();
   ds_.tool_name_ = "SELECT";
   ds_.tool_step_ = 0;
   focus_state_code_ = focus_view_;
@@ -161,96 +157,7 @@ int32_t MDI_::icon_layer_sicon_(uint8_t type_, int32_t val_) const {
   return (type_ == 1 ? style_icons_ : width_icons_)[size_t(val_ + 5)];
 }
 
-// Until the interface builders exist the ribbon holds a few controls: the drawing tab with the
-// line tool, the undo history and the page, layer and style lists.
-void MDI_::build_standin_ribbon_() {
-  ribbon_ = std::make_unique<xribbon_control_>(*form_, 0, 0, 850, 120);
-  xribbon_& r = ribbon_->model();
-  r.UserDraw = [this](dc_* hdc, const std::string& key, const std::string& text, int32_t x, int32_t y, int32_t w,
-                      int32_t h, int32_t value) { xribbon_UserDraw(hdc, key, text, x, y, w, h, value); };
-  r.ButtonClick = [this](const std::string& key, int16_t) {
-    if (key == "LINE") gocmd_("line");
-    else if (key == "UNDO") gocmd_("undo");
-  };
-  r.add_tabtop_("HOME", "Home");
-  const int32_t tab = r.add_tabtop_("DRAW", "Draw");
-  const int32_t draw = r.add_toolbar_(tab, "DRAWING", "Draw");
-  r.add_button_(draw, "LINE", "Line", 0, ribbon_size_large_, ribbon_size_large_);
-  const int32_t edit = r.add_toolbar_(tab, "EDIT", "Edit");
-  r.add_button_(edit, "UNDO", "Undo", 0, ribbon_size_large_, ribbon_size_large_, ribbon_split_button_);
-  const int32_t lists = r.add_toolbar_(tab, "LISTS", "Lists");
-  r.add_combo_(lists, "PAGE_SEL", "", 1, 1, 120, 120);
-  r.add_combo_(lists, "LAYERS_LIST", "", 2, 2, 120, 120);
-  r.buttonuserdraw_("LAYERS_LIST", true);
-  r.add_combo_(lists, "DIMSTYLES_LIST", "", 3, 3, 120, 120);
-  r.update_tabs_();
-  r.tab_id_(tab);
-  ribbon_->bar().show_();
-  build_popup_menus_();
-}
 
-// The classic stand-in: four dock areas and one toolbar with the line tool.
-void MDI_::build_standin_toolbars_() {
-  docktb_ = std::make_unique<xdocktb_>();
-  for (int i = 1; i <= 4; ++i) dock_[i]->show_();
-  docktb_->ResizeDocks = [this] { mdi_resize_(); };
-  docktb_->ButtonClick = [this](int32_t, int32_t, const std::string&, const std::string& key2) {
-    if (!key2.empty()) gocmd_(key2);
-  };
-  docktb_->dock_(form_->handle_(), dock_[1]->handle_(), dock_[2]->handle_(), dock_[3]->handle_(),
-                 dock_[4]->handle_());
-  const int32_t tb = docktb_->add_toolbar_("Draw", 1, 1);
-  std::string key = "LINE", text = "Line";
-  int32_t ico = 0;
-  docktb_->add_button_(tb, key, text, 1, &ico, true, "", false, false, 100, 0, 0, "line");
-  docktb_->show_toolbar_all_();
-  build_popup_menus_();
-}
 
-// The tool panel's stand-in: the attribute group the tools will fill.
-void MDI_::build_tool_panel_() { panel_->add_group_("ATTR", "Attributes"); }
 
-// Brings the pressed tool buttons in line with the current tool and puts it back to its first
-// step.
-void MDI_::ref_tool_buttons_(int32_t) {
-  ds_.tool_step_ = 0;
-  if (gui_type_ < gui_classic_ || !docktb_) return;
-  const tool_code_rec_* t = tool_record_(ds_.tool_name_);
-  const int32_t line = docktb_->key2id_("LINE");
-  if (line >= 1) docktb_->button_ckeck_(line, to_flag_(t && std::string(t->classic_key) == "LINE"));
-}
 
-// The command entry's first words: the empty word, undo and redo, and the tool words. The
-// dispatcher with every other word comes next; until then other words are not handled.
-bool MDI_::gocmd_(const std::string& command) {
-  bool handled = false;
-  if (command.empty()) {
-    handled = true;
-  } else if (command == "undo" || command == "redo") {
-    eng_.state_undo_(command == "undo" ? 1 : 2);
-    ref_states_();
-    ref_(false_, false_);
-    handled = true;
-  } else if (command == "select") {
-    ds_.tool_name_ = "SELECT";
-    ds_.tool_step_ = 0;
-    handled = true;
-  } else if (const tool_code_rec_* t = tool_of_word_(command)) {
-    if (gui_type_ < gui_classic_) {
-      if (ribbon_)
-        for (const char* g : tool_groups) ribbon_->model().clear_btnschecked_(g);
-      handled = set_tool_(t->tool, t->ribbon_key, 0);
-    } else {
-      handled = set_tool_(t->tool, t->classic_key, 0);
-    }
-  }
-  if (handled) {
-    auto_pointer_();
-    if (gui_type_ < gui_classic_) {
-      if (ribbon_) ribbon_->refresh_();
-    } else {
-      ref_tool_buttons_(0);
-    }
-  }
-  return handled;
-}

@@ -1,5 +1,5 @@
 // Joins the drawing view's input to the main window: MDI_ as the handlers' host, the view's
-// mouse events routed to them and the 10 ms timer to their tick. The main window owns one.
+// mouse events routed to them and the 10 ms timer to their tick. The main window owns it.
 #pragma once
 #include "mainwindow/mdi.h"
 #include "mainwindow/view/view_input.h"
@@ -27,8 +27,7 @@ class mdi_view_host_ final : public view_host_ {
   int32_t frame_border_width_() override;
   int32_t frame_caption_height_() override;
   int32_t frame_border_height_() override;
-  // The block-library window comes with the dialogs; until then it is never open.
-  bool library_rect_(pixel_rect_&) override { return false; }
+  bool library_rect_(pixel_rect_& r) override { return m_.dialogs_.library_rect_(r); }
   bool take_first_tick_() override;
   double clock_() override;
   void do_events_() override;

@@ -10,7 +10,6 @@ using mdi_link = mdi_fixture;
 
 TEST_F(mdi_link, view_input_reaches_the_main_window) {
   open("0");
-  mdi_view_link_ link(*mdi);
   zaz_class_& e = *engine;
   e.view_snap2grid_(false_);
   e.view_snap2points_(false_);

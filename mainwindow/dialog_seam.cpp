@@ -1,0 +1,14 @@
+#include "mainwindow/dialog_seam.h"
+
+int32_t dialog_seam_::show_(const std::string& name, const std::string& arg) {
+  calls_.push_back({name, arg});
+  if (auto s = scripted_.find(name); s != scripted_.end()) return s->second(arg);
+  if (auto r = real_.find(name); r != real_.end() && r->second) return r->second(arg);
+  return dlg_closed_;
+}
+
+std::vector<dialog_call_rec_> dialog_seam_::take_calls_() {
+  std::vector<dialog_call_rec_> out;
+  out.swap(calls_);
+  return out;
+}
