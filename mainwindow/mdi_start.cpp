@@ -4,6 +4,7 @@
 
 #include "engine/zaz_class.h"
 #include "mainwindow/mdi.h"
+#include "mainwindow/mdi_start.h"
 #include "platform/window/event_loop.h"
 #include "shell/main_link.h"
 #include "shell/main_window_entry.h"
@@ -67,6 +68,7 @@ class mdi_main_link_ final : public main_link_ {
   // bars; these two entries serve callers that reach them through the shell.
   void quick_button_(int32_t) override {}
   void show_bars_(bool) override {}
+  MDI_* mdi() { return mdi_.get(); }
   void apply_skin_() override {
     if (!mdi_) return;
     mdi_->set_skincolors_();
@@ -79,11 +81,20 @@ class mdi_main_link_ final : public main_link_ {
 
 }  // namespace
 
-int32_t run_main_window_(const std::string& command_line) {
+void install_main_window_link_() {
   set_main_link_maker_([]() -> std::unique_ptr<main_link_> {
     if (!main_engine_) return nullptr;
     return std::make_unique<mdi_main_link_>(*main_engine_);
   });
+}
+
+MDI_* running_main_window_() {
+  auto* link = dynamic_cast<mdi_main_link_*>(main_link_if_made_());
+  return link ? link->mdi() : nullptr;
+}
+
+int32_t run_main_window_(const std::string& command_line) {
+  install_main_window_link_();
   Main(command_line);
   return run_event_loop_();
 }
