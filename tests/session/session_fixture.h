@@ -54,6 +54,7 @@ class session_fixture : public ::testing::Test {
     save_setting_("kalvinor.common", "GUI", "WScreen", "0");
     close_settings_file_();
     ended = false;
+    drop_main_link_();  // a new process would start without one
     Main(command_line);
     mdi = running_main_window_();
     ASSERT_NE(mdi, nullptr);
