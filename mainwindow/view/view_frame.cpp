@@ -52,7 +52,7 @@ void view_input_::snap_flags_(flag16_& snap, flag16_& an45) {
 
 void view_input_::point_(float& x, float& y) { h_.engine_().get_cxy_(x, y, false_, 0); }
 
-void view_input_::client_MouseDown(int32_t button, int32_t, float, float) {
+void view_input_::client_MouseDown(int32_t button, int32_t shift, float, float) {
   if (h_.dropdown_open_()) {
     h_.close_dropdown_();
     return;
@@ -92,6 +92,8 @@ void view_input_::client_MouseDown(int32_t button, int32_t, float, float) {
   } else if (is_transform(t)) {
     if (button == 1 && s.tool_step_ == 0) transform_press_();
     else if (button == 1 && s.tool_step_ == 1) transform_commit_();
+  } else {
+    draw_down_(button, shift);
   }
 }
 
@@ -139,6 +141,8 @@ void view_input_::client_MouseMove(int32_t button, int32_t, float x, float y) {
         cross = false;
       } else if (is_transform(t)) {
         if (s.tool_step_ == 1) transform_move_();
+      } else {
+        draw_move_();
       }
     }
     if (t == "SELECT" && s.tool_step_ == 0) select_hover_(mx, my, cross);
