@@ -6,8 +6,11 @@
 
 #include "engine/zaz_class.h"
 #include "mainwindow/view/adraw_rows.h"
+#include "mainwindow/mdi.h"
 #include "mainwindow/view/view_input.h"
+#include "platform/services/dialogs.h"
 #include "platform/window/window.h"
+#include "shell/language.h"
 
 namespace {
 
@@ -29,9 +32,16 @@ pixel_point_ popup_position_(pixel_point_ cursor, const pixel_rect_& view, const
 
 view_input_::view_input_(view_host_& host) : h_(host) {
   h_.engine_().break_function_([this] { h_.do_events_(); });
+  // The engine's warnings (a hatch whose tiles cannot be placed) come up as the tools work.
+  h_.engine_().message_function_([this](const std::string& key) {
+    message_box_(lang_text_(key), program_title_, box_ok_ + box_icon_warning_, &h_.form_());
+  });
 }
 
-view_input_::~view_input_() { h_.engine_().break_function_(nullptr); }
+view_input_::~view_input_() {
+  h_.engine_().break_function_(nullptr);
+  h_.engine_().message_function_(nullptr);
+}
 
 void view_input_::view_pixel_(int32_t& mx, int32_t& my) {
   const pixel_point_ c = cursor_pos_();

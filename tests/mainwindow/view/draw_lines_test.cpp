@@ -225,3 +225,18 @@ TEST_F(draw_lines, measuring_reports_in_the_page_unit_and_makes_no_step) {
   EXPECT_TRUE(live().empty());
   EXPECT_TRUE(labels().empty());
 }
+
+TEST_F(draw_lines, a_hatch_too_fine_to_place_warns_and_keeps_its_step) {
+  host->eng.hatch_active_(1);
+  tool("HATCH");
+  row(4, "0.0001", false);  // pattern scale
+  at(0, 0);
+  at(100, 0);
+  at(100, 100, 2);
+  const std::vector<dialog_request_> asked = take_dialog_requests_();
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].text, lang_text_("message.toolargehatch"));
+  EXPECT_EQ(asked[0].style, box_ok_ + box_icon_warning_);
+  EXPECT_TRUE(live().empty());
+  EXPECT_EQ(labels(), tr({"change.draw.hatch"}));
+}
