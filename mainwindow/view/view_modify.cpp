@@ -66,12 +66,17 @@ bool view_input_::modify_down_(int32_t button) {
     return true;
   }
   s.obj2_ = pick(s.p2x_, s.p2y_, type);
+  // A refused second pick keeps the first one and its marker: the user just clicks again.
+  const char* refusal = nullptr;
   if (t == "JLINE") {
-    if (s.obj2_ < 1) return say_("message.invalidobject"), true;
-    if (s.obj2_ == s.obj1_) return say_("message.twootherobj"), true;
-    if (!is_line_kind(type)) return say_("message.invalidobject"), true;
+    if (s.obj2_ < 1 || (s.obj2_ != s.obj1_ && !is_line_kind(type))) refusal = "message.invalidobject";
+    else if (s.obj2_ == s.obj1_) refusal = "message.twootherobj";
   } else if (s.obj2_ < 1 || s.obj2_ != s.obj1_) {
-    return say_("message.invalidobject"), true;
+    refusal = "message.invalidobject";
+  }
+  if (refusal) {
+    say_(refusal);
+    return true;
   }
   mark(s.obj2_, s.p2x_, s.p2y_);
   h_.view_().update_();
