@@ -71,6 +71,27 @@ class draw_fixture : public view_fixture {
     return v;
   }
 
+  // Keeps the view's pixels as painted now; changed() then tells where overlays went.
+  void keep_pixels() {
+    const surface_& sf = host->view->client_surface_();
+    kept.clear();
+    for (int32_t y = 0; y < sf.height_(); ++y)
+      for (int32_t x = 0; x < sf.width_(); ++x) kept.push_back(sf.colour_(x, y));
+  }
+  // Whether a pixel within `reach` pixels of the drawing point differs from the kept ones.
+  bool changed(float x, float y, int32_t reach = 1) {
+    const surface_& sf = host->view->client_surface_();
+    const auto p = px(x, y);
+    for (int32_t dy = -reach; dy <= reach; ++dy)
+      for (int32_t dx = -reach; dx <= reach; ++dx) {
+        const int32_t qx = p.x + dx, qy = p.y + dy;
+        if (qx < 0 || qy < 0 || qx >= sf.width_() || qy >= sf.height_()) continue;
+        if (sf.colour_(qx, qy) != kept[size_t(qy * sf.width_() + qx)]) return true;
+      }
+    return false;
+  }
+  std::vector<uint32_t> kept;
+
   const line_rec_& line_at(int32_t r) { return e().store.live.lines[size_t(e().object_(r).index)]; }
   const point_rec_& point_at(int32_t r) { return e().store.live.points[size_t(e().object_(r).index)]; }
   const arc_rec_& arc_at(int32_t r) {

@@ -244,24 +244,13 @@ TEST_F(draw_lines, a_hatch_too_fine_to_place_warns_and_keeps_its_step) {
 TEST_F(draw_lines, line_rubber_band_and_its_parallel_follow_the_cursor) {
   tool("LINE");
   row(3, "10", true);
-  surface_& sf = host->view->client_surface_();
-  std::vector<uint32_t> painted;  // the drawing as painted, before any overlay
-  for (int32_t y = 0; y < sf.height_(); ++y)
-    for (int32_t x = 0; x < sf.width_(); ++x) painted.push_back(sf.colour_(x, y));
-  // Whether the overlays changed a pixel within one of the drawing point.
-  const auto marked = [&](float x, float y) {
-    const auto p = px(x, y);
-    for (int32_t dy = -1; dy <= 1; ++dy)
-      for (int32_t dx = -1; dx <= 1; ++dx)
-        if (sf.colour_(p.x + dx, p.y + dy) != painted[size_t((p.y + dy) * sf.width_() + p.x + dx)]) return true;
-    return false;
-  };
+  keep_pixels();
   click(0, 2);
   move(60, 32);
-  EXPECT_TRUE(marked(30, 17));
+  EXPECT_TRUE(changed(30, 17));
   // The parallel: 10 units to one side of the band's middle, not to the other.
-  EXPECT_NE(marked(30 - 4.472f, 17 + 8.944f), marked(30 + 4.472f, 17 - 8.944f));
+  EXPECT_NE(changed(30 - 4.472f, 17 + 8.944f), changed(30 + 4.472f, 17 - 8.944f));
   move(-40, 62);
-  EXPECT_FALSE(marked(30, 17));  // the old band is gone
-  EXPECT_TRUE(marked(-20, 32));
+  EXPECT_FALSE(changed(30, 17));  // the old band is gone
+  EXPECT_TRUE(changed(-20, 32));
 }

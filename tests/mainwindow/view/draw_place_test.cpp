@@ -114,3 +114,18 @@ TEST_F(draw_place, block_group_frame_is_normalised_and_titled) {
   EXPECT_FLOAT_EQ(g.y2, 30);
   EXPECT_EQ(labels(), tr({"change.draw.bgroup"}));
 }
+
+TEST_F(draw_place, text_preview_needs_a_numeric_height) {
+  tool("TEXT");
+  host->text = "WWWW";
+  row(5, "20 units", false);  // leading digits, but no number
+  keep_pixels();
+  move(-100, -100);
+  move(0, -50);
+  EXPECT_FALSE(changed(30, -40, 6));  // no preview for a height that is no number
+  row(5, "20", false);
+  move(1, -50);
+  EXPECT_TRUE(changed(30, -40, 6));
+  click(1, -50);  // the click still places the text
+  EXPECT_EQ(types(), std::vector<int32_t>{ot_text_});
+}
