@@ -130,6 +130,8 @@ bool text_is_number_(const std::string& text, float& out) {
   return true;
 }
 
+double text_leading_number_(const std::string& text) { return leading_number(text); }
+
 int32_t text_to_count_(const std::string& text) {
   int32_t n = 0;
   return to_int_even_(leading_number(text), n) ? n : 0;

@@ -46,6 +46,9 @@ float text_to_single_in_(const std::string& text, char decimal, char grouping);
 // The whole text as a number in the user's notation (false for anything else, or a number a
 // float cannot hold).
 bool text_is_number_(const std::string& text, float& out);
+// The leading number of a text with "." as the decimal point (blanks skipped, &H and &O
+// read), 0 when there is none; not rounded and not limited to a float.
+double text_leading_number_(const std::string& text);
 // The leading number of a text rounded to a whole number, halves to even (array counts).
 int32_t text_to_count_(const std::string& text);
 

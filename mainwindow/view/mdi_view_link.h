@@ -31,6 +31,12 @@ class mdi_view_host_ final : public view_host_ {
   bool take_first_tick_() override;
   double clock_() override;
   void do_events_() override;
+  new_object_attrs_rec_ attrs_() override {
+    return {m_.attr_dcolor_, m_.attr_fcolor_, m_.attr_style_, m_.attr_width_};
+  }
+  std::string ddraw_text_() override { return m_.ddraw_text_; }
+  int32_t block_to_insert_() override { return m_.block_to_insert_; }
+  image_choice_rec_ image_choice_() override { return {m_.image_file_, m_.image_w_, m_.image_h_}; }
 
  private:
   MDI_& m_;

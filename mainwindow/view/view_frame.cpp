@@ -6,8 +6,11 @@
 
 #include "engine/zaz_class.h"
 #include "mainwindow/view/adraw_rows.h"
+#include "mainwindow/mdi.h"
 #include "mainwindow/view/view_input.h"
+#include "platform/services/dialogs.h"
 #include "platform/window/window.h"
+#include "shell/language.h"
 
 namespace {
 
@@ -29,9 +32,16 @@ pixel_point_ popup_position_(pixel_point_ cursor, const pixel_rect_& view, const
 
 view_input_::view_input_(view_host_& host) : h_(host) {
   h_.engine_().break_function_([this] { h_.do_events_(); });
+  // The engine's warnings (a hatch whose tiles cannot be placed) come up as the tools work.
+  h_.engine_().message_function_([this](const std::string& key) {
+    message_box_(lang_text_(key), program_title_, box_ok_ + box_icon_warning_, &h_.form_());
+  });
 }
 
-view_input_::~view_input_() { h_.engine_().break_function_(nullptr); }
+view_input_::~view_input_() {
+  h_.engine_().break_function_(nullptr);
+  h_.engine_().message_function_(nullptr);
+}
 
 void view_input_::view_pixel_(int32_t& mx, int32_t& my) {
   const pixel_point_ c = cursor_pos_();
@@ -52,7 +62,7 @@ void view_input_::snap_flags_(flag16_& snap, flag16_& an45) {
 
 void view_input_::point_(float& x, float& y) { h_.engine_().get_cxy_(x, y, false_, 0); }
 
-void view_input_::client_MouseDown(int32_t button, int32_t, float, float) {
+void view_input_::client_MouseDown(int32_t button, int32_t shift, float, float) {
   if (h_.dropdown_open_()) {
     h_.close_dropdown_();
     return;
@@ -92,6 +102,8 @@ void view_input_::client_MouseDown(int32_t button, int32_t, float, float) {
   } else if (is_transform(t)) {
     if (button == 1 && s.tool_step_ == 0) transform_press_();
     else if (button == 1 && s.tool_step_ == 1) transform_commit_();
+  } else {
+    draw_down_(button, shift);
   }
 }
 
@@ -139,6 +151,8 @@ void view_input_::client_MouseMove(int32_t button, int32_t, float x, float y) {
         cross = false;
       } else if (is_transform(t)) {
         if (s.tool_step_ == 1) transform_move_();
+      } else {
+        draw_move_();
       }
     }
     if (t == "SELECT" && s.tool_step_ == 0) select_hover_(mx, my, cross);

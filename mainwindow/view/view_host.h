@@ -13,6 +13,18 @@ class zaz_class_;
 class window_;
 class xcpanelbox_;
 
+// The attributes every new object gets: draw and fill colour codes, line style, line width id.
+struct new_object_attrs_rec_ {
+  int32_t dcolor = -4, fcolor = -2;
+  int16_t style = -4, width = -4;
+};
+
+// The picture the IMAGE tool places and its size in pixels (0 until one is chosen).
+struct image_choice_rec_ {
+  std::string file;
+  float w = 0, h = 0;
+};
+
 class view_host_ {
  public:
   virtual ~view_host_() = default;
@@ -54,4 +66,11 @@ class view_host_ {
   virtual double clock_() = 0;
   // Lets pending events run (the engine's break procedure during a long pick).
   virtual void do_events_() = 0;
+
+  // What the drawing tools give new objects and place: the main window's fields. The
+  // defaults are the main window's start values.
+  virtual new_object_attrs_rec_ attrs_() { return {}; }
+  virtual std::string ddraw_text_() { return {}; }   // the TEXT tool's text
+  virtual int32_t block_to_insert_() { return 0; }   // the BLOCK tool's block, 0 none
+  virtual image_choice_rec_ image_choice_() { return {}; }
 };

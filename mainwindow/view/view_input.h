@@ -49,6 +49,7 @@ class view_input_ {
   int32_t capture_result_ = 0;
   int32_t grip_id_ = 0;
   std::array<float, 11> live_vals_{};  // 1..10
+  int32_t dim_pick_ = 0;  // the arc, circle or ellipse DIM.R and DIM.D dimension
 
  private:
   draw_state_rec_& ds() { return h_.ds_(); }
@@ -88,6 +89,55 @@ class view_input_ {
   bool row_checked_(int32_t item);
   void row_checked_(int32_t item, bool on);
   void commit_(const char* label);  // state_save_ and the refreshes after a change
+
+  // Drawing, measuring, modification and dimension tools: the button-down and move cases of
+  // the tools the frame does not handle itself; false when the tool is none of them.
+  bool draw_down_(int32_t button, int32_t shift);
+  bool draw_move_();
+  // Rows and rules the drawing tools share (view_draw.cpp).
+  float row_value_(int32_t item);
+  void show_row_(int32_t item, double v);  // the value with four decimals
+  bool row_angle_(int32_t item, float& target);  // rounded to four decimals; false: no number
+  void lock_rule_(float x1, float y1, float& x2, float& y2);  // rows 1 and 2: length, angle
+  void offset_rule_(int32_t item);  // the parallel offset row
+  // Width and height rows item and item + 1 into live_vals_[live] and [live + 1].
+  void size_lock_(int32_t item, int32_t live, float x1, float y1, float& x2, float& y2);
+  void normalise_live_corners_();  // live_x1_, live_y1_ become the larger x and y
+  void say_(const char* key);  // an information message box
+  bool lines_down_(int32_t button);
+  bool lines_move_();
+  void line_move_();
+  void vertex_click_(int32_t shift);
+  void vertex_move_();
+  void vertex_finish_();
+  void rect_move_();
+  // Text, block, image and block group (view_draw_place.cpp).
+  bool place_down_(int32_t button);
+  bool place_move_();
+  void text_move_();
+  void block_move_();
+  void image_move_();
+  void bgroup_move_();
+  // Measuring (view_measure.cpp).
+  void measure_report_(bool area);
+  // Arcs, circles and ellipses (view_arcs.cpp).
+  bool arcs_down_(int32_t button);
+  bool arcs_move_();
+  void radius_lock_(double d);
+  bool three_point_circle_(float ax, float ay, float bx, float by, float cx, float cy);
+  void sector_hatch_(float cx, float cy, float r, float a1, float a2, bool degrees, int32_t scale_item,
+                     int32_t rot_item);
+  void full_hatch_(float cx, float cy, float rx, float ry, int32_t scale_item, int32_t rot_item);
+  void hatch_buffer_(int32_t scale_item, int32_t rot_item);
+  // Modifications (view_modify.cpp).
+  bool modify_down_(int32_t button);
+  // Dimensions and references (view_dims.cpp).
+  bool dims_down_(int32_t button, int32_t shift);
+  bool dims_move_();
+  void dim_linear_move_();
+  void dim_hv_move_();
+  void dim_linear_commit_();
+  void ref_move_();
 
   view_host_& h_;
   bool grip_moved_ = false;  // a grip drag has moved since its press

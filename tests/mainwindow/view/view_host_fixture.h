@@ -83,6 +83,10 @@ class test_view_host_ : public view_host_ {
   }
   double clock_() override { return now; }
   void do_events_() override { ::do_events_(); }
+  new_object_attrs_rec_ attrs_() override { return attrs; }
+  std::string ddraw_text_() override { return text; }
+  int32_t block_to_insert_() override { return block; }
+  image_choice_rec_ image_choice_() override { return image; }
 
   struct popup_rec {
     int32_t owner, x, y;
@@ -98,6 +102,11 @@ class test_view_host_ : public view_host_ {
   pixel_rect_ library{};  // screen rectangle of the block-library window
   double now = 1000;
   int32_t refs = 0, state_refs = 0;
+  // What the drawing tools place.
+  new_object_attrs_rec_ attrs{-1, -2, 0, 1};
+  std::string text = "Text";
+  int32_t block = 0;
+  image_choice_rec_ image;
 };
 
 class view_fixture : public ::testing::Test {
