@@ -168,7 +168,8 @@ xc_control_* ex_dimstyles_::value_control_(const std::string& name) const {
 void ex_dimstyles_::install_keys_() {
   dialog_keys_rec_ keys;
   keys.order = {xcstyle_.get(), xcstylename_.get(), xcstyleadd_.get(), xcstyledel_.get()};
-  for (const char* name : tab_order_) keys.order.push_back(value_control_(name));
+  for (const char* name : tab_order_)
+    if (xc_control_* c = value_control_(name)) keys.order.push_back(c);
   keys.order.push_back(close_btn_.get());
   keys.order.push_back(combo_("combo_text_bgcolor_"));
   // Close is both the default and the cancel button. Enter keeps what the focused box holds,

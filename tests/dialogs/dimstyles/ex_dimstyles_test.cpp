@@ -242,6 +242,9 @@ TEST_F(ex_dimstyles_test, tab_walks_the_shown_and_enabled_controls_in_their_orde
       {"ARR", "xcstyle_", mod_shift_, {"close_", "chk_line_e2_"}},
       {"TXT", "combo_text_font_", 0, {"combo_text_color_", "text_text_height_", "combo_text_pos_v_"}},
       {"TXT", "chk_text_border_", 0, {"close_", "combo_text_bgcolor_", "xcstyle_"}},
+      {"UNI", "combo_unit_type_", 0, {"text_unit_sep_", "btn_sepsys_", "combo_unit_acc_", "text_unit_ex1_",
+                                      "text_unit_ex2_", "combo_unit_ang_", "combo_unit_ang_acc_"}},
+      {"UNI", "text_unit_scale_", 0, {"chk_unit2_on_", "close_"}},  // alternate units off
       {"TOL", "chk_tol_on_", 0, {"text_scalesize_", "close_"}},
   };
   for (const auto& c : cases) {
