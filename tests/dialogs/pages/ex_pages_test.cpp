@@ -212,6 +212,20 @@ TEST_F(ex_pages_test, the_layer_manager_opens_below_and_right_of_the_page_manage
   EXPECT_TRUE(seen);
 }
 
+TEST_F(ex_pages_test, the_buttons_stand_in_the_band_add_delete_layers_left_close_right) {
+  auto d = open();
+  const int32_t W = d->form().client_width_(), H = d->form().client_height_();
+  const pixel_rect_ f = d->form().client_rect_();
+  struct { xcbutton_* b; int32_t left; } cases[] = {
+      {d->page_addnew_.get(), 6}, {d->page_delete_.get(), 6 + 121 + 12},
+      {d->page_layers_.get(), 6 + 121 + 12 + 110 + 12}, {d->close_btn_.get(), W - 6 - 81}};
+  for (auto c : cases) {
+    const pixel_rect_ r = c.b->win_()->client_rect_();
+    EXPECT_EQ(r.left - f.left, c.left) << c.b->Caption();
+    EXPECT_EQ(r.top - f.top, H - 40 + 8) << c.b->Caption();  // 7.5 rounds to even
+  }
+}
+
 TEST_F(ex_pages_test, shown_modally_and_closed_by_its_button) {
   ex_pages_ d(eng, host);
   bool ran = false;
