@@ -3,6 +3,7 @@
 #include "../mdi_fixture.h"
 #include "grid_input.h"
 #include "shell/focus_state.h"
+#include "shell/key_dispatch.h"
 #include "ui/controls/combo/combo.h"
 #include "ui/controls/ribbon/ribbon_control.h"
 #include "ui/controls/scrollbox/scrollbox.h"
@@ -10,11 +11,17 @@
 
 namespace {
 
+// Keys pass the program's shortcut dispatcher on their way, as in the running program.
 struct mdi_side_panel : mdi_fixture {
   void SetUp() override {
     mdi_fixture::SetUp();
     open("0");
     mdi->form().activate_();
+    install_keyboard_hook_();
+  }
+  void TearDown() override {
+    remove_keyboard_hook_();
+    mdi_fixture::TearDown();
   }
   zaz_class_& e() { return *engine; }
   window_& panel() { return mdi->panel2(); }
