@@ -91,6 +91,18 @@ TEST_F(mdi_side_panel, PageSheetsRoundAndClamp) {
   }
 }
 
+TEST_F(mdi_side_panel, ClassicInterfaceEditsToo) {
+  close();
+  open("1");
+  mdi->form().activate_();
+  mdi->side_panel_open_(2);
+  ASSERT_TRUE(panel().visible_());
+  EXPECT_EQ(panel().client_width_(), 210);
+  press_row("PAGE.PPX");
+  type_enter("3");
+  EXPECT_EQ(e().page_cx_(e().page_active_()), 3);
+}
+
 TEST_F(mdi_side_panel, TextThatDoesNotConvertIsRefused) {
   const int32_t p = edit_selected(e().add_point_(2, 3));
   const int32_t steps = e().state_active_();
