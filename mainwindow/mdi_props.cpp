@@ -7,6 +7,7 @@
 
 #include "engine/zaz_class.h"
 #include "mainwindow/properties/mdi_prop_host.h"
+#include "mainwindow/view/adraw_rows.h"
 #include "mainwindow/view/view_input.h"
 #include "platform/input/cursor.h"
 #include "platform/services/dialogs.h"
@@ -18,6 +19,7 @@
 #include "ui/controls/docktb/xdocktb.h"
 #include "ui/controls/ribbon/ribbon_control.h"
 #include "ui/controls/scrollbox/scrollbox.h"
+#include "ui/controls/sidepanel/xcpanelbox.h"
 
 namespace {
 // The ribbon toolbars whose pressed buttons show the current tool; a left press in the blocks
@@ -72,7 +74,10 @@ void mdi_prop_host_::blocks_left_press() {
   m_.ribbon_->refresh_();
 }
 
-void mdi_prop_host_::blocks_press_done() { m_.gocmd_("blocks.ins"); }
+void mdi_prop_host_::blocks_press_done() {
+  if (m_.panel_) ref_adraw_(*m_.panel_, {m_.ds_.tool_name_, m_.ddraw_text_, m_.image_w_, m_.image_h_});
+  m_.gocmd_("blocks.ins");
+}
 
 void mdi_prop_host_::show_blocks_popup() {
   if (m_.view_link_) m_.view_input().show_popup_at_cursor_(-2);

@@ -7,6 +7,7 @@
 #include "ui/controls/combo/combo.h"
 #include "ui/controls/ribbon/ribbon_control.h"
 #include "ui/controls/scrollbox/scrollbox.h"
+#include "ui/controls/sidepanel/xcpanelbox.h"
 #include "ui/controls/textbox/textbox.h"
 
 namespace {
@@ -163,10 +164,13 @@ TEST_F(mdi_blocks, PressesPickTheBlockToInsert) {
   EXPECT_EQ(mdi->ref_blocks_(6 + 25, 6 + 71 + 30), 5);
   mdi->ds_.tool_name_ = "LINE";
   mdi->ds_tn_(2);
+  mdi->panel().add_group_("ADRAW", "tool");
+  const int32_t items = mdi->panel().item_count_();
   press(20, 90, button_left_);
   EXPECT_EQ(mdi->block_to_insert_, 5);
   EXPECT_EQ(mdi->tool_name_(), "BLOCK");
   EXPECT_EQ(mdi->ds_tn_(), 0);
+  EXPECT_GT(mdi->panel().item_count_(), items);  // the tool panel shows the BLOCK tool's rows
   EXPECT_FALSE(popup_open());
   press(80, 20, button_right_);  // block 4: picked, the tool stays, the popup opens
   EXPECT_EQ(mdi->block_to_insert_, 4);
