@@ -111,7 +111,6 @@ void MDI_::create_side_panel_views_() {
   prop_host_ = std::make_unique<mdi_prop_host_>(*this);
   props_ = std::make_unique<prop_editor_>(*prop_host_);
   props_->connect_();
-  panel2_->on_paint = nullptr;
   panel2_->on_mouse = [this](const mouse_event_& m) {
     if (m.type == mouse_type_::down) panel2_MouseDown(int16_t(m.button), int16_t(m.shift), float(m.x), float(m.y));
     // A release over the panel completes a click.
@@ -123,7 +122,8 @@ void MDI_::create_side_panel_views_() {
 
 // What the grid shows coded values with: the names and icons of the colour, line-style and
 // line-width codes, and the arrow kinds' icons. Style and width icons not loaded yet are loaded
-// into the shared style and width icon tables.
+// into the shared style and width icon tables. (The tool panel's builder fills the same tables;
+// run after it, this only completes what it left empty.)
 void MDI_::register_edit_values_() {
   const struct { int32_t code; const char* key; int32_t icon; } colours[] = {
       {-1, "color.auto", icon_auto_},       {-2, "color.none", icon_none_},       {-3, "color.byblock", icon_byblock_},
@@ -141,7 +141,8 @@ void MDI_::register_edit_values_() {
   for (int32_t k = 0; k < 5; ++k) {
     const std::string n = std::to_string(k + 1) + "0.0.ico";
     eng_.edit_stl_set_(k, lang_text_(style_keys_[k]), icon(style_icons_[size_t(k + 5)], "zaz.stl." + n));
-    eng_.edit_wid_set_(k + 1, lang_text_("width." + std::to_string(k + 1)), icon(width_icons_[size_t(k + 6)], "zaz.wid." + n));
+    const std::string width = "width." + std::to_string(k + 1);
+    eng_.edit_wid_set_(k + 1, lang_text_(width), icon(width_icons_[size_t(k + 6)], "zaz.wid." + n));
   }
   for (int32_t k = 0; k < 20; ++k) {
     eng_.set_arrow1_icon_(k, arrow1_icons_[size_t(k)]);
