@@ -28,6 +28,9 @@ class xribbon_control_;
 class mdi_host_;
 class mdi_view_link_;
 class view_input_;
+class xccombobox_;
+class prop_editor_;
+class mdi_prop_host_;
 
 // The interface type of a run: 0 ribbon, 1 classic menus with docking toolbars.
 enum gui_type_code_ : int32_t { gui_ribbon_ = 0, gui_classic_ = 1 };
@@ -128,12 +131,31 @@ class MDI_ {
   void ref_layers_();
   void ref_dstyles_();
   void ref_states_();
-  void ref_edit_(flag16_, flag16_) {}    // the property editor comes later
-  void ref_blocks_(int32_t, int32_t) {}  // so does the blocks list
   void ref_tool_buttons_(int32_t);
   void xribbon_UserDraw(dc_* hdc_, const std::string& key_, const std::string& text_, int32_t ux_, int32_t uy_,
                         int32_t uw_, int32_t uh_, int32_t value_);
   void timer_tick_();
+
+  // ---- Property editor and blocks list of the side panel (mdi_props.cpp).
+  // Mode 2: rebuilds the rows (set_) and repaints the property grid; other modes do nothing.
+  void ref_edit_(flag16_ set_, flag16_ reset_);
+  // Mode 1: repaints the blocks list and answers the shown block under (mx, my), 0 none.
+  int32_t ref_blocks_(int32_t mx, int32_t my);
+  // Makes bid the BLOCK tool's block (tool BLOCK, step 0); outside 1..count clears it only.
+  void set_block_(int32_t bid);
+  // The short name of a page unit code in the interface language; "" outside 0..6.
+  static std::string unit_key_(int32_t unit);
+  void panel2_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+  void panel2_Click();
+  void p2vsc_Scroll();
+  void cedit_ItemClick(int32_t Item_);
+  void tedit_KeyPress(int16_t KeyAscii);
+  // Opens the side panel in mode 1 (blocks list) or 2 (property editor) as the command words
+  // "blocks" and "edit" do, without their ribbon buttons.
+  void side_panel_open_(int32_t mode);
+  xctextbox_& tedit() { return *tedit_; }
+  xccombobox_& cedit() { return *cedit_; }
+  xcscrollbox_& p2vsc() { return *p2vsc_; }
 
   // ---- Popup menus and keys.
   void common_keydown_(int16_t keycode_, int16_t shift_);
@@ -240,4 +262,14 @@ class MDI_ {
   ::timer_ timer_;
   cursor_handle_ cursor_ = 0;
   bool unloaded_ = false;
+
+  // ---- Property editor and blocks list: the editor over its host, then the value box and
+  // the value list inside panel2_ (declared last, so they go first).
+  friend class mdi_prop_host_;
+  void create_side_panel_views_();
+  void register_edit_values_();
+  std::unique_ptr<mdi_prop_host_> prop_host_;
+  std::unique_ptr<prop_editor_> props_;
+  std::unique_ptr<xctextbox_> tedit_;
+  std::unique_ptr<xccombobox_> cedit_;
 };

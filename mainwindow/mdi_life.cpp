@@ -6,6 +6,7 @@
 #include "engine/zaz_class.h"
 #include "mainwindow/mdi.h"
 #include "mainwindow/mdi_host.h"
+#include "mainwindow/properties/mdi_prop_host.h"
 #include "mainwindow/view/mdi_view_link.h"
 #include "platform/input/cursor.h"
 #include "platform/services/dialogs.h"
@@ -135,15 +136,17 @@ void MDI_::create_controls_() {
       if (m.type == mouse_type_::down) dock_MouseDown();
     };
   timer_.on_timer = [this] { timer_tick_(); };
-  // The command bar and the side panel are plain surfaces in their background colour.
+  // The command bar is a plain surface in its background colour.
   cmdbar_->on_paint = [this] { fill_background_(*cmdbar_, uint32_t(skin_palette_.color_background_ex)); };
-  panel2_->on_paint = [this] { fill_background_(*panel2_, uint32_t(skin_color_(11))); };
+  // The side panel shows the property editor or the blocks list, which paint it themselves.
+  create_side_panel_views_();
 }
 
 void MDI_::Form_Initialize() {
   timer_.start_(10);
   gui_type_ = build_gui_();
   build_tool_panel_();
+  register_edit_values_();
   ref_tool_buttons_(0);
   gocmd_("");
   restore_placement_();

@@ -121,5 +121,6 @@ bool MDI_::save_drawing_(bool saveas) {
   }
   restore_screen_cursor_();
   ref_states_();
+  ref_edit_(false_, false_);
   return saved;
 }

@@ -72,6 +72,8 @@ class mdi_main_link_ final : public main_link_ {
   void apply_skin_() override {
     if (!mdi_) return;
     mdi_->set_skincolors_();
+    mdi_->ref_edit_(true_, false_);
+    mdi_->ref_blocks_(-1, -1);
     mdi_->ref_(false_, true_);
   }
 

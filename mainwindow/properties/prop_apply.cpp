@@ -1,8 +1,9 @@
 // Applying the value box's text to the clicked row. The text is converted first; a text that
 // does not convert is refused with a message and the box stays open with it, so nothing is
 // written and no undo step is made. A write is bracketed as one undo step "change.setprop";
-// an Enter that writes nothing makes none, and neither does the background colour, which
-// no undo state holds.
+// an Enter that changes nothing (a read-only row, the value it already has, a value the
+// object refuses) makes none, and neither does the background colour, which no undo state
+// holds.
 #include <cstring>
 
 #include "engine/properties/grid_text.h"
@@ -98,6 +99,27 @@ bool convert_(const std::string& text, conv_ conv, value_& out) {
   return false;
 }
 
+// Whether a write changed the object: the value as its row reads it, or any field of its
+// record (writing R0 with the mean of two radii changes the radii, not the mean).
+bool object_changed_(zaz_class_& e, int32_t rec, int32_t prop, const value_& before) {
+  if (!(e.edit_prop_(rec, prop) == before)) return true;
+  const object_rec_& o = e.store.live.objects[size_t(rec)];
+  return is_set_(e.record_differs_(0, rec)) || is_set_(e.record_differs_(o.type, o.index));
+}
+
+// The page values the page rows write, to tell whether a write changed any.
+struct page_values_ {
+  std::string title;
+  float width, height;
+  int32_t cx, cy, scale, unit;
+  bool operator==(const page_values_&) const = default;
+};
+
+page_values_ page_values_of_(zaz_class_& e, int16_t pid) {
+  return {e.page_title_(pid), e.page_width_(pid), e.page_height_(pid), e.page_cx_(pid),
+          e.page_cy_(pid),    e.page_scale_(pid), e.page_unit_(pid)};
+}
+
 conv_ page_conv_(const std::string& key) {
   if (key == "PAGE.TITLE") return conv_::text;
   if (key == "PAGE.WIDTH" || key == "PAGE.HEIGHT") return conv_::number;
@@ -135,9 +157,10 @@ void prop_editor_::tedit_KeyPress(int16_t KeyAscii) {
   host_.mouse_pointer(11);
   if (known) {
     if (k) {
+      const value_ before = e.edit_prop_(rec, k->prop);
       host_.undo_begin();
       e.edit_prop_(rec, k->prop, v);
-      host_.undo_save(lang_text_("change.setprop"));
+      if (object_changed_(e, rec, k->prop, before)) host_.undo_save(lang_text_("change.setprop"));
     } else if (key == "PROJ.BGCOL") {
       if (v.number >= 0 && v.number <= 16777215) e.backcolor_(int32_t(v.number));
     } else {
@@ -147,6 +170,7 @@ void prop_editor_::tedit_KeyPress(int16_t KeyAscii) {
       const bool writes = e.page_ptr_(pid) && !(key == "PAGE.SCALE" && (n < 0 || n > 25)) &&
                           !(key == "PAGE.UNIT" && (n < 0 || n > 6));
       if (writes) {
+        const page_values_ before = page_values_of_(e, pid);
         host_.undo_begin();
         if (key == "PAGE.TITLE") e.page_title_(pid, v.text);
         else if (key == "PAGE.WIDTH") e.page_width_(pid, float(v.number));
@@ -155,7 +179,7 @@ void prop_editor_::tedit_KeyPress(int16_t KeyAscii) {
         else if (key == "PAGE.PPY") e.page_cy_(pid, std::clamp(n, 1, 100));
         else if (key == "PAGE.SCALE") e.page_scale_(pid, n);
         else if (key == "PAGE.UNIT") e.page_unit_(pid, n);
-        host_.undo_save(lang_text_("change.setprop"));
+        if (!(page_values_of_(e, pid) == before)) host_.undo_save(lang_text_("change.setprop"));
       }
     }
   }

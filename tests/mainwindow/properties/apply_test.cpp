@@ -69,19 +69,36 @@ TEST_F(apply, TextThatDoesNotConvertIsRefused) {
   EXPECT_EQ(host->t->text(), "abc");
 }
 
-TEST_F(apply, EnterWithoutWriteAndBackgroundMakeNoStep) {
-  ed->ref_edit_(true_, true_);
+TEST_F(apply, EnterThatChangesNothingMakesNoStep) {
   const int32_t steps = e().state_active_();
+  // The background is in no undo state; out of range it is not written at all.
+  ed->ref_edit_(true_, true_);
   press_row("PROJ.BGCOL");
-  host->t->text("-1");  // out of range: nothing is written
+  host->t->text("-1");
   ed->tedit_KeyPress(13);
-  EXPECT_EQ(e().state_active_(), steps);
+  EXPECT_NE(e().backcolor_(), -1);
   host->t->text("0");
   ed->tedit_KeyPress(13);
   EXPECT_EQ(e().backcolor_(), 0);
-  EXPECT_EQ(e().state_active_(), steps);
   ed->tedit_KeyPress(27);  // only Enter acts
-  EXPECT_EQ(e().state_active_(), steps);
+  // A refused sheet width, a value the row already shows, a read-only vertex count.
+  e().vertex_clear_();
+  for (int i = 0; i < 3; ++i) e().vertex_add_(float(i), float(i * i));
+  const int32_t pl = e().add_polyline_();
+  ASSERT_GT(pl, 0);
+  const int32_t pt = e().add_point_(2, 3);
+  struct Case { int32_t rec; const char* key; const char* text; } cases[] = {
+      {0, "PAGE.WIDTH", "0"}, {0, "PAGE.PPX", "1"}, {pt, "X", "2"}, {pl, "VC", "9"}, {pl, "ST", "0"}};
+  for (const Case& c : cases) {
+    e().select_clear_();
+    if (c.rec) e().select_record_(c.rec, true_);
+    ed->ref_edit_(true_, true_);
+    press_row(c.key);
+    host->t->text(c.text);
+    ed->tedit_KeyPress(13);
+    EXPECT_EQ(e().state_active_(), steps) << c.key;
+  }
+  EXPECT_EQ(e().edit_prop_(pl, 33).number, 3);
 }
 
 }  // namespace

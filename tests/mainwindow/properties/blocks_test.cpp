@@ -58,16 +58,4 @@ TEST_F(blocks, ScrollRangeAndThumbnailColours) {
   EXPECT_EQ(s.colour_(6, 6), uint32_t(blend_colors_(int32_t(fill), 0x808080, 0.1f)));
 }
 
-TEST_F(blocks, SetBlockChoosesOrClears) {
-  ed->set_block_(3);
-  EXPECT_EQ(host->block, 3);
-  EXPECT_EQ(host->tool, "BLOCK");
-  host->tool = "LINE";
-  ed->set_block_(e().blocks_count_() + 1);
-  EXPECT_EQ(host->block, 0);
-  EXPECT_EQ(host->tool, "LINE");
-  ed->set_block_(0);
-  EXPECT_EQ(host->tool, "LINE");
-}
-
 }  // namespace

@@ -4,12 +4,12 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/zaz_class.h"
+#include "grid_input.h"
 #include "mainwindow/properties/prop_editor.h"
 #include "platform/input/key_codes.h"
 #include "platform/services/dialogs.h"
@@ -94,52 +94,9 @@ struct prop_fixture : ::testing::Test {
     clear_dialog_replies_();
   }
   zaz_class_& e() { return host->eng; }
-  // A point in the caption part of the row with this key, after a rebuild. A press there
-  // opens the editor over the value part, so the release does not land in the editor.
-  bool row_point(const char* key, int32_t& x, int32_t& y) {
-    std::string k = key;
-    for (char& ch : k) ch = char(std::tolower(static_cast<unsigned char>(ch)));
-    for (int32_t i = 1; i <= e().edit_item_count_(); ++i)
-      if (e().edit_item_(i)->key == k) {
-        x = e().edit_item_(i)->left + 50, y = e().edit_item_(i)->top + 10;
-        return true;
-      }
-    return false;
-  }
-  void press_row(const char* key) {
-    int32_t x = 0, y = 0;
-    ASSERT_TRUE(row_point(key, x, y)) << key;
-    press_at_(*host->panel, x, y);
-    release_at_(*host->panel, x, y);
-    do_events_();
-  }
-  void focus_box() {
-    window_* w = host->t->win_();
-    for (int i = 0; i < 50 && focused_window_() != w; ++i) {
-      host->form->activate_();
-      w->set_focus_();
-      do_events_();
-    }
-  }
-  // Selects the value box's text as a user would (Home, Shift+End), types over it and
-  // presses Enter.
-  void type_enter(const std::string& text) {
-    focus_box();
-    inject_key_(key_type_::down, key_home_);
-    inject_key_(key_type_::up, key_home_);
-    inject_key_(key_type_::down, key_end_, mod_shift_);
-    inject_key_(key_type_::up, key_end_, mod_shift_);
-    for (char ch : text) {
-      int32_t code = std::isalpha(static_cast<unsigned char>(ch)) ? std::toupper(ch) : ch;
-      if (ch == '.') code = 0xBE;
-      if (ch == '-') code = 0xBD;
-      inject_key_(key_type_::down, code, 0, uint32_t(ch));
-      inject_key_(key_type_::up, code);
-    }
-    inject_key_(key_type_::down, key_return_, 0, '\r');
-    inject_key_(key_type_::up, key_return_);
-    do_events_();
-  }
+  bool row_point(const char* key, int32_t& x, int32_t& y) { return grid_row_point_(e(), key, x, y); }
+  void press_row(const char* key) { press_grid_row_(e(), *host->panel, key); }
+  void type_enter(const std::string& text) { type_enter_(*host->form, *host->t->win_(), text); }
   // Picks a list item: the list raises ItemClick and closes its drop list afterwards.
   void pick(int32_t index) {
     host->c->ItemClick(index);

@@ -53,15 +53,6 @@ TEST_F(rows, BlockInsertAndCircleRadiusRows) {
   EXPECT_TRUE(row_point("R2", x, y));
 }
 
-TEST_F(rows, NothingHappensOutsideEditorMode) {
-  rebuilt(*this, e().add_line_(0, 0, 1, 1));
-  const int32_t before = e().edit_item_count_();
-  host->mode = 1;
-  e().select_clear_();
-  ed->ref_edit_(true_, true_);
-  EXPECT_EQ(e().edit_item_count_(), before);
-}
-
 TEST(unit_key, CodesAndOutOfRange) {
   ASSERT_EQ(load_language_("program_en.lang"), true_);
   EXPECT_EQ(prop_editor_::unit_key_(0), "mm");
