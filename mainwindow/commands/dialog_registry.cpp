@@ -13,6 +13,8 @@
 #include "dialogs/select/select_dialog.h"
 #include "dialogs/text/text_dialog.h"
 #include "engine/zaz_class.h"
+#include "platform/services/clipboard.h"
+#include "platform/services/dialogs.h"
 #include "mainwindow/commands/command_run.h"
 #include "mainwindow/mdi.h"
 #include "shell/guiopt.h"
@@ -76,6 +78,14 @@ library_host_ library_host(MDI_& m) {
 }  // namespace
 
 void command_words_::register_dialogs_(MDI_& m) {
+  // The engine's clipboard transfer and its paste error reach the desktop through here, unless
+  // the start gave the engine its own.
+  file_state_& f = m.eng_.file;
+  if (!f.clipboard_set_text) f.clipboard_set_text = [](const std::string& t) { clipboard_set_text_(t); };
+  if (!f.clipboard_get_text) f.clipboard_get_text = [] { return clipboard_text_(); };
+  if (!f.error_box)
+    f.error_box = [](const std::string& t) { message_box_(t, program_title_, box_ok_ + box_icon_error_); };
+
   dialog_seam_& d = m.dialogs_;
   zaz_class_& e = m.eng_;
   window_* owner = m.form_.get();
