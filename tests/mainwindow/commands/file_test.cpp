@@ -19,7 +19,7 @@ std::string read_all(const std::string& path) {
 
 TEST_F(cmd_fixture, saveas_dxf_writes_the_file_and_keeps_caption_and_changed_flag) {
   open_window();
-  line(0, 0, 10, 0);
+  line(0, 0, 10, 4);
   const std::string caption = mdi->form().title_();
   answer_file(dialog_kind_::save_file, dir + "out.dxf", 2);
   EXPECT_TRUE(mdi->gocmd_("saveas"));
@@ -33,6 +33,15 @@ TEST_F(cmd_fixture, saveas_dxf_writes_the_file_and_keeps_caption_and_changed_fla
   EXPECT_TRUE(mdi->gocmd_("saveas"));
   EXPECT_EQ(mdi->form().title_(), std::string(program_title_) + " - [out.zaz]");
   EXPECT_FALSE(is_set_(eng().file_change_()));
+
+  // Opening the export shows all of it; the caption names it.
+  eng().view_posx_(-500);
+  answer_file(dialog_kind_::open_file, dir + "out.dxf");
+  EXPECT_TRUE(mdi->gocmd_("open"));
+  EXPECT_EQ(mdi->form().title_(), std::string(program_title_) + " - [out.dxf]");
+  EXPECT_EQ(live_on_page(1), 1);
+  EXPECT_NEAR(eng().view_posx_(), 5, 0.01);
+  EXPECT_NEAR(eng().view_posy_(), 2, 0.01);
 }
 
 TEST_F(cmd_fixture, a_failed_save_says_so_and_keeps_caption_and_changed_flag) {

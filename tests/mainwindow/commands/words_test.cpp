@@ -245,3 +245,71 @@ TEST_F(cmd_fixture, view_switches_toggle_the_active_page_only) {
   EXPECT_FALSE(mdi->gocmd_("poff"));
   EXPECT_EQ(eng().points_on_(), false_);
 }
+
+TEST_F(cmd_fixture, point_undo_steps_back_and_drops_the_last_vertex_apart) {
+  open_window();
+  const struct {
+    int32_t step, vertices, step_after, vertices_after;
+  } cases[] = {{3, 3, 2, 2}, {0, 2, 0, 1}, {0, 0, 0, 0}};
+  for (const auto& c : cases) {
+    while (eng().vertex_count_(false_) > 0) eng().vertex_delete_(1);
+    for (int i = 0; i < c.vertices; ++i) eng().vertex_add_(float(i), 0);
+    mdi->ds_tn_(c.step);
+    EXPECT_FALSE(mdi->gocmd_("pu"));
+    EXPECT_EQ(mdi->ds_tn_(), c.step_after);
+    EXPECT_EQ(eng().vertex_count_(false_), c.vertices_after);
+  }
+}
+
+TEST_F(cmd_fixture, select_and_page_move_end_the_running_tool_and_release_its_buttons) {
+  open_window();
+  xribbon_& r = mdi->ribbon()->model();
+  ASSERT_TRUE(mdi->gocmd_("line"));
+  ASSERT_EQ(r.buttonchecked_("LINE"), true_);
+  mdi->ds_tn_(1);
+  EXPECT_TRUE(mdi->gocmd_("pamove"));
+  EXPECT_EQ(mdi->tool_name_(), "PRINTING.PAGEMOVE");
+  EXPECT_EQ(r.buttonchecked_("LINE"), false_);
+  EXPECT_TRUE(mdi->gocmd_("cancel"));
+  EXPECT_EQ(mdi->tool_name_(), "PRINTING.PAGEMOVE");
+  EXPECT_TRUE(mdi->gocmd_("select"));
+  EXPECT_EQ(mdi->tool_name_(), "SELECT");
+  EXPECT_EQ(mdi->ds_tn_(), 0);
+}
+
+TEST_F(cmd_fixture, classic_shared_buttons_follow_the_drawing_variant) {
+  open_window("1");
+  xdocktb_& d = *mdi->docktb();
+  std::string key = "ARC", text = "Arc";
+  int32_t ico = 0;
+  d.add_button_(1, key, text, 1, &ico, true, "", false, false, 100, 0, 0, "arc");
+  const int32_t id = d.key2id_("ARC");
+  ASSERT_GE(id, 1);
+  mdi->gui_fields_.tool_icon_arc_2p_ = 9;
+  EXPECT_TRUE(mdi->gocmd_("arc2p"));
+  EXPECT_EQ(mdi->tool_name_(), "ARC.2P");
+  EXPECT_EQ(d.button_key2_(id), "ARC.2P");
+  EXPECT_EQ(d.button_ico_(id), 9);
+}
+
+TEST_F(cmd_fixture, a_real_dialog_opens_modally_over_the_main_window) {
+  open_window();
+  mdi->dialogs_.clear_scripts_();
+  bool seen = false;
+  // Closes the modal window once its own loop runs; gives up after many passes.
+  std::function<void(int)> when_modal = [&](int tries) {
+    post_task_([&, tries] {
+      window_* w = active_window_();
+      if (w && w != &mdi->form() && w->is_modal_()) {
+        seen = true;
+        w->hide_();
+      } else if (tries > 0) {
+        when_modal(tries - 1);
+      }
+    });
+  };
+  when_modal(2000);
+  EXPECT_TRUE(mdi->gocmd_("about"));
+  EXPECT_TRUE(seen);
+  EXPECT_EQ(dialog_names(), std::vector<std::string>{dlg_about_});
+}
