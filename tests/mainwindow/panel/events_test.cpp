@@ -8,6 +8,7 @@
 #include "panel_fixture.h"
 #include "platform/services/dialogs.h"
 #include "shell/language.h"
+#include "ui/controls/ribbon/ribbon_control.h"
 #include "ui/controls/statusbar/statusbar.h"
 
 using panel_events = panel_fixture;
@@ -222,4 +223,15 @@ TEST_F(panel_events, the_status_bar_shows_the_hot_tooltip_and_drop_lists_close_t
   EXPECT_EQ(mdi->statusbar().text_(), "tip");
   mdi->panel_HotBtnChange("");
   EXPECT_EQ(mdi->statusbar().text_(), "");
+}
+
+TEST_F(panel_events, a_press_on_the_panel_closes_the_ribbon_drop_down_and_still_reaches_the_panel) {
+  open("0");
+  activate();
+  mdi->ribbon()->show_popupmenu_(-1, 300, 200);
+  do_events_();
+  ASSERT_TRUE(mdi->ribbon()->winex_visible_());
+  click_item(panel().key2id_("ZOOM_ZOOM"));
+  EXPECT_FALSE(mdi->ribbon()->winex_visible_());
+  EXPECT_EQ(mdi->tool_name_(), "ZOOM_ZOOM");
 }
