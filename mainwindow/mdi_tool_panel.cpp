@@ -64,12 +64,10 @@ void MDI_::build_tool_panel_() {
           p.add_comboitem_(l.combo_key, it.key, lang_text_(it.text), "", false_, -1, it.colour);
           continue;
         }
-        int32_t ico = panel_icon(it.icon);
-        if (n == attr_style_list_ || n == attr_width_list_) {
-          auto& table = n == attr_style_list_ ? style_icons_ : width_icons_;
-          table[size_t(it.code + 5)] = ico;
-          ico = table[size_t(it.code + 5)];
-        }
+        const int32_t ico = panel_icon(it.icon);
+        // Style and width icons are shared: the classic lists and the property editor use them too.
+        if (n == attr_style_list_) style_icons_[size_t(it.code + 5)] = ico;
+        if (n == attr_width_list_) width_icons_[size_t(it.code + 5)] = ico;
         p.add_comboitem_(l.combo_key, it.key, lang_text_(it.text), "", false_, int16_t(ico));
       }
     }
