@@ -158,6 +158,24 @@ class MDI_ {
   xccombobox_& cedit() { return *cedit_; }
   xcscrollbox_& p2vsc() { return *p2vsc_; }
 
+  // ---- Tool panel: its groups, the current tool's rows and the panel's events.
+  // Rebuilds group "ADRAW" for the current tool. When the rows shown belong to another tool
+  // (a tool switch happened since the last rebuild), they are saved under that tool first.
+  void ref_adraw_();
+  // Saves the rows shown under the tool they belong to (the tool-switch path, "AD_MLINE").
+  void save_adraw_();
+  void panel_ButtonClick(const std::string& key_, int32_t id_);
+  void panel_CheckboxClick(const std::string& key_, int32_t id_);
+  void panel_ComboItemClick(const std::string& key_, int32_t id_);
+  void panel_HotBtnChange(const std::string& tooltip_);
+  void panel_MouseDown(int16_t button_, int16_t shift_, float x_, float y_);
+  void panel_TextEdit(const std::string& key_, int32_t Item_);
+  void panel_ComboShow();
+  // The tool whose rows group "ADRAW" shows ("" before the first rebuild).
+  std::string adraw_tool_;
+  // Font size in points of the side panel's texts: 6 for the blocks list, 8 for the editor.
+  int32_t panel2_font_size_ = 8;
+
   // ---- Popup menus and keys.
   void common_keydown_(int16_t keycode_, int16_t shift_);
   void common_keypress_(int16_t) {}
@@ -243,6 +261,8 @@ class MDI_ {
   void build_classic_gui_();
   void build_popup_menus_();
   void build_tool_panel_();
+  void choose_image_file_();
+  void escape_key_();
   void zoom_text_update_(int32_t value);
   void set_view_zoom_clamped_(float zoom);
   void create_controls_();

@@ -2,6 +2,8 @@
 // keys the keyboard hook leaves to the main window: key tips and the ribbon's shortcuts.
 #include "engine/zaz_class.h"
 #include "mainwindow/mdi.h"
+#include "mainwindow/view/mdi_view_link.h"
+#include "platform/input/key_codes.h"
 #include "shell/icons.h"
 #include "shell/language.h"
 #include "shell/program_dir.h"
@@ -51,8 +53,21 @@ void MDI_::common_keydown_(int16_t keycode_, int16_t shift_) {
   eng_.draw_cursor_(true_);
   eng_.draw_preview_(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "", 0, false_, 0, 0, 0, false_);
   eng_.display_mask_(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1);
-  const std::string s = r.check_shortcut_(shift_, keycode_);
-  if (s == "CTRL+Z") gocmd_("undo");
-  else if (s == "CTRL+Y") gocmd_("redo");
+  if (keycode_ == key_escape_ && shift_ == 0) {
+    escape_key_();
+  } else {
+    const std::string s = r.check_shortcut_(shift_, keycode_);
+    if (s == "CTRL+Z") gocmd_("undo");
+    else if (s == "CTRL+Y") gocmd_("redo");
+  }
   key_busy_ = false_;
+}
+
+// Esc drops the figure in progress; with none it clears the selection. The ribbon's "clear
+// selection" items carry the same key, so it is not also handed to them: that would clear the
+// selection while a figure is only being dropped.
+void MDI_::escape_key_() {
+  if (ribbon_) ribbon_->hide_winex_();
+  auto_pointer_();
+  if (!view_link_ || view_input().escape_()) gocmd_("selectnone");
 }

@@ -24,8 +24,11 @@ void place(window_* w, int32_t x, int32_t y, int32_t width, int32_t height) {
 window_* MDI_::panel_window() { return panel_ ? panel_->panel_window_() : nullptr; }
 
 void MDI_::mdi_resize_() {
-  // The side panel is never shown from here; without content it goes.
-  if (side_panel_mode_ != 1 && side_panel_mode_ != 2) panel2_->hide_();
+  // The side panel is never shown from here; without content it goes. The blocks list writes
+  // smaller than the property editor.
+  if (side_panel_mode_ == 1) panel2_font_size_ = 6;
+  else if (side_panel_mode_ == 2) panel2_font_size_ = 8;
+  else panel2_->hide_();
   if (gui_type_ >= gui_classic_) {
     layout_classic_();
   } else {
@@ -58,8 +61,9 @@ void MDI_::layout_classic_() {
   place(p2vsc_->win_(), side - bar_, 0, bar_, VH);
   panel_->hide_winex_();
   panel_->refresh_();
-  // The tool panel belongs inside a docking toolbar here; until the builder embeds it, it stays hidden.
-  if (window_* p = panel_window()) p->hide_();
+  // The tool panel is not placed here: it lives inside a docking toolbar, which the toolbar
+  // builder embeds it in. Until it is embedded it stays hidden.
+  if (window_* p = panel_window(); p && p->parent_() == form_.get()) p->hide_();
   cmdbar_->hide_();
   place(statusbar_->win_(), 0, H - status_h_, W, status_h_);
   if (docktb_) docktb_->hide_menu_();

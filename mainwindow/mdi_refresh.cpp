@@ -4,6 +4,7 @@
 
 #include "engine/zaz_class.h"
 #include "mainwindow/mdi.h"
+#include "mainwindow/view/mdi_view_link.h"
 #include "platform/input/cursor.h"
 #include "platform/services/dialogs.h"
 #include "shell/files.h"
@@ -23,9 +24,8 @@ void MDI_::ref_(flag16_ fast_, flag16_ resize_) {
   client_dc_->fill_rectangle_({0, 0, s.width_(), s.height_()}, back);
   reset_text_dc_(*client_dc_);
   eng_.display_(client_dc_.get(), resize_, fast_);
-  if (!fast_) {
-    // Tracking points belong to the drawing tools; none is running in this window yet.
-  }
+  // The engine forgot its overlays; the tools that track put their points back.
+  if (!fast_ && view_link_) view_input().show_track_points_();
   if (resize_) {
     const int32_t w = client_->client_width_(), h = client_->client_height_();
     for (xcscrollbox_* bar : {hscroll_.get(), vscroll_.get()}) {

@@ -6,6 +6,7 @@
 
 #include "engine/zaz_class.h"
 #include "mainwindow/mdi.h"
+#include "mainwindow/view/adraw_rows.h"
 #include "shell/focus_state.h"
 #include "shell/icons.h"
 #include "shell/program_dir.h"
@@ -98,6 +99,8 @@ bool MDI_::set_tool_(const std::string& tool, const std::string& key, int32_t fl
   if (flag == -1) return false;
   ds_.tool_name_ = tool;
   ds_.tool_step_ = 0;
+  // A new tool shows its own rows; the rows of the tool left are saved on the way.
+  if (current_tool_key_(tool) != adraw_tool_) ref_adraw_();
   const std::string k = trim_blanks_(key);
   if (k.empty()) return true;
   if (gui_type_ < gui_classic_) {
@@ -130,6 +133,8 @@ void MDI_::load_shared_icons_() {
   for (int32_t k = 0; k < 20; ++k) {
     arrow1_icons_[size_t(k)] = icon("zaz.dim.arrow." + two_digits(k) + "a.ico");
     arrow2_icons_[size_t(k)] = icon("zaz.dim.arrow." + two_digits(k) + "b.ico");
+    eng_.set_arrow1_icon_(k, arrow1_icons_[size_t(k)]);
+    eng_.set_arrow2_icon_(k, arrow2_icons_[size_t(k)]);
   }
   layer_visible_icon_ = icon("zaz.lrs.01.0.ico");
   layer_hidden_icon_ = icon("zaz.lrs.02.0.ico");
@@ -156,8 +161,3 @@ int32_t MDI_::icon_layer_sicon_(uint8_t type_, int32_t val_) const {
   if (val_ < -5 || val_ > 16) return 0;
   return (type_ == 1 ? style_icons_ : width_icons_)[size_t(val_ + 5)];
 }
-
-
-
-
-

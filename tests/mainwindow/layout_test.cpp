@@ -109,3 +109,26 @@ TEST_F(mdi_fixture, a_window_smaller_than_the_fixed_parts_places_the_rest) {
     close();
   }
 }
+
+TEST_F(mdi_fixture, the_side_panel_writes_smaller_for_the_blocks_list) {
+  open("0");
+  for (auto [mode, size] : {std::pair{1, 6}, std::pair{2, 8}, std::pair{0, 8}, std::pair{1, 6}}) {
+    mdi->side_panel_mode_ = mode;
+    mdi->mdi_resize_();
+    EXPECT_EQ(mdi->panel2_font_size_, size) << "mode " << mode;
+  }
+}
+
+TEST_F(mdi_fixture, the_classic_tool_panel_stays_hidden_until_a_toolbar_holds_it) {
+  open("1");
+  window_& p = *mdi->panel_window();
+  mdi->mdi_resize_();
+  EXPECT_FALSE(p.visible_());
+  // Embedded elsewhere, the layout neither hides nor moves it.
+  p.make_child_(*mdi->dock_area(3), 2, 3);
+  p.move_(2, 3, 119, 200);
+  p.show_();
+  resize_client(*mdi, 900, 640);
+  EXPECT_TRUE(p.visible_());
+  EXPECT_EQ(where(p), (rect_in_parent{2, 3, 119, 200}));
+}

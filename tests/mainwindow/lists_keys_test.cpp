@@ -1,6 +1,9 @@
 // The ribbon's page and undo lists, the popup menus and the keys left to the main window.
 #include "mdi_fixture.h"
 #include "platform/input/key_codes.h"
+#include "platform/window/inject.h"
+#include "shell/focus_state.h"
+#include "shell/key_dispatch.h"
 #include "ui/controls/ribbon/ribbon_control.h"
 #include "ui/controls/statusbar/statusbar.h"
 
@@ -106,4 +109,35 @@ TEST_F(mdi_fixture, popup_menus_and_status_toggles_in_their_order) {
     EXPECT_EQ(b.title.find('%'), std::string::npos) << b.title;
   }
   EXPECT_EQ(toggles, (std::vector<std::string>{"SNAP_AN45_", "SNAP_TRCK_", "SNAP_2POI_", "SNAP_GRID_", "GRID_VISIBLE_"}));
+}
+
+TEST_F(mdi_fixture, esc_drops_the_figure_in_progress_and_keeps_the_selection_in_both_interfaces) {
+  for (const char* type : {"0", "1"}) {
+    SCOPED_TRACE(type);
+    open(type);
+    const int32_t r = engine->add_line_(0, 0, 10, 0);
+    engine->select_record_(r, true_);
+    ASSERT_TRUE(mdi->gocmd_("line"));
+    mdi->ds_tn_(1);
+    install_keyboard_hook_();
+    for (int i = 0; i < 100 && focused_window_() != &mdi->client(); ++i) {
+      mdi->form().activate_();
+      mdi->client().set_focus_();
+      do_events_();
+    }
+    focus_state_code_ = focus_view_;
+    inject_key_(key_type_::down, key_escape_, 0, 27);
+    inject_key_(key_type_::up, key_escape_, 0, 27);
+    remove_keyboard_hook_();
+    EXPECT_EQ(mdi->ds_tn_(), 0);
+    EXPECT_EQ(mdi->tool_name_(), "LINE");
+    EXPECT_EQ(engine->select_record_(r), true_);
+    // Tab moves no focus: the drawing view is the one place that takes it.
+    install_keyboard_hook_();
+    inject_key_(key_type_::down, key_tab_, 0, 9);
+    inject_key_(key_type_::up, key_tab_, 0, 9);
+    remove_keyboard_hook_();
+    EXPECT_EQ(focused_window_(), &mdi->client());
+    close();
+  }
 }

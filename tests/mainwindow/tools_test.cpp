@@ -73,3 +73,34 @@ TEST_F(mdi_fixture, shared_layer_icons_and_style_icon_bounds) {
   EXPECT_EQ(mdi->icon_layer_sicon_(2, -6), 0);
   EXPECT_EQ(mdi->icon_layer_sicon_(3, 0), 0);
 }
+
+TEST_F(mdi_fixture, arrow_icons_are_handed_to_the_engine) {
+  open("1");
+  for (size_t k = 0; k < 20; ++k) {
+    EXPECT_GT(mdi->arrow1_icons_[k], 0) << k;
+    EXPECT_EQ(engine->grid.arrow1[k], mdi->arrow1_icons_[k]) << k;
+    EXPECT_EQ(engine->grid.arrow2[k], mdi->arrow2_icons_[k]) << k;
+  }
+  EXPECT_NE(mdi->arrow1_icons_[0], mdi->arrow2_icons_[0]);
+}
+
+TEST_F(mdi_fixture, a_full_repaint_puts_the_tracking_points_back_and_a_fast_one_does_not) {
+  open("0");
+  zaz_class_& e = *engine;
+  e.backcolor_(0xFFFFFF);
+  e.view_gridvisible_(false_);
+  e.view_snap2track_(true_);
+  e.view_setting_(0, 0, 1, e.page_active_());
+  window_& v = mdi->client();
+  const pixel_point_ at = zaz_class_::map_px_(e.view_transform_(v.client_width_(), v.client_height_()), 30, 20);
+  e.hpoint_add_(30, 20, 0);
+  const auto cross_arm = [&] { return v.client_surface_().colour_(at.x + 2, at.y) & 0xFFFFFFu; };
+  for (const char* tool : {"line", "select"}) {
+    SCOPED_TRACE(tool);
+    ASSERT_TRUE(mdi->gocmd_(tool));
+    mdi->ref_(true_, false_);
+    EXPECT_EQ(cross_arm(), 0xFFFFFFu);
+    mdi->ref_(false_, false_);
+    EXPECT_EQ(cross_arm() != 0xFFFFFFu, std::string(tool) == "line");
+  }
+}

@@ -94,8 +94,9 @@ void xcpanelbox_::erase_group_(const std::string& key_) {
   const int32_t gid = group2gid_(key_);
   if (gid == 0) return;
   int32_t kept = 0;
+  // An item that stays where it is is not moved onto itself, which would empty its texts.
   for (int32_t i = 1; i <= item_count; ++i)
-    if (items[size_t(i)].group_id != gid) items[size_t(++kept)] = std::move(items[size_t(i)]);
+    if (items[size_t(i)].group_id != gid && ++kept != i) items[size_t(kept)] = std::move(items[size_t(i)]);
   for (int32_t i = kept + 1; i <= item_count; ++i) items[size_t(i)] = panel_item_rec_{};
   item_count = kept;
   groups[size_t(gid)].bottom = 0;

@@ -36,6 +36,7 @@ TEST_F(panel_model, erasing_the_middle_group_renumbers_the_third_groups_items) {
   EXPECT_EQ(panel->lastbottom_(b), 52);
   panel->erase_group_("B");
   EXPECT_EQ(panel->item_count_(), 3);
+  EXPECT_EQ(panel->key2id_("A1"), 1);  // the item before the erased ones keeps its key
   EXPECT_EQ(panel->key2id_("C1"), 2);
   EXPECT_EQ(panel->key2id_("C2"), 3);
   EXPECT_EQ(panel->key2id_("B1"), 0);
