@@ -12,6 +12,7 @@
 
 #include "mainwindow/dialog_seam.h"
 #include "mainwindow/draw_state.h"
+#include "mainwindow/interface/gui_fields.h"
 #include "platform/core/types.h"
 #include "platform/gdi/dc.h"
 #include "platform/window/controls.h"
@@ -140,6 +141,28 @@ class MDI_ {
   void common_keypress_(int16_t) {}
   flag16_ key_busy_ = false_;
 
+  // ---- Classic events: what the docking toolbar control reports, and its owner-drawn buttons
+  // and rows (painted into the context they are given, during the event).
+  void xdocktb_ButtonClick(int32_t tbid_, int32_t bid_, const std::string& key_, const std::string& key2_);
+  void xdocktb_MenuItemClick(int32_t tbid_, int32_t btn_, int32_t bid_, const std::string& key_, int32_t mx_,
+                             int32_t my_);
+  void xdocktb_PressEnter(int32_t tbid_, int32_t btn_, int32_t bid_, const std::string& key_);
+  void xdocktb_ResizeDocks();
+  void xdocktb_ToolbarHide(int32_t tbid_);
+  void xdocktb_MouseDown(int16_t button_, int16_t shift_, float x_, float y_);
+  void xdocktb_WinActivate(int16_t status_);
+  void xdocktb_UserDraw(int32_t tbid_, int32_t bid_, const std::string& key_, const std::string& key2_,
+                        int32_t value_, dc_* uhdc_, int32_t ux_, int32_t uy_, int32_t uw_, int32_t uh_, int32_t um_,
+                        int16_t vert_);
+  void xdocktb_ItmDraw(int32_t bid_, const std::string& key_, const std::string& Item_, int32_t value_,
+                       const std::string& text_, dc_* uhdc_, int32_t ux_, int32_t uy_, int32_t uw_, int32_t uh_,
+                       int32_t um_);
+  // What the interface builders leave: variant icons, the classic menus' ids.
+  gui_fields_rec_ gui_fields_;
+  // Sees every command word a classic event sends before the command entry does; a true answer
+  // keeps the word from it (scripted sessions and the tests that walk every key).
+  std::function<bool(const std::string& word)> event_word_tap;
+
   // ---- New drawing and saving (the other file commands come with the command entry).
   void new_drawing_();
   // Hands the engine the drawing view again (the start does so before it fits an imported view).
@@ -213,6 +236,14 @@ class MDI_ {
   void build_ribbon_gui_();
   void build_classic_gui_();
   void build_popup_menus_();
+  // Classic events' own steps.
+  void send_event_word_(const std::string& word);
+  void pick_attribute_(const std::string& key);
+  void toggle_statusbar_();
+  void add_dimstyle_();
+  void delete_dimstyle_();
+  void rebuild_classic_lists_();
+
   void build_tool_panel_();
   void zoom_text_update_(int32_t value);
   void set_view_zoom_clamped_(float zoom);

@@ -58,8 +58,8 @@ void MDI_::layout_classic_() {
   place(p2vsc_->win_(), side - bar_, 0, bar_, VH);
   panel_->hide_winex_();
   panel_->refresh_();
-  // The tool panel belongs inside a docking toolbar here; until the builder embeds it, it stays hidden.
-  if (window_* p = panel_window()) p->hide_();
+  // The tool panel lives inside its docking toolbar here; without that toolbar it stays hidden.
+  if (window_* p = panel_window(); p && (!docktb_ || docktb_->key2id_("ADRAW") < 1)) p->hide_();
   cmdbar_->hide_();
   place(statusbar_->win_(), 0, H - status_h_, W, status_h_);
   if (docktb_) docktb_->hide_menu_();
