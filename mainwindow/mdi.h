@@ -157,18 +157,21 @@ class MDI_ {
   void xdocktb_ItmDraw(int32_t bid_, const std::string& key_, const std::string& Item_, int32_t value_,
                        const std::string& text_, dc_* uhdc_, int32_t ux_, int32_t uy_, int32_t uw_, int32_t uh_,
                        int32_t um_);
-  // What the interface builders leave: variant icons, the classic menus' ids.
-  gui_fields_rec_ gui_fields_;
   // Sees every command word a classic event sends before the command entry does; a true answer
   // keeps the word from it (scripted sessions and the tests that walk every key).
   std::function<bool(const std::string& word)> event_word_tap;
 
-  // ---- New drawing and saving (the other file commands come with the command entry).
+  // ---- Command entry: the file commands (mainwindow/commands/). New and open ask to save
+  // unsaved changes first and stop when the save did not complete.
   void new_drawing_();
-  // Hands the engine the drawing view again (the start does so before it fits an imported view).
-  void attach_view_();
+  void open_drawing_();
   // True only when the drawing was written (a cancelled dialog or a failed write is false).
   bool save_drawing_(bool saveas);
+  void open_help_();
+  // Hands the engine the drawing view again (the start does so before it fits an imported view).
+  void attach_view_();
+  // What the interface builders leave for the tool words: the variant icons of shared buttons.
+  gui_fields_rec_ gui_fields_;
 
   // ---- The window and its controls, for the start, the shell and tests.
   window_& form() { return *form_; }
@@ -230,6 +233,7 @@ class MDI_ {
 
  private:
   friend class mdi_host_;
+  friend struct command_words_;  // the command entry's groups of words
   bool set_tool_(const std::string& tool, const std::string& key, int32_t flag);
   int32_t build_gui_();
   void load_shared_icons_();

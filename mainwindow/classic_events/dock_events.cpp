@@ -188,7 +188,7 @@ void MDI_::xdocktb_PressEnter(int32_t tbid_, int32_t btn_, int32_t, const std::s
   tb.button_text_(tbid_, btn_, "");
   tb.refresh(tbid_);
   const bool taken = (event_word_tap && event_word_tap(text)) || gocmd_(text);
-  if (taken) return;
+  if (taken || text.empty()) return;
   tb.button_text_(tbid_, btn_, text);
   tb.focus_text_item_(tbid_, btn_, true_);
   tb.refresh(tbid_);
