@@ -61,6 +61,15 @@ TEST_F(classic_events, a_button_click_reaches_the_command_entry_and_ends_the_com
   EXPECT_EQ(focus_state_code_, 0);
 }
 
+TEST_F(classic_events, the_array_body_keeps_the_rectangular_array_after_the_circular_one) {
+  pick("ARRAY", "ARRAY.2");
+  EXPECT_EQ(mdi->tool_name_(), "ARRAY.CIRC");
+  EXPECT_TRUE(pressed("ARRAY"));
+  record_words(true);
+  click("ARRAY");
+  EXPECT_EQ(words, std::vector<std::string>{"arr"});
+}
+
 TEST_F(classic_events, a_real_click_on_the_line_button_chooses_the_line_tool) {
   mdi->form().activate_();
   do_events_();
@@ -196,6 +205,13 @@ TEST_F(classic_events, the_command_box_runs_its_text_and_gives_back_a_text_not_t
   EXPECT_EQ(mdi->tool_name_(), "CIRCLE.3P");
   EXPECT_TRUE(pressed("CIRCLE"));
   EXPECT_EQ(tb().button_text_(t, s), "");
+  // The split button now shows that variant and its body repeats it.
+  const int32_t circle = tb().key2id_("CIRCLE");
+  EXPECT_EQ(tb().button_ico_(circle), mdi->gui_fields_.tool_icon_circle_3p_);
+  record_words(true);
+  click("CIRCLE");
+  EXPECT_EQ(words, std::vector<std::string>{"circle3p"});
+  mdi->event_word_tap = nullptr;
   // A word the command entry does not take comes back, selected for correcting.
   type("circel");
   EXPECT_EQ(tb().button_text_(t, s), "circel");
