@@ -217,6 +217,15 @@ class zaz_class_ {
   int16_t dimstyle_active_();
   void dimstyle_active_(int16_t dstyle_nr_);
   static dimstyle_rec_ dimstyle_template_();  // the template of a new drawing
+  // Removes style dsid_ as one undo step ("change.dimstyle.del"), refused while it is the only
+  // style or a dimension or reference not deleted refers to it: the records of later styles
+  // move down one, deleted ones of the removed style fall back to the template (0), and the
+  // active style keeps its style (the following one when it was removed). Undo puts it back.
+  dimstyle_del_result_ dimstyle_delete_(int16_t dsid_);
+  // The dimensions and references not deleted that refer to style dsid_ (block members too).
+  int32_t dimstyle_users_(int16_t dsid_) const;
+  // Applies one side of an undo step's style change (undo_ true: the side before it).
+  void dimstyle_step_apply_(const dimstyle_step_rec_& step_, bool undo_);
 
   // ---- Widths and point display -----------------------------------------------------
   float line_width_(int32_t id_) const;

@@ -49,6 +49,8 @@ class ex_dimstyles_ {
   xccombobox_* combo_(const std::string& name) const;
   xctextbox_* text_(const std::string& name) const;
   xccheckbox_* check_(const std::string& name) const;
+  // Any bound control or button of the pages by its name (null when none is so named).
+  xc_control_* value_control_(const std::string& name) const;
 
   std::unique_ptr<zaz_class_> preview_engine_;
   std::unique_ptr<window_> dlg_, form_, pic_, pic_stylename_;
@@ -60,6 +62,7 @@ class ex_dimstyles_ {
  private:
   void build_();
   void build_pages_();
+  void install_keys_();
   void Form_Load();
   void fill_fixed_lists_();
   void set_groups_();

@@ -2,6 +2,8 @@
 // strip, the style row, the layout and the modal run.
 #include <algorithm>
 
+#include "dialogs/common/button_band.h"
+#include "dialogs/common/dialog_keys.h"
 #include "dialogs/dimstyles/ex_dimstyles.h"
 #include "engine/zaz_class.h"
 #include "platform/services/screen.h"
@@ -36,6 +38,18 @@ constexpr place_ places_[] = {
     {"text_scalesize_", 184, 8, 97},    {"chk_tol_on_", 8, 56, 273},           {"chk_tol_b2_", 8, 80, 273},
     {"combo_tol_acc_", 160, 104, 121},  {"combo_tol2_acc_", 160, 128, 121},    {"text_tol_up_", 184, 176, 97},
     {"text_tol_down_", 184, 200, 97}};
+
+// The tab order of the value controls, page by page; the style row comes first, then these,
+// then the close button and last the text background list.
+constexpr const char* tab_order_[] = {
+    "combo_arr_1_", "combo_arr_2_", "combo_arr_ref_", "text_arr_size_", "combo_arr_color_", "chk_line_d1_",
+    "chk_line_d2_", "combo_ext_color_", "chk_line_e1_", "chk_line_e2_", "combo_text_font_", "combo_text_color_",
+    "text_text_height_", "combo_text_pos_v_", "combo_text_pos_h_", "text_text_distance_", "chk_text_inside_",
+    "chk_text_border_", "combo_unit_type_", "text_unit_sep_", "btn_sepsys_", "combo_unit_acc_", "text_unit_ex1_",
+    "text_unit_ex2_", "combo_unit_ang_", "combo_unit_ang_acc_", "text_unit_scale_", "chk_unit2_on_",
+    "combo_unit2_type_", "combo_unit2_acc_", "text_unit2_ex1_", "text_unit2_ex2_", "text_unit2_scale_",
+    "chk_tol_on_", "chk_tol_b2_", "combo_tol_acc_", "combo_tol2_acc_", "text_tol_up_", "text_scalesize_",
+    "text_tol_down_"};
 
 const place_* place_of_(const std::string& name) {
   for (const place_& p : places_)
@@ -141,6 +155,30 @@ void ex_dimstyles_::build_() {
   xcstyledel_->Click = [this] { xcstyledel__Click(); };
   btn_sepsys_->Click = [this] { btn_sepsys__Click(); };
   close_btn_->Click = [this] { close_(); };
+  install_keys_();
+}
+
+xc_control_* ex_dimstyles_::value_control_(const std::string& name) const {
+  if (name == "btn_sepsys_") return btn_sepsys_.get();
+  if (xccombobox_* c = combo_(name)) return c;
+  if (xctextbox_* t = text_(name)) return t;
+  return check_(name);
+}
+
+void ex_dimstyles_::install_keys_() {
+  dialog_keys_rec_ keys;
+  keys.order = {xcstyle_.get(), xcstylename_.get(), xcstyleadd_.get(), xcstyledel_.get()};
+  for (const char* name : tab_order_) keys.order.push_back(value_control_(name));
+  keys.order.push_back(close_btn_.get());
+  keys.order.push_back(combo_("combo_text_bgcolor_"));
+  // Close is both the default and the cancel button. Enter keeps what the focused box holds,
+  // as leaving the box would; Esc drops an edit not yet left.
+  keys.enter = [this] {
+    apply_style_values_();
+    close_();
+  };
+  keys.escape = [this] { close_(); };
+  install_dialog_keys_(*dlg_, std::move(keys));
 }
 
 void ex_dimstyles_::build_pages_() {
@@ -274,7 +312,7 @@ void ex_dimstyles_::Form_Resize() {
   auto X = [&](int32_t v) { return cint32_(v * sx); };
   auto Y = [&](int32_t v) { return cint32_(v * sy); };
   layout_dialog_client_(dlg_->handle_(), form_->handle_(), true_, true_, false_);
-  layout_dialog_buttons_(dlg_->handle_(), close_btn_->hwnd(), 0, 0, 0, 1, true_);
+  layout_button_band_(*dlg_, *close_btn_);
   for (auto& [k, page] : pages_) page->move_(X(8), Y(8), X(350), Y(310));
   pic_->move_(X(370), Y(8), X(350), Y(310));
   if (tabs_->win_()) tabs_->win_()->move_(0, 0, X(360), 25);

@@ -160,10 +160,27 @@ void ex_dimstyles_::xcstylename__Click() {
 }
 
 void ex_dimstyles_::xcstyledel__Click() {
-  // The engine has no operation that removes a style yet; the question is asked and nothing
-  // is changed, whatever the answer.
-  message_box_(lang_text_("message.dimstyledel", trim_blanks_(eng_.dimstyles_title_(eng_.dimstyle_active_()))),
-               lang_text_("window.dimstyle.title"), box_yes_no_, dlg_.get());
+  const int16_t s = eng_.dimstyle_active_();
+  const std::string name = trim_blanks_(eng_.dimstyles_title_(s));
+  const std::string title = lang_text_("window.dimstyle.title");
+  if (message_box_(lang_text_("message.dimstyledel", name), title, box_yes_no_, dlg_.get()) != answer_yes_) return;
+  const int32_t users = eng_.dimstyle_users_(s);
+  switch (eng_.dimstyle_delete_(s)) {
+    case dimstyle_del_result_::deleted:
+      fill_style_list_();
+      load_style_values_();
+      refresh_preview_();
+      return;
+    case dimstyle_del_result_::last:
+      message_box_(lang_text_("message.dimstyleisalonecantremove"), title, box_ok_ + box_icon_info_, dlg_.get());
+      return;
+    case dimstyle_del_result_::in_use:
+      message_box_(lang_text_("message.dimstyleusedcantremove", name, std::to_string(users)), title,
+                   box_ok_ + box_icon_info_, dlg_.get());
+      return;
+    case dimstyle_del_result_::no_style:
+      return;
+  }
 }
 
 void ex_dimstyles_::refresh_preview_() {

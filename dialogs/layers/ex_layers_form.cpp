@@ -1,6 +1,7 @@
 // The layer manager's window: controls, set-up with the four attribute popups, layout, modal run.
 #include <algorithm>
 
+#include "dialogs/common/button_band.h"
 #include "dialogs/layers/ex_layers.h"
 #include "engine/zaz_class.h"
 #include "shell/colors.h"
@@ -179,8 +180,7 @@ void ex_layers_::Form_Load() {
 void ex_layers_::Form_Resize() {
   if (!layers_ || !vsc_ || !close_btn_) return;
   layout_dialog_client_(form_->handle_(), layers_->handle_(), 0, true_, false_);
-  layout_dialog_buttons_(form_->handle_(), close_btn_->hwnd(), 0, 0, 0, 1, true_);
-  layout_dialog_buttons_(form_->handle_(), layer_addnew_->hwnd(), layer_delete_->hwnd(), 0, 0, 0, true_);
+  layout_button_band_(*form_, *close_btn_, {layer_addnew_.get(), layer_delete_.get()});
   const int32_t h = std::max(0, layers_->client_height_());
   layers_->move_(0, 0, std::max(0, form_->client_width_() - 17), h);
   const std::string icons = icon_folder_();

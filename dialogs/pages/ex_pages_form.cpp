@@ -1,6 +1,7 @@
 // The page manager's window: building the controls, the set-up, the layout and the modal run.
 #include <algorithm>
 
+#include "dialogs/common/button_band.h"
 #include "dialogs/pages/ex_pages.h"
 #include "dialogs/layers/ex_layers.h"
 #include "engine/zaz_class.h"
@@ -217,9 +218,7 @@ void ex_pages_::Form_Resize() {
   if (!pages_ || !vsc_ || !settings_ || !close_btn_) return;
   pages_->move_(0, 0, list_w_, pages_->client_height_());
   layout_dialog_client_(form_->handle_(), pages_->handle_(), 0, true_, true_);
-  layout_dialog_buttons_(form_->handle_(), close_btn_->hwnd(), 0, 0, 0, 1, true_);
-  layout_dialog_buttons_(form_->handle_(), page_addnew_->hwnd(), page_delete_->hwnd(), page_layers_->hwnd(), 0, 0,
-                         true_);
+  layout_button_band_(*form_, *close_btn_, {page_addnew_.get(), page_delete_.get(), page_layers_.get()});
   const int32_t list_h = std::max(0, pages_->client_height_());
   if (vsc_->win_()) vsc_->win_()->move_(list_w_, 0, 17, list_h);
   const int32_t left = list_w_ + 17;

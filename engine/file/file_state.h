@@ -8,6 +8,7 @@
 
 #include "engine/geometry/library_state.h"
 #include "engine/model/chunk_table.h"
+#include "engine/model/dimstyle_state.h"
 #include "engine/model/records.h"
 #include "platform/core/types.h"
 
@@ -17,6 +18,7 @@ struct state_rec_ {
   std::string name;
   std::string file;
   std::vector<std::string> reserved_before, reserved_after;  // by page number, 0..N
+  dimstyle_step_rec_ dimstyle_step;  // a removed dimension style, which the file does not hold
 };
 
 // What state_begin_ copies before a change (the object tables go to the store's snapshot set).

@@ -306,7 +306,7 @@ int32_t zaz_class_::state_save_(const std::string& name) {
   if (written) {
     size_t p = size_t(std::max(file.state_index, 0));
     file.states.resize(std::min(p, file.states.size()));
-    file.states.push_back({name, path, reserved_texts(b.pages), reserved_texts(pages.pages)});
+    file.states.push_back({name, path, reserved_texts(b.pages), reserved_texts(pages.pages), {}});
     file.state_index = int32_t(file.states.size());
   } else if (!path.empty()) {
     remove_file_(path);
@@ -364,6 +364,7 @@ void zaz_class_::state_undo_(int32_t type) {
   library_state_& lib = link_library_(*this);
   side.blocks[0] = lib.blocks.empty() ? block_def_rec_{} : lib.blocks[0];
   lib.blocks = std::move(side.blocks);
+  dimstyle_step_apply_(entry.dimstyle_step, side_no == 0);
 
   for (const state_image& img : parsed.images) {
     if (img.kind != side_no) continue;

@@ -6,18 +6,13 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "engine/zaz_class.h"
+#include "../manager_fixture.h"
 #include "platform/gdi/dc.h"
-#include "platform/gdi/font.h"
-#include "platform/services/dialogs.h"
+#include "platform/input/key_codes.h"
 #include "platform/services/screen.h"
-#include "platform/window/event_loop.h"
-#include "platform/window/inject.h"
 #include "shell/colors.h"
-#include "shell/language.h"
-#include "support/missing_texts.h"
-#include "support/test_skin.h"
 #include "ui/skin/skin_palette.h"
 
 // Fontconfig keeps the interface font's registration until exit, as every GUI test program here.
@@ -25,44 +20,19 @@ extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfi
 
 namespace {
 
-class ex_dimstyles_test : public ::testing::Test {
+// A new drawing: one style, "common.dims.new", with the template's values.
+class ex_dimstyles_test : public manager_fixture_ {
  protected:
   void SetUp() override {
-    ensure_application_();
-    measurer_before = set_text_measurer_(std::make_shared<fixed_text_measurer_>(7));
-    ASSERT_EQ(load_language_(ARVEX_SOURCE_DIR "/resources/program_en.lang"), true_);
-    load_test_skin_();
-    set_dialog_scripting_(true);
-    clear_dialog_replies_();
-    take_dialog_requests_();
+    manager_fixture_::SetUp();
     eng.file_new_(true_, "");
     ASSERT_EQ(eng.dimstyles_count_(), 1);
   }
-  void TearDown() override {
-    clear_dialog_replies_();
-    set_text_measurer_(measurer_before);
-  }
-  std::unique_ptr<ex_dimstyles_> open() {
-    auto d = std::make_unique<ex_dimstyles_>(eng, host);
-    d->dialog().show_();
-    d->Form_Resize();
-    do_events_();
-    return d;
-  }
-  // Types into a box and leaves it for another, as the user does.
-  void type_and_leave(ex_dimstyles_& d, const char* box, const std::string& text, const char* next) {
-    d.text_(box)->win_()->set_focus_();
-    do_events_();
-    d.text_(box)->text(text);
-    d.text_(next)->win_()->set_focus_();
-    do_events_();
+  std::unique_ptr<ex_dimstyles_> open() { return open_<ex_dimstyles_>(); }
+  static void type_and_leave(ex_dimstyles_& d, const char* box, const std::string& text, const char* next) {
+    manager_fixture_::type_and_leave(*d.text_(box), text, *d.text_(next));
   }
   double prop(int32_t n) { return eng.dimstyles_prop_(eng.dimstyle_active_(), n).number; }
-
-  std::shared_ptr<text_measurer_> measurer_before;
-  missing_texts_recorder texts;
-  zaz_class_ eng;
-  dialog_host_rec_ host;
 };
 
 TEST_F(ex_dimstyles_test, opens_on_the_arrow_page_with_its_fixed_lists) {
@@ -195,6 +165,123 @@ TEST_F(ex_dimstyles_test, a_press_on_a_caption_writes_the_box_being_edited) {
   inject_mouse_at_(*caption, mouse_type_::up, 2, 2, 1);
   do_events_();
   EXPECT_FLOAT_EQ(float(prop(3)), 3.0f);
+}
+
+TEST_F(ex_dimstyles_test, delete_asks_then_removes_an_unused_style_or_says_why_not) {
+  eng.dimstyles_title_(1, " A ");
+  eng.dimstyle_add_("B");
+  eng.dimstyle_add_("C");
+  eng.dimstyles_prop_(3, 3, value_::of(7.5));  // C's arrow size
+  const int32_t dim = eng.add_dimh_(3, 0, 0, 10, 0, 0, 5, 0, -1, 0, 1, 1, "");
+  ASSERT_GT(dim, 0);
+  auto d = open();
+  // Steps in turn, each on the active style; the dimension of C goes before the fourth.
+  struct {
+    const char* active;
+    int32_t answer;
+    std::vector<std::string> left;
+    std::string told;  // the box after the question, "" for none
+  } steps[] = {
+      {"B", answer_no_, {"A", "B", "C"}, ""},
+      {"B", answer_yes_, {"A", "C"}, ""},
+      {"C", answer_yes_, {"A", "C"}, lang_text_("message.dimstyleusedcantremove", "C", "1")},
+      {"C", answer_yes_, {"A"}, ""},
+      {"A", answer_yes_, {"A"}, lang_text_("message.dimstyleisalonecantremove")},
+  };
+  for (const auto& st : steps) {
+    if (st.left.size() == 1) eng.store.live.objects[size_t(dim)].deleted = true_;
+    for (int32_t i = 0; i < d->xcstyle_->ListCount(); ++i)
+      if (d->xcstyle_->List(i) == st.active) d->xcstyle__ItemClick(i);
+    reply(st.answer);
+    d->xcstyledel__Click();
+    const auto asked = take_dialog_requests_();
+    ASSERT_EQ(asked.size(), st.told.empty() ? 1u : 2u) << st.active;
+    EXPECT_EQ(asked[0].text, lang_text_("message.dimstyledel", st.active));
+    EXPECT_EQ(asked[0].style, box_yes_no_);
+    if (!st.told.empty()) {
+      EXPECT_EQ(asked[1].text, st.told);
+      EXPECT_EQ(asked[1].style, box_ok_ + box_icon_info_);
+    }
+    std::vector<std::string> listed;
+    for (int32_t i = 0; i < d->xcstyle_->ListCount(); ++i) listed.push_back(d->xcstyle_->List(i));
+    EXPECT_EQ(listed, st.left) << st.active;
+    EXPECT_EQ(int32_t(st.left.size()), eng.dimstyles_count_());
+  }
+  EXPECT_EQ(eng.state_name_(1), lang_text_("change.dimstyle.del"));
+}
+
+TEST_F(ex_dimstyles_test, the_pages_show_the_style_that_takes_the_deleted_ones_place) {
+  eng.dimstyle_add_("B");
+  eng.dimstyles_prop_(2, 3, value_::of(7.5));
+  eng.dimstyle_active_(1);
+  auto d = open();
+  reply(answer_yes_);
+  d->xcstyledel__Click();
+  EXPECT_EQ(d->xcstyle_->text(), "B");
+  EXPECT_EQ(d->text_("text_arr_size_")->text(), "7" + decimal_separator_() + "50");
+}
+
+TEST_F(ex_dimstyles_test, tab_walks_the_shown_and_enabled_controls_in_their_order) {
+  eng.dimstyles_prop_(1, 49, value_::of(0.0));  // tolerances off: their rows are disabled
+  auto d = open();
+  auto control = [&](const std::string& name) -> xc_control_* {
+    if (name == "xcstyle_") return d->xcstyle_.get();
+    if (name == "xcstylename_") return d->xcstylename_.get();
+    if (name == "xcstyledel_") return d->xcstyledel_.get();
+    if (name == "close_") return d->close_btn_.get();
+    return d->value_control_(name);
+  };
+  struct {
+    const char* tab;
+    const char* from;
+    int32_t shift;
+    std::vector<std::string> then;
+  } cases[] = {
+      {"ARR", "xcstyle_", 0, {"xcstylename_", "xcstyleadd_", "xcstyledel_", "combo_arr_1_"}},
+      {"ARR", "combo_ext_color_", 0, {"chk_line_e1_", "chk_line_e2_", "close_", "xcstyle_"}},
+      {"ARR", "xcstyle_", mod_shift_, {"close_", "chk_line_e2_"}},
+      {"TXT", "combo_text_font_", 0, {"combo_text_color_", "text_text_height_", "combo_text_pos_v_"}},
+      {"TXT", "chk_text_border_", 0, {"close_", "combo_text_bgcolor_", "xcstyle_"}},
+      {"TOL", "chk_tol_on_", 0, {"text_scalesize_", "close_"}},
+  };
+  for (const auto& c : cases) {
+    d->tabs__TabClick(c.tab);
+    control(c.from)->win_()->set_focus_();
+    do_events_();
+    for (const std::string& next : c.then) {
+      inject_key_(key_type_::down, key_tab_, c.shift);
+      inject_key_(key_type_::up, key_tab_, c.shift);
+      do_events_();
+      const xc_control_* want = next == "xcstyleadd_" ? d->xcstyleadd_.get() : control(next);
+      EXPECT_EQ(focused_window_(), want->win_()) << c.tab << " from " << c.from << " to " << next;
+    }
+  }
+}
+
+TEST_F(ex_dimstyles_test, enter_keeps_the_typed_value_and_closes_esc_drops_it_and_closes) {
+  struct { int32_t key; float arrow; } cases[] = {{key_return_, 4.0f}, {key_escape_, 2.25f}};
+  for (const auto& c : cases) {
+    eng.dimstyles_prop_(1, 3, value_::of(2.25));
+    auto d = open();
+    xctextbox_* box = d->text_("text_arr_size_");
+    box->win_()->set_focus_();
+    do_events_();
+    box->text("4");
+    inject_key_(key_type_::down, c.key);
+    inject_key_(key_type_::up, c.key);
+    do_events_();
+    EXPECT_FALSE(d->dialog().visible_()) << c.key;
+    EXPECT_FLOAT_EQ(float(prop(3)), c.arrow) << c.key;
+  }
+  // Enter on a focused button presses that button instead.
+  auto d = open();
+  d->xcstyledel_->win_()->set_focus_();
+  do_events_();
+  reply(answer_no_);
+  inject_key_(key_type_::down, key_return_);
+  do_events_();
+  EXPECT_EQ(take_dialog_requests_().size(), 1u);
+  EXPECT_TRUE(d->dialog().visible_());
 }
 
 TEST_F(ex_dimstyles_test, shown_modally_and_closed_by_its_button) {

@@ -7,16 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "engine/zaz_class.h"
-#include "platform/gdi/font.h"
+#include "../manager_fixture.h"
 #include "platform/gdi/dc.h"
 #include "platform/input/key_codes.h"
-#include "platform/services/dialogs.h"
-#include "platform/window/event_loop.h"
-#include "platform/window/inject.h"
-#include "shell/language.h"
-#include "support/missing_texts.h"
-#include "support/test_skin.h"
 
 // Fontconfig keeps the interface font's registration until exit, as every GUI test program here.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
@@ -27,52 +20,22 @@ constexpr int32_t R = 23;  // list row height at 96 DPI
 // A visible-area y inside layer row i.
 int32_t row_y(int32_t i) { return R + 2 + (i - 1) * R + 8; }
 
-class ex_layers_test : public ::testing::Test {
+// One page with the layers "Walls" (active) and "Doors".
+class ex_layers_test : public manager_fixture_ {
  protected:
   void SetUp() override {
-    ensure_application_();
-    // Fixed text widths: rows and hit ranges do not depend on the installed fonts.
-    measurer_before = set_text_measurer_(std::make_shared<fixed_text_measurer_>(7));
-    ASSERT_EQ(load_language_(ARVEX_SOURCE_DIR "/resources/program_en.lang"), true_);
-    load_test_skin_();
-    set_dialog_scripting_(true);
-    clear_dialog_replies_();
-    take_dialog_requests_();
+    manager_fixture_::SetUp();
     eng.file_new_(false_, "");
     eng.page_add_("Plan", 297, 210);
     eng.layer_add_("Walls", true_, true_, -1, -2, 0, 0);
     eng.layer_add_("Doors", true_, true_, -1, -2, 0, 0);
     eng.layer_active_(1);
-    host.ref = [this](int32_t, int32_t) { ++refs; };
   }
-  void TearDown() override {
-    clear_dialog_replies_();
-    set_text_measurer_(measurer_before);
+  std::unique_ptr<ex_layers_> open() { return open_<ex_layers_>(); }
+  static void move(ex_layers_& d, int32_t x, int32_t y) { manager_fixture_::move(d.table(), x, y); }
+  static void click(ex_layers_& d, int32_t x, int32_t y, int32_t button = 1) {
+    manager_fixture_::click(d.table(), x, y, button);
   }
-
-  std::unique_ptr<ex_layers_> open() {
-    auto d = std::make_unique<ex_layers_>(eng, host);
-    d->form().show_();
-    d->Form_Resize();
-    do_events_();
-    return d;
-  }
-  void move(ex_layers_& d, int32_t x, int32_t y) {
-    inject_mouse_at_(d.table(), mouse_type_::move, x, y);
-    do_events_();
-  }
-  void click(ex_layers_& d, int32_t x, int32_t y, int32_t button = 1) {
-    move(d, x, y);
-    inject_mouse_at_(d.table(), mouse_type_::down, x, y, button);
-    inject_mouse_at_(d.table(), mouse_type_::up, x, y, button);
-    do_events_();
-  }
-
-  std::shared_ptr<text_measurer_> measurer_before;
-  missing_texts_recorder texts;
-  zaz_class_ eng;
-  dialog_host_rec_ host;
-  int32_t refs = 0;
 };
 
 TEST(layer_cells, hit_ranges_give_shared_edges_to_the_left_column) {
@@ -187,7 +150,7 @@ TEST_F(ex_layers_test, delete_checks_come_in_order) {
   EXPECT_EQ(eng.layers_count_(), 2);
 
   eng.layer_active_(1);
-  push_dialog_reply_({dialog_kind_::message_box, answer_yes_});
+  reply(answer_yes_);
   d->layer_delete__Click();
   asked = take_dialog_requests_();
   ASSERT_EQ(asked.size(), 1u);

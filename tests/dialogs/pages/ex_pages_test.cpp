@@ -5,76 +5,34 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
-#include "engine/zaz_class.h"
-#include "platform/gdi/font.h"
-#include "support/missing_texts.h"
+#include "../manager_fixture.h"
 #include "platform/input/key_codes.h"
-#include "platform/services/dialogs.h"
 #include "platform/services/printer.h"
-#include "platform/window/event_loop.h"
-#include "platform/window/inject.h"
-#include "shell/language.h"
-#include "support/test_skin.h"
 
 // Fontconfig keeps the interface font's registration until exit, as every GUI test program here.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
 
 namespace {
 
-class ex_pages_test : public ::testing::Test {
+// Three pages of one layer each, the first active.
+class ex_pages_test : public manager_fixture_ {
  protected:
   void SetUp() override {
-    ensure_application_();
-    // Fixed text widths: rows and hit ranges do not depend on the installed fonts.
-    measurer_before = set_text_measurer_(std::make_shared<fixed_text_measurer_>(7));
-    ASSERT_EQ(load_language_(ARVEX_SOURCE_DIR "/resources/program_en.lang"), true_);
-    load_test_skin_();
-    set_dialog_scripting_(true);
-    clear_dialog_replies_();
-    take_dialog_requests_();
+    manager_fixture_::SetUp();
     eng.file_new_(false_, "");
     for (const char* t : {"Ground", "First", "Roof"}) {
       eng.page_add_(t, 297, 210);
       eng.layer_add_("L", true_, true_, -1, -2, 0, 0);
     }
     eng.page_active_(1);
-    host.ref = [this](int32_t, int32_t) { ++refs; };
   }
-  void TearDown() override {
-    clear_dialog_replies_();
-    set_text_measurer_(measurer_before);
-  }
-
-  std::unique_ptr<ex_pages_> open() {
-    auto d = std::make_unique<ex_pages_>(eng, host);
-    d->form().show_();
-    d->Form_Resize();
-    do_events_();
-    return d;
-  }
+  std::unique_ptr<ex_pages_> open() { return open_<ex_pages_>(); }
   // A click on the list at a point of its visible rows.
-  void click(ex_pages_& d, int32_t x, int32_t y) {
-    inject_mouse_at_(d.pages_list(), mouse_type_::move, x, y);
-    inject_mouse_at_(d.pages_list(), mouse_type_::down, x, y, 1);
-    inject_mouse_at_(d.pages_list(), mouse_type_::up, x, y, 1);
-    do_events_();
+  static void click(ex_pages_& d, int32_t x, int32_t y) { manager_fixture_::click(d.pages_list(), x, y); }
+  static void type_and_leave(ex_pages_& d, xctextbox_& box, const std::string& text) {
+    manager_fixture_::type_and_leave(box, text, *d.text_title_);
   }
-  // Types into a box and moves the focus away, as leaving the box does.
-  void type_and_leave(ex_pages_& d, xctextbox_& box, const std::string& text) {
-    box.win_()->set_focus_();
-    do_events_();
-    box.text(text);
-    d.text_title_->win_()->set_focus_();
-    do_events_();
-  }
-
-  std::shared_ptr<text_measurer_> measurer_before;
-  missing_texts_recorder texts;
-  zaz_class_ eng;
-  dialog_host_rec_ host;
-  int32_t refs = 0;
 };
 
 TEST_F(ex_pages_test, first_click_activates_second_renames_trimmed) {
@@ -191,10 +149,10 @@ TEST_F(ex_pages_test, add_beyond_the_page_limit_refuses_with_a_message) {
 TEST_F(ex_pages_test, delete_asks_and_removes_the_active_page_in_one_step) {
   auto d = open();
   eng.page_active_(3);
-  push_dialog_reply_({dialog_kind_::message_box, answer_no_});
+  reply(answer_no_);
   d->page_delete__Click();
   EXPECT_EQ(eng.pages_count_(), 3);
-  push_dialog_reply_({dialog_kind_::message_box, answer_yes_});
+  reply(answer_yes_);
   d->page_delete__Click();
   auto asked = take_dialog_requests_();
   ASSERT_EQ(asked.size(), 2u);
