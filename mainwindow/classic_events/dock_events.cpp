@@ -162,21 +162,30 @@ void MDI_::add_dimstyle_() {
   ref_(false_, false_);
 }
 
-// As the dimension-style dialog's delete button: the question, then the active style removed in
-// one undo step. Nothing removed, no step.
+// As the dimension-style dialog's delete button: the question, then the active style removed
+// in one undo step of the engine's; a refusal (the last style, or one in use) is explained.
 void MDI_::delete_dimstyle_() {
-  const std::string title = trim_blanks_(eng_.dimstyles_title_(eng_.dimstyle_active_()));
-  if (message_box_(lang_text_("message.dimstyledel", title), lang_text_("window.dimstyle.title"), box_yes_no_,
-                   form_.get()) != answer_yes_)
-    return;
-  eng_.state_begin_();
-  // The engine has no style deletion yet: nothing is removed until it offers one.
-  const bool removed = false;
-  if (!removed) return;
-  eng_.state_save_(lang_text_("change.dimstyle.del"));
-  ref_states_();
-  ref_dstyles_();
-  ref_(false_, false_);
+  const int16_t style = eng_.dimstyle_active_();
+  const std::string name = trim_blanks_(eng_.dimstyles_title_(style));
+  const std::string title = lang_text_("window.dimstyle.title");
+  if (message_box_(lang_text_("message.dimstyledel", name), title, box_yes_no_, form_.get()) != answer_yes_) return;
+  const int32_t users = eng_.dimstyle_users_(style);
+  switch (eng_.dimstyle_delete_(style)) {
+    case dimstyle_del_result_::deleted:
+      ref_states_();
+      ref_dstyles_();
+      ref_(false_, false_);
+      return;
+    case dimstyle_del_result_::last:
+      message_box_(lang_text_("message.dimstyleisalonecantremove"), title, box_ok_ + box_icon_info_, form_.get());
+      return;
+    case dimstyle_del_result_::in_use:
+      message_box_(lang_text_("message.dimstyleusedcantremove", name, std::to_string(users)), title,
+                   box_ok_ + box_icon_info_, form_.get());
+      return;
+    case dimstyle_del_result_::no_style:
+      return;
+  }
 }
 
 // The command box runs its text; a text the command entry does not take comes back selected,

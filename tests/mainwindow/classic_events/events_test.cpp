@@ -247,22 +247,41 @@ TEST_F(classic_events, the_status_bar_row_shows_and_hides_it_with_its_check_mark
 
 TEST_F(classic_events, dimension_style_rows_add_a_style_and_delete_only_what_can_go) {
   select_lines(*engine, 1);  // a first step, so that the history counts from it
-  const int32_t styles = engine->dimstyles_count_(), states = engine->states_count_();
+  ASSERT_EQ(engine->dimstyles_count_(), 1);
+  const int32_t states = engine->states_count_();
   pick("DESIGN", "DIMSTYLE.ADD");
-  ASSERT_EQ(engine->dimstyles_count_(), styles + 1);
-  EXPECT_EQ(engine->dimstyle_active_(), styles + 1);
-  EXPECT_EQ(engine->dimstyles_title_(int16_t(styles + 1)), lang_text_("common.dims.new"));
+  ASSERT_EQ(engine->dimstyles_count_(), 2);
+  EXPECT_EQ(engine->dimstyle_active_(), 2);
+  EXPECT_EQ(engine->dimstyles_title_(2), lang_text_("common.dims.new"));
   EXPECT_EQ(engine->states_count_(), states + 1);
   EXPECT_EQ(engine->state_item_(engine->state_active_() - 1), lang_text_("change.dimstyle.add"));
-  // Declined: nothing asked of the engine.
-  dialog_reply_ no;
-  no.kind = dialog_kind_::message_box;
-  no.answer = answer_no_;
-  push_dialog_reply_(no);
+
+  auto answer = [](int32_t a) {
+    dialog_reply_ r;
+    r.kind = dialog_kind_::message_box;
+    r.answer = a;
+    push_dialog_reply_(r);
+  };
+  answer(answer_no_);
   pick("DESIGN", "DIMSTYLE.DEL");
-  EXPECT_EQ(engine->dimstyles_count_(), styles + 1);
-  EXPECT_EQ(engine->states_count_(), states + 1);
+  EXPECT_EQ(engine->dimstyles_count_(), 2);
   const auto asked = take_dialog_requests_();
   ASSERT_EQ(asked.size(), 1u);
   EXPECT_EQ(asked[0].text, lang_text_("message.dimstyledel", lang_text_("common.dims.new")));
+
+  answer(answer_yes_);
+  pick("DESIGN", "DIMSTYLE.DEL");
+  EXPECT_EQ(engine->dimstyles_count_(), 1);
+  EXPECT_EQ(engine->states_count_(), states + 2);
+  EXPECT_EQ(engine->state_item_(engine->state_active_() - 1), lang_text_("change.dimstyle.del"));
+
+  // The last style stays, with the reason and no step.
+  answer(answer_yes_);
+  answer(answer_ok_);
+  pick("DESIGN", "DIMSTYLE.DEL");
+  EXPECT_EQ(engine->dimstyles_count_(), 1);
+  EXPECT_EQ(engine->states_count_(), states + 2);
+  const auto refused = take_dialog_requests_();
+  ASSERT_EQ(refused.size(), 3u);
+  EXPECT_EQ(refused[2].text, lang_text_("message.dimstyleisalonecantremove"));
 }
