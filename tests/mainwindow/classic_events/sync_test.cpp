@@ -114,3 +114,13 @@ TEST_F(classic_sync, the_dynamic_menus_are_rebuilt_from_the_drawing_and_the_tool
     EXPECT_EQ(r.check, to_flag_(t != 7)) << t;
   }
 }
+
+TEST_F(classic_sync, the_tool_panel_stays_in_its_floating_toolbar_through_a_relayout) {
+  window_* p = mdi->panel_window();
+  ASSERT_NE(p, nullptr);
+  mdi->mdi_resize_();
+  do_events_();
+  EXPECT_EQ(p->parent_(), tb().tool_window_(16));
+  EXPECT_TRUE(p->visible_());
+  EXPECT_EQ(p->client_width_(), 119);
+}
