@@ -160,6 +160,8 @@ class MDI_ {
   // Sees every command word a classic event sends before the command entry does; a true answer
   // keeps the word from it (scripted sessions and the tests that walk every key).
   std::function<bool(const std::string& word)> event_word_tap;
+  // The status bar as the VIEW menu's switch left it (the classic layout leaves no strip when off).
+  flag16_ statusbar_shown_ = true_;
 
   // ---- Command entry: the file commands (mainwindow/commands/). New and open ask to save
   // unsaved changes first and stop when the save did not complete.

@@ -145,7 +145,7 @@ void MDI_::ref_tool_buttons_(int32_t flag) {
   if (tb) {
     tb->unckeck_all_();
     // The status bar's check mark is no tool state: it survives the unchecking.
-    tb->menu_check_("STATUSBAR", to_flag_(statusbar_->win_() && statusbar_->win_()->visible_()));
+    tb->menu_check_("STATUSBAR", statusbar_shown_);
   }
   if (const tool_button_rec_* t = tool_buttons_of_(ds_.tool_name_)) {
     if (*t->button) {

@@ -143,11 +143,9 @@ void MDI_::pick_attribute_(const std::string& key) {
 }
 
 void MDI_::toggle_statusbar_() {
-  window_* bar = statusbar_->win_();
-  if (!bar) return;
-  if (bar->visible_()) bar->hide_();
-  else bar->show_();
-  if (docktb_) docktb_->menu_check_("STATUSBAR", to_flag_(bar->visible_()));
+  statusbar_shown_ = to_flag_(!is_set_(statusbar_shown_));
+  if (window_* bar = statusbar_->win_()) is_set_(statusbar_shown_) ? bar->show_() : bar->hide_();
+  if (docktb_) docktb_->menu_check_("STATUSBAR", statusbar_shown_);
   mdi_resize_();
 }
 

@@ -238,6 +238,9 @@ TEST_F(classic_events, the_status_bar_row_shows_and_hides_it_with_its_check_mark
   pick("VIEW", "STATUSBAR");
   EXPECT_FALSE(bar->visible_());
   EXPECT_EQ(row("VIEW", "STATUSBAR")->check, false_);
+  // No strip is left for it: the bottom dock area reaches the window's bottom edge.
+  const pixel_rect_ bottom = mdi->dock_area(2)->window_rect_(), client = mdi->form().client_rect_();
+  EXPECT_EQ(bottom.bottom, client.bottom);
   pick("VIEW", "STATUSBAR");
   EXPECT_TRUE(bar->visible_());
   // The tool-button sync unchecks every row but keeps this one.
