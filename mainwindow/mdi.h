@@ -181,6 +181,28 @@ class MDI_ {
   void common_keypress_(int16_t) {}
   flag16_ key_busy_ = false_;
 
+  // ---- Classic events: what the docking toolbar control reports, and its owner-drawn buttons
+  // and rows (painted into the context they are given, during the event).
+  void xdocktb_ButtonClick(int32_t tbid_, int32_t bid_, const std::string& key_, const std::string& key2_);
+  void xdocktb_MenuItemClick(int32_t tbid_, int32_t btn_, int32_t bid_, const std::string& key_, int32_t mx_,
+                             int32_t my_);
+  void xdocktb_PressEnter(int32_t tbid_, int32_t btn_, int32_t bid_, const std::string& key_);
+  void xdocktb_ResizeDocks();
+  void xdocktb_ToolbarHide(int32_t tbid_);
+  void xdocktb_MouseDown(int16_t button_, int16_t shift_, float x_, float y_);
+  void xdocktb_WinActivate(int16_t status_);
+  void xdocktb_UserDraw(int32_t tbid_, int32_t bid_, const std::string& key_, const std::string& key2_,
+                        int32_t value_, dc_* uhdc_, int32_t ux_, int32_t uy_, int32_t uw_, int32_t uh_, int32_t um_,
+                        int16_t vert_);
+  void xdocktb_ItmDraw(int32_t bid_, const std::string& key_, const std::string& Item_, int32_t value_,
+                       const std::string& text_, dc_* uhdc_, int32_t ux_, int32_t uy_, int32_t uw_, int32_t uh_,
+                       int32_t um_);
+  // Sees every command word a classic event sends before the command entry does; a true answer
+  // keeps the word from it (scripted sessions and the tests that walk every key).
+  std::function<bool(const std::string& word)> event_word_tap;
+  // The status bar as the VIEW menu's switch left it (the classic layout leaves no strip when off).
+  flag16_ statusbar_shown_ = true_;
+
   // ---- Command entry: the file commands (mainwindow/commands/). New and open ask to save
   // unsaved changes first and stop when the save did not complete.
   void new_drawing_();
@@ -260,6 +282,14 @@ class MDI_ {
   void build_ribbon_gui_();
   void build_classic_gui_();
   void build_popup_menus_();
+  // Classic events' own steps.
+  void send_event_word_(const std::string& word);
+  void pick_attribute_(const std::string& key);
+  void toggle_statusbar_();
+  void add_dimstyle_();
+  void delete_dimstyle_();
+  void rebuild_classic_lists_();
+
   void build_tool_panel_();
   void choose_image_file_();
   void escape_key_();

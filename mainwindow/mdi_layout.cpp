@@ -46,13 +46,15 @@ void MDI_::layout_classic_() {
   // the status bar is the outermost strip at the bottom.
   const int32_t T = dock_[1]->client_height_(), B = dock_[2]->client_height_();
   const int32_t L = dock_[3]->client_width_(), R = dock_[4]->client_width_();
-  const int32_t inner = std::max(0, H - status_h_);
+  // The status bar the user hid from the VIEW menu leaves no strip.
+  const int32_t SB = is_set_(statusbar_shown_) ? status_h_ : 0;
+  const int32_t inner = std::max(0, H - SB);
   place(dock_[1].get(), 0, 0, W, T);
   place(dock_[2].get(), 0, inner - B, W, B);
   place(dock_[3].get(), 0, T, L, std::max(0, inner - T - B));
   place(dock_[4].get(), std::max(0, W - R), T, R, std::max(0, inner - T - B));
   const int32_t VW = W - (L + R + side + bar_);
-  const int32_t VH = H - (T + B) - (status_h_ + bar_);
+  const int32_t VH = H - (T + B) - (SB + bar_);
   place(client_.get(), L, T, VW, VH);
   place(hscroll_->win_(), L, T + VH, VW, bar_);
   place(vscroll_->win_(), L + VW, T, bar_, VH);

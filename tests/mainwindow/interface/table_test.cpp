@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "../mdi_fixture.h"
 #include "interface_fixture.h"
 #include "mainwindow/interface/command_words.h"
 #include "mainwindow/interface/dock_rows.h"
@@ -176,4 +177,53 @@ TEST(attribute_items, keys_stand_for_their_values) {
     int32_t value = 0;
     EXPECT_FALSE(attribute_item_value_(k, kind, value)) << k;
   }
+}
+
+// The classic half through the real main window: every button and row the builder adds, raised
+// as the control raises it, sends exactly the word of its key, and the keys with an action of
+// the main window's own send none.
+class classic_table : public mdi_fixture {};
+
+TEST_F(classic_table, the_main_window_sends_the_word_of_every_classic_key) {
+  open("1");
+  xdocktb_& tb = *mdi->docktb();
+  std::vector<std::string> sent;
+  mdi->event_word_tap = [&](const std::string& w) {
+    sent.push_back(w);
+    return true;
+  };
+  const auto rows = dock_rows_();
+  std::string owner;
+  int32_t checked = 0;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const dock_row_& r = rows[i];
+    if (r.kind == dock_row_kind_::button) owner = r.key;
+    size_t next = i + 1;
+    while (next < rows.size() && rows[next].kind == dock_row_kind_::variant) ++next;
+    const bool parent = r.kind == dock_row_kind_::item && next < rows.size() &&
+                        rows[next].kind == dock_row_kind_::subitem;
+    std::string word;
+    sent.clear();
+    if (r.kind == dock_row_kind_::button) {
+      const std::string key2 = *r.key2 ? r.key2 : r.key;
+      word = command_word_(command_event_::dock_button, key2);
+      tb.ButtonClick(0, tb.key2id_(r.key), r.key, key2);
+    } else if ((r.kind == dock_row_kind_::item || r.kind == dock_row_kind_::subitem) && !parent &&
+               std::string(r.key) != "-") {
+      // A row with an action of the main window's own sends no word; the others their word.
+      // The TOOLBARS row only holds the toolbar rows, and TABS does nothing.
+      const bool own = own_action_(command_event_::dock_item, r.key) != nullptr;
+      if (!own) word = command_word_(command_event_::dock_item, r.key);
+      const std::string key = r.key;
+      EXPECT_TRUE(own || !word.empty() || key == "TOOLBARS" || key == "TABS") << key;
+      tb.MenuItemClick(0, 0, tb.key2id_(owner), r.key, 50, 5);
+    } else {
+      continue;
+    }
+    EXPECT_EQ(sent, word.empty() ? std::vector<std::string>{} : std::vector<std::string>{word})
+        << owner << " " << r.key;
+    ++checked;
+  }
+  EXPECT_GT(checked, 250);
+  clear_dialog_replies_();
 }
