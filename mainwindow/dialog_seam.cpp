@@ -1,8 +1,11 @@
 #include "mainwindow/dialog_seam.h"
 
+#include "platform/services/dialogs.h"
+
 int32_t dialog_seam_::show_(const std::string& name, const std::string& arg) {
   calls_.push_back({name, arg});
   if (auto s = scripted_.find(name); s != scripted_.end()) return s->second(arg);
+  if (dialog_scripting_() && !real_in_scripts_) return dlg_closed_;
   if (auto r = real_.find(name); r != real_.end() && r->second) return r->second(arg);
   return dlg_closed_;
 }

@@ -1,7 +1,9 @@
 // The one way the main window shows its dialogs: by name, modally (the block library
 // modeless), with the main window as owner. The real dialogs register a runner under their
 // name; a name without one, and every name a test scripts, records the call and runs the
-// scripted reply instead (closing it, or making a change to the engine).
+// scripted reply instead (closing it, or making a change to the engine). While the platform's
+// dialogs answer from a script (tests), a real dialog runs only where a test asks for it: its
+// modal loop would otherwise wait for a person.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -42,6 +44,8 @@ class dialog_seam_ {
   // Tests: the reply a name gets from now on, before any real dialog.
   void script_(const std::string& name, dialog_runner_ reply) { scripted_[name] = std::move(reply); }
   void clear_scripts_() { scripted_.clear(); }
+  // Tests: real dialogs run even while the platform's dialogs are scripted.
+  bool real_in_scripts_ = false;
 
   // Shows a dialog; an unknown or unscripted name is recorded and closes at once.
   int32_t show_(const std::string& name, const std::string& arg = {});

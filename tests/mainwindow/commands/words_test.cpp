@@ -295,6 +295,7 @@ TEST_F(cmd_fixture, classic_shared_buttons_follow_the_drawing_variant) {
 TEST_F(cmd_fixture, a_real_dialog_opens_modally_over_the_main_window) {
   open_window();
   mdi->dialogs_.clear_scripts_();
+  mdi->dialogs_.real_in_scripts_ = true;
   bool seen = false;
   // Closes the modal window once its own loop runs; gives up after many passes.
   std::function<void(int)> when_modal = [&](int tries) {
