@@ -119,16 +119,26 @@ TEST_F(mdi_fixture, the_side_panel_writes_smaller_for_the_blocks_list) {
   }
 }
 
-TEST_F(mdi_fixture, the_classic_tool_panel_stays_hidden_until_a_toolbar_holds_it) {
+TEST_F(mdi_fixture, the_classic_layout_hides_the_tool_panel_only_while_no_toolbar_holds_it) {
   open("1");
   window_& p = *mdi->panel_window();
+  // Back on the main window itself: nothing holds it, so the layout hides it.
+  p.make_child_(mdi->form(), 0, 0);
+  p.show_();
   mdi->mdi_resize_();
   EXPECT_FALSE(p.visible_());
-  // Embedded elsewhere, the layout neither hides nor moves it.
-  p.make_child_(*mdi->dock_area(3), 2, 3);
+  // Held by another window (a toolbar places it there itself): the layout leaves it shown.
+  window_options_ o;
+  o.kind = window_kind_::child;
+  o.parent = &mdi->form();
+  o.width = 200, o.height = 300;
+  std::unique_ptr<window_> holder = create_window_(o);
+  holder->show_();
+  p.make_child_(*holder, 2, 3);
   p.move_(2, 3, 119, 200);
   p.show_();
   resize_client(*mdi, 900, 640);
   EXPECT_TRUE(p.visible_());
-  EXPECT_EQ(where(p), (rect_in_parent{2, 3, 119, 200}));
+  EXPECT_EQ(p.parent_(), holder.get());
+  p.make_child_(mdi->form(), 0, 0);
 }

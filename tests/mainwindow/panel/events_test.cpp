@@ -172,7 +172,9 @@ TEST_F(panel_events, the_image_button_takes_a_picture_and_keeps_it_on_failure) {
   const std::string pic = dir + "pic.bmp", bad = dir + "bad.png";
   write_bmp(pic, 3, 2);
   std::ofstream(bad) << "not a picture";
-  ASSERT_TRUE(mdi->gocmd_("image"));
+  // The IMAGE tool's rows, before any picture was chosen.
+  mdi->ds_.tool_name_ = "IMAGE";
+  mdi->ref_adraw_();
   ASSERT_EQ(panel().id2key_(1), "AD_IMAGE");
   EXPECT_EQ(panel().textv_(2), format_fixed_(0, 2, true));
 
@@ -208,6 +210,7 @@ TEST_F(panel_events, buttons_run_their_words_and_dialogs_by_group) {
   EXPECT_EQ(mdi->tool_name_(), "ZOOM_AREA");
 
   ASSERT_TRUE(mdi->gocmd_("text"));
+  for (const char* name : {dlg_text_, dlg_hatch_}) mdi->dialogs_.script_(name, [](const std::string&) { return dlg_closed_; });
   mdi->dialogs_.take_calls_();
   mdi->panel_ButtonClick("AD_TEXTV.FONT", 4);
   mdi->panel_ButtonClick("AD_HATCH", 4);  // no such row in TEXT, but the key decides
