@@ -104,6 +104,36 @@ TEST_F(ribbon_popups, replayed_clicks_run_the_tool_at_the_popup_point_and_releas
   EXPECT_FLOAT_EQ(cy, ay);
 }
 
+TEST_F(ribbon_popups, the_end_item_clicks_with_ctrl_and_the_ok_item_without) {
+  // The selection tool adds a Ctrl-clicked object to the selection; a plain click replaces it.
+  struct case_ {
+    const char* key;
+    int32_t selected;
+    float low_y;  // the selection box's lower edge afterwards
+  };
+  for (const case_& c : {case_{"POPUP.END", 2, 0}, case_{"POPUP.OK", 1, 20}}) {
+    SCOPED_TRACE(c.key);
+    close();
+    open("0");
+    line(0, 0, 40, 0);
+    line(0, 20, 40, 20);
+    mdi->ref_(false_, false_);
+    engine->select_box_(-1, -1, 41, 1);
+    ASSERT_EQ(engine->select_info_(), 1);
+    // The pointer rests away from both; the popup was opened on the second line.
+    point_at(pixel_of(20, 60));
+    float x = 0, y = 0;
+    convert(pixel_of(20, 20), x, y);
+    rb().PopupMenuClick(c.key, 3);
+    EXPECT_EQ(engine->select_info_(), c.selected);
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    selection_box(x1, y1, x2, y2);
+    EXPECT_FLOAT_EQ(std::min(y1, y2), c.low_y);
+    EXPECT_FLOAT_EQ(std::max(y1, y2), 20);
+    EXPECT_EQ(mdi->ds_tn_(), 0);
+  }
+}
+
 TEST_F(ribbon_popups, cancel_drops_the_running_figure) {
   line(0, 0, 10, 0);
   engine->select_box_(-1, -1, 11, 1);
