@@ -141,12 +141,17 @@ class MDI_ {
   void common_keypress_(int16_t) {}
   flag16_ key_busy_ = false_;
 
-  // ---- New drawing and saving (the other file commands come with the command entry).
+  // ---- Command entry: the file commands (mainwindow/commands/). New and open ask to save
+  // unsaved changes first and stop when the save did not complete.
   void new_drawing_();
-  // Hands the engine the drawing view again (the start does so before it fits an imported view).
-  void attach_view_();
+  void open_drawing_();
   // True only when the drawing was written (a cancelled dialog or a failed write is false).
   bool save_drawing_(bool saveas);
+  void open_help_();
+  // Hands the engine the drawing view again (the start does so before it fits an imported view).
+  void attach_view_();
+  // What the interface builders leave for the tool words: the variant icons of shared buttons.
+  gui_fields_rec_ gui_fields_;
 
   // ---- The window and its controls, for the start, the shell and tests.
   window_& form() { return *form_; }
@@ -229,6 +234,7 @@ class MDI_ {
 
  private:
   friend class mdi_host_;
+  friend struct command_words_;  // the command entry's groups of words
   bool set_tool_(const std::string& tool, const std::string& key, int32_t flag);
   int32_t build_gui_();
   void load_shared_icons_();

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/zaz_class.h"
+#include "mainwindow/commands/command_run.h"
 #include "mainwindow/mdi.h"
 #include "mainwindow/mdi_host.h"
 #include "mainwindow/view/mdi_view_link.h"
@@ -51,6 +52,7 @@ MDI_::MDI_(zaz_class_& engine) : eng_(engine) {
   Form_Initialize();
   Form_Load();
   view_link_ = std::make_unique<mdi_view_link_>(*this);
+  command_words_::register_dialogs_(*this);
 }
 
 view_input_& MDI_::view_input() { return view_link_->input(); }

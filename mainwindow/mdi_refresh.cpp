@@ -1,5 +1,4 @@
-// The drawing view's one repaint entry, its cursors, the 10 ms timer's first full repaint, and
-// the new drawing and save that the start and the close question need.
+// The drawing view's one repaint entry, its cursors and the 10 ms timer's first full repaint.
 #include <cmath>
 #include <cstdio>
 
@@ -79,47 +78,3 @@ void MDI_::timer_tick_() {
 }
 
 void MDI_::attach_view_() { eng_.dinit_(client_dc_.get()); }
-
-void MDI_::new_drawing_() {
-  block_to_insert_ = 0;
-  image_file_.clear();
-  const std::string name = trim_blanks_(value_text_(get_setting_(setting_template_)));
-  const std::string path = name.empty() ? std::string() : program_dir_() + "templates/" + name;
-  eng_.file_new_(true_, !name.empty() && file_exists_(path) ? path : std::string());
-  eng_.dinit_(client_dc_.get());
-  if (ribbon_) {
-    ribbon_->model().buttontext_("PVCBG", "bBc");
-    ribbon_->refresh_();
-  }
-  form_->set_title_(std::string(program_title_));
-  if (frame_no_ > 0) repaint_frame_(frame_no_);
-  ref_dstyles_();
-  ref_pages_();
-  ref_layers_();
-  ref_blocks_(-1, -1);
-  ref_states_();
-  ref_edit_(true_, false_);
-  ref_(false_, false_);
-}
-
-bool MDI_::save_drawing_(bool saveas) {
-  std::string path = eng_.file_name_();
-  int32_t filter = 0;
-  if (trim_blanks_(path).empty() || saveas)
-    path = save_file_path_(form_.get(), "Arvex 2014|*.zaz|Drawing Exchange DXF|*.dxf", "*.zaz", filter);
-  if (trim_blanks_(path).empty()) return false;
-  bool saved = false;
-  set_screen_cursor_(cursor_shape_::wait);
-  if (filter == 0 || filter == 1) {
-    saved = eng_.file_save_(path, 1, false_) != 0;
-    if (saved) {
-      form_->set_title_(std::string(program_title_) + " - [" + zaz_class_::file_title_(path) + "]");
-      if (frame_no_ > 0) repaint_frame_(frame_no_);
-    }
-  } else if (filter == 2) {
-    saved = eng_.file_save_(path, 2, false_) != 0;
-  }
-  restore_screen_cursor_();
-  ref_states_();
-  return saved;
-}
