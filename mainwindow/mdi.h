@@ -228,8 +228,6 @@ class MDI_ {
   // What the application menu's exit button runs once it may end the program; empty: the
   // shell's exit, after the event has returned.
   std::function<void()> exit_program;
-  // What the interface builders leave behind: variant icons and the classic places.
-  gui_fields_rec_ gui_fields_;
   xcscrollbox_& blocks_scroll() { return *p2vsc_; }
 
  private:

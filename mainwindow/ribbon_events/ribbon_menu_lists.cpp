@@ -44,7 +44,7 @@ void MDI_::xribbon_MainMenuClick(const std::string& m_key_) {
   if (m_key_ == "MMENU.NEW") {
     new_drawing_();
   } else if (m_key_ == "MMENU.OPEN") {
-    gocmd_("open");
+    open_drawing_();
   } else if (m_key_ == "MMENU.SAVE" || m_key_ == "MMENU.SAVEAS") {
     save_drawing_(m_key_ == "MMENU.SAVEAS");
   } else {

@@ -156,6 +156,10 @@ TEST_F(ribbon_buttons, every_press_ends_the_pending_block_and_checks_the_side_pa
 }
 
 TEST_F(ribbon_buttons, ribbon_keys_reach_tabs_and_buttons_of_the_main_window) {
+  line(0, 0, 10, 0);
+  line(0, 5, 10, 5);
+  engine->select_box_(-1, -1, 11, 1);
+  ASSERT_EQ(engine->select_info_(), 1);
   std::vector<std::string> pressed;
   auto own = rb().ButtonClick;
   rb().ButtonClick = [&](const std::string& k, int16_t i) {
@@ -165,11 +169,19 @@ TEST_F(ribbon_buttons, ribbon_keys_reach_tabs_and_buttons_of_the_main_window) {
   mdi->block_to_insert_ = 2;
   rb().tab_id_(1);
   ASSERT_EQ(rb().tabid2key_(rb().tab_id_()), "STD");
-  mdi->common_keydown_(int16_t('K'), 2);  // Ctrl+K: ARRANGE's "to back" while STD is active
+  // Ctrl+K: ARRANGE's "to back" while STD is active, one step of its own.
+  const int32_t steps = engine->state_active_();
+  mdi->common_keydown_(int16_t('K'), 2);
   EXPECT_EQ(pressed, std::vector<std::string>{"ARR_BACK"});
   EXPECT_EQ(mdi->block_to_insert_, 0);
+  EXPECT_EQ(engine->state_active_(), steps + 1);
+  EXPECT_EQ(engine->state_item_(engine->state_active_() - 1), lang_text_("change.arrange.2back"));
   mdi->common_keydown_(119, 0);  // F8
   EXPECT_EQ(rb().tabid2key_(rb().tab_id_()), "VIEW");
-  mdi->common_keydown_(46, 0);  // Delete
+  // Delete removes the selection, and only it.
+  mdi->common_keydown_(46, 0);
   EXPECT_EQ(pressed, (std::vector<std::string>{"ARR_BACK", "DELETE"}));
+  EXPECT_EQ(engine->select_info_(), 0);
+  engine->select_all_();
+  EXPECT_EQ(engine->select_info_(), 1);
 }

@@ -135,6 +135,7 @@ TEST_F(ribbon_menu_lists, quick_buttons_and_the_options_button) {
   EXPECT_EQ(engine->state_active_(), active);
   rb().QuickButtonClick("+");
   EXPECT_EQ(engine->state_active_(), active);
+  mdi->dialogs_.script_(dlg_options_, [](const std::string&) { return dlg_closed_; });
   mdi->dialogs_.take_calls_();
   rb().MainButtonClick(1);
   const auto calls = mdi->dialogs_.take_calls_();
