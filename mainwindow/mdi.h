@@ -273,6 +273,25 @@ class MDI_ {
   std::array<int32_t, 22> style_icons_{}, width_icons_{};  // index -5 .. 16 at [i + 5]
   std::array<int32_t, 2> orient_icons_{};                   // portrait, landscape
 
+  // ---- Ribbon events (mainwindow/ribbon_events/): the ribbon's controls, popups, application
+  // menu, lists and the wheel turned into command words or engine actions.
+  void xribbon_ButtonClick(const std::string& c_key_, int16_t bgIndex_);
+  void xribbon_PopupMenuClick(const std::string& pm_key_, int32_t pm_index_);
+  void xribbon_MainButtonClick(int16_t btn_);
+  void xribbon_MainMenuClick(const std::string& m_key_);
+  void xribbon_QuickButtonClick(const std::string& q_key_);
+  void xribbon_ListItemClick(const std::string& lt_key_, int32_t lt_index_, int32_t x_, int32_t y_);
+  void xribbon_ToolbarExBtnClick(const std::string& tbExKey_);
+  void xribbon_ControlHotChange(uint8_t object_type_, int32_t control_index_, int32_t c_id_);
+  void xribbon_HelpButtonClick();
+  void xribbon_ShowEx();
+  void xribbon_TabButtonClick(const std::string& t_key_);
+  void xribbon_MouseScroll(int16_t scroll_val_);
+  // What the application menu's exit button runs once it may end the program; empty: the
+  // shell's exit, after the event has returned.
+  std::function<void()> exit_program;
+  xcscrollbox_& blocks_scroll() { return *p2vsc_; }
+
  private:
   friend class mdi_host_;
   friend struct command_words_;  // the command entry's groups of words
