@@ -199,8 +199,9 @@ size_t map_target_lines_(zaz_class_& e, int32_t record, MapPoints&& map_points, 
   const size_t n = static_cast<size_t>(std::max<int64_t>(
       0, std::min<int64_t>(e.store.counts[0], static_cast<int64_t>(objects.size()) - 1)));
   const int32_t page = e.pages.active;
-  for (size_t k = 0; k <= (n >> ob); ++k) {
+  for (size_t k = 0; n > 0 && k <= (n >> ob); ++k) {
     const size_t first = std::max<size_t>(1, k << ob), end = std::min(n, ((k + 1) << ob) - 1);
+    if (first > end) continue;
     object_rec_* row = nullptr;  // chunk k, writable once it holds a target
     line_rec_* lrow = nullptr;   // the line chunk last reached, and its number
     size_t lk = 0;
