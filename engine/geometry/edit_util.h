@@ -199,7 +199,8 @@ size_t map_target_lines_(zaz_class_& e, int32_t record, MapPoints&& map_points, 
   const size_t n = static_cast<size_t>(std::max<int64_t>(
       0, std::min<int64_t>(e.store.counts[0], static_cast<int64_t>(objects.size()) - 1)));
   const int32_t page = e.pages.active;
-  for (size_t k = 0; n > 0 && k <= (n >> ob); ++k) {
+  if (n == 0) return 0;
+  for (size_t k = 0; k <= (n >> ob) && k < objects.chunk_count(); ++k) {
     const size_t first = std::max<size_t>(1, k << ob), end = std::min(n, ((k + 1) << ob) - 1);
     if (first > end) continue;
     object_rec_* row = nullptr;  // chunk k, writable once it holds a target
