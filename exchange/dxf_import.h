@@ -1,6 +1,7 @@
 // Working state of one DXF import and the record bodies the reader calls.
 #pragma once
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -13,26 +14,35 @@ namespace exchange_ {
 
 inline constexpr int32_t dxf_max_code_ = 9998;
 
-// One text per group code 0..9998; only the slots in use are cleared between records.
+// One text per group code 0..9998; only the slots in use are cleared between records. A record
+// uses a few dozen codes, so the texts live in a small pool that records reuse, found through
+// a table of pool places by code (place 0: the empty text of every code not set).
 struct dxf_record_rec_ {
-  std::vector<std::string> slots = std::vector<std::string>(dxf_max_code_ + 1);
+  std::vector<uint16_t> place = std::vector<uint16_t>(dxf_max_code_ + 1);
+  std::deque<std::string> pool = std::deque<std::string>(1);  // texts never move
+  size_t pool_used = 1;  // places 1..pool_used-1 belong to codes of this record
   std::vector<int32_t> used;
   int32_t last_code = -1;  // code of the pair stored last
 
   void set(int32_t code, std::string_view value) {
     last_code = code;
-    std::string& s = slots[static_cast<size_t>(code)];
-    // A slot is listed once, while it holds a text; emptying a filled slot may leave it
-    // listed (clearing it again is harmless).
-    if (s.empty() && !value.empty()) used.push_back(code);
-    s.assign(value);
+    uint16_t& at = place[static_cast<size_t>(code)];
+    if (at == 0) {
+      if (value.empty()) return;  // an empty text on an empty slot changes nothing
+      if (pool_used == pool.size()) pool.emplace_back();
+      at = static_cast<uint16_t>(pool_used++);
+      used.push_back(code);
+    }
+    pool[at].assign(value);
   }
-  const std::string& get(int32_t code) const { return slots[static_cast<size_t>(code)]; }
+  const std::string& get(int32_t code) const { return pool[place[static_cast<size_t>(code)]]; }
   double num(int32_t code) const { return dxf_number_(get(code)); }
   float f(int32_t code) const { return f32_(num(code)); }
   bool present(int32_t code) const { return !get(code).empty(); }
   void clear() {
-    for (int32_t c : used) slots[static_cast<size_t>(c)].clear();
+    for (int32_t c : used) place[static_cast<size_t>(c)] = 0;
+    for (size_t i = 1; i < pool_used; ++i) pool[i].clear();
+    pool_used = 1;
     used.clear();
     last_code = -1;
   }

@@ -16,34 +16,91 @@ using namespace exchange_;
 
 namespace {
 
-// Lines of a file held in memory; CR LF, a lone CR and a lone LF each end one line.
-struct line_cursor_ {
-  std::string_view data;
-  size_t pos = 0;
+// The lines of a file, read block by block into one buffer that is used again and again, so
+// a large drawing never needs storage of its own size; CR LF, a lone CR and a lone LF each end
+// one line. Lines come two at a time (a group code and its value) and stay valid until the
+// next call.
+class pair_source_ {
+ public:
+  explicit pair_source_(const std::string& path) : file_(path) {}
+  bool is_open() const { return file_.is_open(); }
+  uint64_t size() const { return file_.size(); }
+  uint64_t consumed() const { return base_ + pos_; }
+  // The reading stopped short of the size the file had when opened (a read failed, or the
+  // file shrank meanwhile).
+  bool short_read() const { return eof_ && base_ + buf_.size() != file_.size(); }
 
-  bool next(std::string_view& line) {
-    if (pos >= data.size()) return false;
-    const size_t end = data.find_first_of("\r\n", pos);
-    if (end == std::string_view::npos) {
-      line = data.substr(pos);
-      pos = data.size();
-      return true;
-    }
-    line = data.substr(pos, end - pos);
-    pos = end + ((data[end] == '\r' && end + 1 < data.size() && data[end + 1] == '\n') ? 2 : 1);
+  // The first n bytes (fewer in a shorter file); call before any pair.
+  std::string_view head(size_t n) {
+    if (buf_.empty() && !eof_) fill();
+    return std::string_view(buf_).substr(0, n);
+  }
+
+  // The next line and the one after it (has_second false, second empty, when the file ends
+  // first). False at the end of the file.
+  bool next_pair(std::string_view& first, std::string_view& second, bool& has_second) {
+    keep_ = pos_;
+    size_t a = 0, al = 0, b = 0, bl = 0;
+    if (!line(a, al)) return false;
+    has_second = line(b, bl);
+    first = std::string_view(buf_.data() + keep_ + a, al);
+    second = has_second ? std::string_view(buf_.data() + keep_ + b, bl) : std::string_view();
     return true;
   }
+
+ private:
+  static constexpr size_t block_ = size_t(64) << 10;
+
+  // The next line as start and length counted from keep_ (reading on as needed).
+  bool line(size_t& start, size_t& length) {
+    size_t scan = pos_;
+    for (;;) {
+      const char* p = buf_.data();
+      const size_t n = buf_.size();
+      size_t end = scan;
+      while (end < n && p[end] != '\n' && p[end] != '\r') ++end;
+      // A CR last in the buffer may be the first half of a CR LF: look at the next byte first.
+      if (end < n && (p[end] == '\n' || end + 1 < n || eof_)) {
+        start = pos_ - keep_, length = end - pos_;
+        pos_ = end + ((p[end] == '\r' && end + 1 < n && p[end + 1] == '\n') ? 2 : 1);
+        return true;
+      }
+      if (eof_) {
+        if (pos_ >= n) return false;
+        start = pos_ - keep_, length = n - pos_;
+        pos_ = n;
+        return true;
+      }
+      scan = end - keep_;  // where the search goes on once fill() has moved the kept bytes
+      fill();
+    }
+  }
+
+  // Drops the bytes before keep_ and reads the next block after what is left.
+  void fill() {
+    if (keep_ > 0) {
+      buf_.erase(0, keep_);
+      pos_ -= keep_, base_ += keep_, keep_ = 0;
+    }
+    if (file_.read(buf_, block_) < block_) eof_ = true;
+  }
+
+  regular_file_reader_ file_;
+  std::string buf_;
+  size_t pos_ = 0, keep_ = 0;  // next byte to read; first byte the lines handed out need
+  uint64_t base_ = 0;          // file offset of buf_[0]
+  bool eof_ = false;
 };
 
 // Binary DXF files open with a short text ending in these bytes, then NUL.
 constexpr std::string_view binary_sentinel_ = "Binary DXF\r\n\x1a";
 
 // Whether a "0" / "SECTION" pair exists, read as the reader pairs the lines.
-bool has_section(std::string_view data) {
-  line_cursor_ c{data};
+bool has_section(pair_source_& src) {
   std::string_view code, value;
-  while (c.next(code)) {
-    if (!c.next(value)) return false;
+  bool has_value = false;
+  while (src.next_pair(code, value, has_value)) {
+    if (!has_value) return false;
     if (dxf_trim_(code) == "0" && dxf_upper_(dxf_trim_(value)) == "SECTION") return true;
   }
   return false;
@@ -73,30 +130,58 @@ void apply_header_variable(zaz_class_& e, dxf_import_state_rec_& st) {
   st.header_var.clear();
 }
 
-// A value pair of the current record.
-void value_pair(zaz_class_& e, dxf_import_state_rec_& st, std::string_view code_text,
+// The records whose pairs the reader treats one by one, told apart once per record.
+enum class pair_kind_ { other, polyline, lwpolyline, ltype, mtext, dimension };
+
+pair_kind_ pair_kind(const std::string& k) {
+  if (k == "POLYLINE") return pair_kind_::polyline;
+  if (k == "LWPOLYLINE") return pair_kind_::lwpolyline;
+  if (k == "LTYPE") return pair_kind_::ltype;
+  if (k == "MTEXT") return pair_kind_::mtext;
+  if (k == "DIMENSION") return pair_kind_::dimension;
+  return pair_kind_::other;
+}
+
+// The group code of a pair: a code of plain digits is read straight, anything else as a
+// number rounded to a whole one, as before. False when there is none.
+bool group_code(std::string_view text, int32_t& code) {
+  if (!text.empty() && text.size() <= 9) {
+    int32_t v = 0;
+    size_t i = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') v = v * 10 + (text[i++] - '0');
+    if (i == text.size()) return code = v, true;
+  }
+  return dxf_has_number_(text) && dxf_whole_(text, code);
+}
+
+// A value pair of the current record, of kind `kind`.
+void value_pair(zaz_class_& e, dxf_import_state_rec_& st, pair_kind_ kind, std::string_view code_text,
                 std::string_view value) {
   int32_t code = 0;
-  if (!dxf_has_number_(code_text) || !dxf_whole_(code_text, code)) return;
+  if (!group_code(code_text, code)) return;
   if (code < 0 || code > dxf_max_code_) return;
-  const std::string& k = st.keyword;
-  if (k == "POLYLINE") {
+  if (kind == pair_kind_::polyline) {
     if (code == 0 && dxf_upper_(value) == "VERTEX") st.in_vertex = true;
     // Vertices belong to their polyline: they do not change its layer, colour, type or flags.
     if (st.in_vertex && (code == 8 || code == 62 || code == 6 || code == 70)) return;
   }
   st.rec.set(code, value);
-  if (k == "LWPOLYLINE") {
-    if (code == 20) e.vertex_add_(st.rec.f(10), st.rec.f(20), 0, false_);
-    if (code == 42 && e.vertex_count_(false_) > 0) e.vertex_pa_(0, st.rec.f(42));
-  } else if (k == "POLYLINE") {
-    if (code == 20) e.vertex_add_(st.rec.f(10), st.rec.f(20), 0, false_);
-  } else if (k == "LTYPE") {
-    if (code == 49 && st.dashes.size() < 6) st.dashes.push_back(std::fabs(st.rec.f(49)));
-  } else if (k == "MTEXT") {
-    if (code == 3) st.mtext_chunks.append(value);
-  } else if (k == "DIMENSION") {
-    dxf_override_pair_(e, st);
+  switch (kind) {
+    case pair_kind_::lwpolyline:
+      if (code == 20) e.vertex_add_(st.rec.f(10), st.rec.f(20), 0, false_);
+      if (code == 42 && e.vertex_count_(false_) > 0) e.vertex_pa_(0, st.rec.f(42));
+      break;
+    case pair_kind_::polyline:
+      if (code == 20) e.vertex_add_(st.rec.f(10), st.rec.f(20), 0, false_);
+      break;
+    case pair_kind_::ltype:
+      if (code == 49 && st.dashes.size() < 6) st.dashes.push_back(std::fabs(st.rec.f(49)));
+      break;
+    case pair_kind_::mtext:
+      if (code == 3) st.mtext_chunks.append(value);
+      break;
+    case pair_kind_::dimension: dxf_override_pair_(e, st); break;
+    case pair_kind_::other: break;
   }
 }
 
@@ -104,14 +189,14 @@ void value_pair(zaz_class_& e, dxf_import_state_rec_& st, std::string_view code_
 
 bool zaz_class_::file_import_acdxf_(const std::string& file_) {
   if (file_exists_(file_) != true_) return false;
-  // Read once, without clearing the storage first; every line below is a view into it.
-  const std::optional<file_buffer_> buffer = read_file_buffer_(file_);
-  if (!buffer) return false;
-  const std::string_view data = buffer->view();
   // Binary DXF is not read; a file without any section is no drawing. Both leave the
-  // current drawing as it is.
-  if (data.substr(0, 32).find(binary_sentinel_) != std::string_view::npos) return false;
-  if (!has_section(data)) return false;
+  // current drawing as it is, as does a file that cannot be opened or is larger than 4 GB.
+  {
+    pair_source_ probe(file_);
+    if (!probe.is_open() || probe.size() > (uint64_t(1) << 32)) return false;
+    if (probe.head(32).find(binary_sentinel_) != std::string_view::npos) return false;
+    if (!has_section(probe)) return false;
+  }
 
   exchange.pair_counter_ = 0;
   progress_refresh_(0);
@@ -128,16 +213,19 @@ bool zaz_class_::file_import_acdxf_(const std::string& file_) {
   progress_refresh_(10);
 
   dxf_import_state_rec_ st;
-  line_cursor_ lines{data};
-  const double length = static_cast<double>(data.size());
+  // Read once, a block at a time; every line below is a view into the block buffer.
+  pair_source_ lines(file_);
+  const double length = static_cast<double>(std::max<uint64_t>(lines.size(), 1));
   std::string_view code_line, value_line;
-  while (lines.next(code_line)) {
-    if (!lines.next(value_line)) value_line = {};
+  bool has_value = false;
+  pair_kind_ kind = pair_kind_::other;  // of st.keyword
+  bool in_header = false;                // st.section is HEADER
+  while (lines.next_pair(code_line, value_line, has_value)) {
     if (++exchange.pair_counter_ % 1000 == 0)
-      progress_refresh_(static_cast<int32_t>(round_even_(10 + 90 * double(lines.pos) / length)));
+      progress_refresh_(static_cast<int32_t>(round_even_(10 + 90 * double(lines.consumed()) / length)));
     const std::string_view code = dxf_trim_(code_line);
     const std::string_view value = dxf_trim_(value_line);
-    if (st.section == "HEADER" && code == "9" && !value.empty() && value[0] == '$') {
+    if (in_header && code == "9" && !value.empty() && value[0] == '$') {
       apply_header_variable(*this, st);
       st.rec.clear();
       st.header_var = dxf_upper_(value);
@@ -146,14 +234,16 @@ bool zaz_class_::file_import_acdxf_(const std::string& file_) {
     if (code == "0" && dxf_keyword_test_(value)) {
       // A header variable ends where the next record starts: apply it while its values are
       // still held, before the record slots are emptied.
-      if (st.section == "HEADER") apply_header_variable(*this, st);
+      if (in_header) apply_header_variable(*this, st);
       end_record(*this, st);
       reset_record(*this, st);
       st.keyword = dxf_upper_(value);
+      kind = pair_kind(st.keyword);
       if (st.keyword == "SECTION") {
         st.result = true;
         std::string_view c2, v2;
-        if (lines.next(c2) && lines.next(v2) && dxf_trim_(c2) == "2")
+        bool has_v2 = false;
+        if (lines.next_pair(c2, v2, has_v2) && has_v2 && dxf_trim_(c2) == "2")
           st.section = dxf_upper_(dxf_trim_(v2));
       } else if (st.keyword == "ENDSEC") {
         if (st.section == "BLOCKS") dxf_resolve_pending_inserts_(*this, st);
@@ -161,9 +251,10 @@ bool zaz_class_::file_import_acdxf_(const std::string& file_) {
       } else if (st.keyword == "EOF") {
         break;  // whatever follows the end of file is not part of the drawing
       }
+      in_header = st.section == "HEADER";
       continue;
     }
-    value_pair(*this, st, code, value);
+    value_pair(*this, st, kind, code, value);
   }
   if (st.keyword != "EOF") end_record(*this, st);
   if (st.section == "HEADER") apply_header_variable(*this, st);
@@ -174,7 +265,7 @@ bool zaz_class_::file_import_acdxf_(const std::string& file_) {
   if (layers_count_() < 1)
     layer_add_(lang_text_("common.layer.new"), true_, true_, color_auto_, color_none_, 0, 0);
   progress_refresh_(-1);
-  return st.result;
+  return st.result && !lines.short_read();
 }
 
 int32_t zaz_class_::dxf_layer_index_(const std::string& name_) const {

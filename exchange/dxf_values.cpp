@@ -63,8 +63,37 @@ bool valid_utf8(std::string_view s) {
 
 }  // namespace
 
+namespace {
+
+// Plain decimals of at most 15 digits and no exponent, the numbers DXF files are made of: the
+// digits make an exact whole number m below 2^53 and the point a power of ten p = 10^k that is
+// exact too, so m / p is the correctly rounded value, the one from_chars gives. False for
+// anything else, which goes the long way.
+bool plain_decimal(std::string_view s, size_t at, double& out) {
+  static constexpr double tens[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  size_t i = at;
+  const bool minus = i < s.size() && s[i] == '-';
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  uint64_t m = 0;
+  int digits = 0, fraction = 0;
+  while (i < s.size() && is_digit(s[i])) m = m * 10 + uint64_t(s[i++] - '0'), ++digits;
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    while (i < s.size() && is_digit(s[i])) m = m * 10 + uint64_t(s[i++] - '0'), ++digits, ++fraction;
+  }
+  if (digits == 0 || digits > 15) return false;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) return false;
+  const double v = static_cast<double>(m) / tens[fraction];
+  out = minus ? -v : v;
+  return true;
+}
+
+}  // namespace
+
 double dxf_number_(std::string_view text) {
   const size_t at = skip_blanks(text);
+  if (double v = 0; plain_decimal(text, at, v)) return v;
   const size_t n = number_span(text, at);
   if (n == 0) return 0;
   std::string_view num = text.substr(at, n);

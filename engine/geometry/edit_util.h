@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -157,6 +158,77 @@ void for_each_target_(zaz_class_& e, int32_t record, F&& f) {
     const object_rec_& o = objects[r];
     if (o.page == page && o.selected == true_) f(r);
   }
+}
+
+// Maps the selection like for_each_target_ with a point mapping, but the lines whose entries
+// exist go in batches: map_points(xs, ys, n) moves n points held apart (x in xs, y in ys) in
+// place, then each line gets its box. Every other record goes to other(r), in record order;
+// a batch is finished before it, and before a line entry that could repeat one in the batch,
+// so the results are those of mapping record by record. The walk goes chunk by chunk and
+// makes a chunk writable only once it holds a target. Returns the number of lines mapped.
+template <class MapPoints, class Other>
+size_t map_target_lines_(zaz_class_& e, int32_t record, MapPoints&& map_points, Other&& other) {
+  if (record > 0) {
+    if (valid_record_(e, record)) other(record);
+    return 0;
+  }
+  auto& objects = e.store.live.objects;
+  auto& lines = e.store.live.lines;
+  using objects_t = std::remove_reference_t<decltype(objects)>;
+  using lines_t = std::remove_reference_t<decltype(lines)>;
+  constexpr size_t ob = objects_t::chunk_bits, lb = lines_t::chunk_bits;
+  constexpr size_t batch = 256;
+  object_rec_* os[batch];
+  line_rec_* ls[batch];
+  float xs[2 * batch], ys[2 * batch];
+  size_t m = 0, done = 0, last = 0;  // lines in the batch, lines mapped, last entry number
+  auto flush = [&] {
+    for (size_t i = 0; i < m; ++i) {
+      xs[2 * i] = ls[i]->x1, ys[2 * i] = ls[i]->y1;
+      xs[2 * i + 1] = ls[i]->x2, ys[2 * i + 1] = ls[i]->y2;
+    }
+    map_points(xs, ys, 2 * m);
+    for (size_t i = 0; i < m; ++i) {
+      ls[i]->x1 = xs[2 * i], ls[i]->y1 = ys[2 * i];
+      ls[i]->x2 = xs[2 * i + 1], ls[i]->y2 = ys[2 * i + 1];
+      line_box_(*ls[i], *os[i]);
+    }
+    done += m;
+    m = 0;
+  };
+  const size_t n = static_cast<size_t>(std::max<int64_t>(
+      0, std::min<int64_t>(e.store.counts[0], static_cast<int64_t>(objects.size()) - 1)));
+  const int32_t page = e.pages.active;
+  if (n == 0) return 0;
+  for (size_t k = 0; k <= (n >> ob) && k < objects.chunk_count(); ++k) {
+    const size_t first = std::max<size_t>(1, k << ob), end = std::min(n, ((k + 1) << ob) - 1);
+    if (first > end) continue;
+    object_rec_* row = nullptr;  // chunk k, writable once it holds a target
+    line_rec_* lrow = nullptr;   // the line chunk last reached, and its number
+    size_t lk = 0;
+    const object_rec_* items = std::as_const(objects).chunk_items(k);
+    for (size_t r = first; r <= end; ++r) {
+      const object_rec_& seen = items[r & (objects_t::chunk_size - 1)];
+      if (seen.page != page || seen.selected != true_) continue;
+      const size_t li = static_cast<size_t>(seen.index);
+      if (seen.type == ot_line_ && seen.index >= 1 && li < lines.size()) {
+        if (!row) row = objects.chunk_items(k);
+        if (!lrow || (li >> lb) != lk) lk = li >> lb, lrow = lines.chunk_items(lk);
+        if (m == batch || (m > 0 && li <= last)) flush();
+        os[m] = &row[r & (objects_t::chunk_size - 1)];
+        ls[m++] = &lrow[li & (lines_t::chunk_size - 1)];
+        __builtin_prefetch(ls[m - 1], 1);  // read when the batch is full: ask for it now
+        last = li;
+        continue;
+      }
+      flush();
+      other(static_cast<int32_t>(r));
+      // other(r) may have written through the tables itself
+      items = std::as_const(objects).chunk_items(k), row = nullptr, lrow = nullptr;
+    }
+  }
+  flush();
+  return done;
 }
 
 // Applies f(x, y) to the tracking points of the active page whose record is selected there.

@@ -24,7 +24,8 @@ void zaz_class_::transform_mirror_(float mx1_, float my1_, float mx2_, float my2
   };
   if (record_ <= 0) edit_::map_tracking_points_(*this, mirror);
   auto& t = store.live;
-  edit_::for_each_target_(*this, record_, [&](int32_t r) {
+  auto mirror_points = [&](float* xs, float* ys, size_t n) { line.apply_n(xs, ys, n); };
+  edit_::map_target_lines_(*this, record_, mirror_points, [&](int32_t r) {
     object_rec_& o = t.objects[r];
     if (o.type == ot_block_group_) {
       // Frames stay axis-parallel around their mirrored corners.

@@ -1,4 +1,5 @@
 // Bounding boxes of single objects and of block inserts, recomputed from per-kind data.
+#include "engine/geometry/conic_sampler.h"
 #include "engine/geometry/edit_util.h"
 #include "engine/geometry/rotation.h"
 
@@ -21,13 +22,15 @@ void sample_conic(zaz_class_& e, const arc_rec_& c, float a1, float a2, float st
   const double end = std::min(static_cast<double>(a2), static_cast<double>(a1) + 2.0 * edit_::two_pi_f);
   // The turn is the same for every sample: one sine and cosine for all of them.
   const turn_00_ turn = turn_00_::deg(c.rotation);
+  conic_points_ sampler(a1, step, c.rx, c.ry);
+  size_t k = 0;
+  const float cx = c.cx, cy = c.cy;
   for (float t = a1; t <= end;) {
-    float rx = 0, ry = 0;
-    const float px = f32_(std::cos(static_cast<double>(t)) * c.rx);
-    const float py = f32_(std::sin(static_cast<double>(t)) * c.ry);
+    float rx = 0, ry = 0, px, py;
+    sampler.at(k++, t, px, py);
     turn.apply(px, py, rx, ry);
     remember_turn(e, turn);
-    sink(f32_(static_cast<double>(rx) + c.cx), f32_(static_cast<double>(ry) + c.cy));
+    sink(f32_(static_cast<double>(rx) + cx), f32_(static_cast<double>(ry) + cy));
     const float next = f32_(static_cast<double>(t) + step);
     if (!(next > t)) break;
     t = next;

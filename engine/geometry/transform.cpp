@@ -91,7 +91,13 @@ void zaz_class_::transform_rotate_(float rot_, float ox_, float oy_, int32_t rec
   auto add_deg = [&](float& v) { store_f(v, static_cast<double>(v) + rot_); };
   if (record_ <= 0) edit_::map_tracking_points_(*this, turn);
   auto& t = store.live;
-  edit_::for_each_target_(*this, record_, [&](int32_t r) {
+  auto turn_points = [&](float* xs, float* ys, size_t n) {
+    if (!turns || n == 0) return;
+    geometry.rot_sin_ = s;
+    geometry.rot_cos_ = c;
+    rotate_about_by_sc_n_(xs, ys, n, ox_, oy_, s, c);
+  };
+  edit_::map_target_lines_(*this, record_, turn_points, [&](int32_t r) {
     object_rec_& o = t.objects[r];
     if (o.type == ot_block_group_) {
       // A frame stays axis-parallel: it becomes the box around its turned corners, so it

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/geometry/conic_sampler.h"
 #include "engine/geometry/rotation.h"
 #include "engine/zaz_class.h"
 
@@ -25,27 +26,32 @@ bool zaz_class_::conic_box_(const arc_rec_& c, float step, object_rec_& obj) {
   calc_rotate_00_deg_(c.rotation, 0, 0, unused_x, unused_y);
   const float rs = geometry.rot_sin_, rc = geometry.rot_cos_;
   const bool turned = std::isfinite(c.rotation);  // else the samples stay unturned
+  conic_points_ sampler(c.a1, step, c.rx, c.ry);
+  size_t k = 0;
+  const float cx = c.cx, cy = c.cy;
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // the box, written back at the end
   for (float t = c.a1; t <= end;) {
-    const float px = f32_(std::cos(static_cast<double>(t)) * c.rx);
-    const float py = f32_(std::sin(static_cast<double>(t)) * c.ry);
+    float px, py;
+    sampler.at(k++, t, px, py);
     float rx = px, ry = py;
     if (turned) rotate_by_sc_(px, py, rs, rc, rx, ry);
-    const float x = f32_(static_cast<double>(rx) + c.cx);
-    const float y = f32_(static_cast<double>(ry) + c.cy);
+    const float x = f32_(static_cast<double>(rx) + cx);
+    const float y = f32_(static_cast<double>(ry) + cy);
     if (!any) {
-      obj.x1 = obj.x2 = x;
-      obj.y1 = obj.y2 = y;
+      x1 = x2 = x;
+      y1 = y2 = y;
       any = true;
     } else {
-      if (x < obj.x1) obj.x1 = x;
-      if (y < obj.y1) obj.y1 = y;
-      if (x > obj.x2) obj.x2 = x;
-      if (y > obj.y2) obj.y2 = y;
+      if (x < x1) x1 = x;
+      if (y < y1) y1 = y;
+      if (x > x2) x2 = x;
+      if (y > y2) y2 = y;
     }
     const float next = f32_(static_cast<double>(t) + step);
     if (!(next > t)) break;  // the step no longer moves t
     t = next;
   }
+  if (any) obj.x1 = x1, obj.y1 = y1, obj.x2 = x2, obj.y2 = y2;
   return any;
 }
 

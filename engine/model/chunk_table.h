@@ -109,6 +109,12 @@ class chunk_table_ {
   }
   size_t chunk_count() const { return chunks_.size(); }
 
+  // The entries of chunk k at once, for walks over many records: the writable form copies a
+  // shared chunk first, like any non-const accessor. The pointer stays good until the table
+  // is copied or released.
+  const T* chunk_items(size_t k) const { return chunks_[k]->items; }
+  T* chunk_items(size_t k) { return own(k).items; }
+
   // A mark a reader may leave on a chunk to know it unchanged later: any write through a
   // non-const accessor sets it back to 0.
   uint64_t mark(size_t k) const { return chunks_[k]->mark; }
