@@ -6,10 +6,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "engine/zaz_class.h"
 #include "platform/input/cursor.h"
 #include "platform/services/dialogs.h"
+#include "platform/services/settings_backend.h"
 #include "platform/window/event_loop.h"
 #include "platform/window/window.h"
 #include "shell/balloon.h"
@@ -67,7 +69,10 @@ std::string file_name_of_(const std::string& path) {
   return trim_blanks_(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
-std::string toolbar_layout_path_() { return program_dir_() + "xtoolbars2_.ini"; }
+std::string toolbar_layout_path_() {
+  if (portable_mode_ == true_) return program_dir_() + "xtoolbars2_.ini";
+  return user_settings_folder_() + "/xtoolbars2_.ini";
+}
 
 void disable_toolbar_layout_() {
   layout_disabled = true;
@@ -152,7 +157,11 @@ void start_program_(const std::string& command_line) {
 void exit_program_(flag16_ keep_windows) {
   main_link_* main = main_link_if_made_();
   // The toolbar layout is written over the old file in one step, so no old file is deleted first.
-  if (main && main->gui_type_val_() >= 1 && !layout_disabled) main->dock_state_save_(toolbar_layout_path_());
+  if (main && main->gui_type_val_() >= 1 && !layout_disabled) {
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(toolbar_layout_path_()).parent_path(), ec);
+    main->dock_state_save_(toolbar_layout_path_());
+  }
   if (keep_windows != true_) {
     if (main && main->main_window_()) main->main_window_()->enable_(false);
     splash_unload_();

@@ -29,7 +29,8 @@ std::string command_line_path_(const std::string& command_line);
 std::string template_name_();
 std::string template_path_();
 std::string file_name_of_(const std::string& path);
-// "xtoolbars2_.ini" beside the program.
+// "xtoolbars2_.ini" in the user's settings folder (beside the program in portable mode, where
+// the settings live too): the program's folder is not the user's to write.
 std::string toolbar_layout_path_();
 // After a layout reset the toolbars keep no layout for the rest of the run, so the next start
 // builds the default one.

@@ -38,6 +38,7 @@ class shell_fixture : public ::testing::Test {
   }
   // Writes bytes as they are (language files are Windows-1250).
   void write(const std::string& name, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(dir + name).parent_path());
     std::ofstream(dir + name, std::ios::binary) << bytes;
   }
   std::string read(const std::string& name) { return read_file_bytes_(dir + name).value_or(""); }

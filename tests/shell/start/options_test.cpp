@@ -172,21 +172,21 @@ TEST_F(options_test, tabs_show_their_page) {
 }
 
 TEST_F(options_test, layout_reset_deletes_the_file_and_exit_writes_none) {
-  write("xtoolbars2_.ini", "old");
+  write("user/xtoolbars2_.ini", "old");
   {
     ex_xopt_ d(*main_engine_);
     answer(dialog_kind_::message_box, answer_no_);
     d.reset_click_();
-    EXPECT_TRUE(std::filesystem::exists(dir + "xtoolbars2_.ini"));
+    EXPECT_TRUE(std::filesystem::exists(dir + "user/xtoolbars2_.ini"));
     answer(dialog_kind_::message_box, answer_yes_);
     answer(dialog_kind_::message_box, answer_ok_);
     d.reset_click_();
-    EXPECT_FALSE(std::filesystem::exists(dir + "xtoolbars2_.ini"));
+    EXPECT_FALSE(std::filesystem::exists(dir + "user/xtoolbars2_.ini"));
     EXPECT_FALSE(d.dialog().win().visible_());
   }
   exit_program_(false_);
   EXPECT_TRUE(ended);
-  EXPECT_FALSE(std::filesystem::exists(dir + "xtoolbars2_.ini"));
+  EXPECT_FALSE(std::filesystem::exists(dir + "user/xtoolbars2_.ini"));
 }
 
 // The interface options run on the skins the build makes.

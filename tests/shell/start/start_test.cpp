@@ -121,7 +121,7 @@ TEST_F(start_test, exit_writes_layout_in_classic_only_and_removes_undo_files) {
   for (int32_t type : {1, 0}) {
     SCOPED_TRACE(type);
     gui_type = type;
-    write("xtoolbars2_.ini", "old layout");
+    write("user/xtoolbars2_.ini", "old layout");
     start_program_("");
     main_engine_->state_begin_();
     main_engine_->add_line_(0, 0, 5, 5);
@@ -132,12 +132,20 @@ TEST_F(start_test, exit_writes_layout_in_classic_only_and_removes_undo_files) {
     ended = false;
     exit_program_(false_);
     EXPECT_TRUE(ended);
-    EXPECT_EQ(read("xtoolbars2_.ini"), type == 1 ? "layout" : "old layout");
+    EXPECT_EQ(read("user/xtoolbars2_.ini"), type == 1 ? "layout" : "old layout");
     EXPECT_FALSE(std::filesystem::exists(undo_file));
     EXPECT_FALSE(main_engine_);
     EXPECT_EQ(log.back(), "destroy");
     drop_main_link_();
   }
+}
+
+// The layout is the user's: in the settings folder, beside the program only in portable mode.
+TEST_F(start_test, the_layout_lives_where_the_settings_do) {
+  EXPECT_EQ(toolbar_layout_path_(), dir + "user/xtoolbars2_.ini");
+  portable_mode_ = true_;
+  EXPECT_EQ(toolbar_layout_path_(), dir + "xtoolbars2_.ini");
+  portable_mode_ = false_;
 }
 
 TEST_F(start_test, engine_progress_and_frame_procedures_reach_the_main_window) {
