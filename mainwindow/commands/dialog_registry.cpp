@@ -65,13 +65,7 @@ text_dialog_host_ text_host(MDI_& m) {
 library_host_ library_host(MDI_& m) {
   library_host_ h;
   h.ref_view = [&m] { m.ref_(false_, false_); };
-  h.set_block = [&m](int32_t block) {
-    const bool valid = block >= 1 && block <= m.engine().blocks_count_();
-    m.block_to_insert_ = valid ? block : 0;
-    if (!valid) return;
-    m.ds_.tool_name_ = "BLOCK";
-    m.ds_.tool_step_ = 0;
-  };
+  h.set_block = [&m](int32_t block) { m.set_block_(block); };
   h.ref_blocks = [&m] { m.ref_blocks_(-1, -1); };
   return h;
 }

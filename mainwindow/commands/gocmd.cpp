@@ -4,7 +4,6 @@
 #include "engine/zaz_class.h"
 #include "mainwindow/commands/command_run.h"
 #include "mainwindow/mdi.h"
-#include "mainwindow/view/adraw_rows.h"
 #include "shell/shell_text.h"
 #include "ui/controls/docktb/xdocktb.h"
 #include "ui/controls/ribbon/ribbon_control.h"
@@ -72,9 +71,7 @@ void command_words_::tail_(MDI_& m, command_run_rec_& c) {
   }
 }
 
-void command_words_::tool_rows_(MDI_& m) {
-  ref_adraw_(*m.panel_, {m.ds_.tool_name_, m.ddraw_text_, m.image_w_, m.image_h_});
-}
+void command_words_::tool_rows_(MDI_& m) { m.ref_adraw_(); }
 
 void command_words_::uncheck_zoom_items_(MDI_& m) {
   for (const char* k : {"ZOOM_MOVE", "ZOOM_ZOOM", "ZOOM_AREA"}) m.panel_->item_checked_(k, false_);

@@ -9,7 +9,6 @@
 #include "platform/input/cursor.h"
 #include "shell/language.h"
 #include "ui/controls/ribbon/ribbon_control.h"
-#include "ui/controls/scrollbox/scrollbox.h"
 
 namespace {
 const char* const edit_buttons[] = {"EDIT1_SHOW", "EDIT2_SHOW", "EDIT3_SHOW", "EDIT4_SHOW", "EDIT5_SHOW"};
@@ -65,23 +64,9 @@ bool command_words_::panel_block_words_(MDI_& m, command_run_rec_& c) {
       check_mode_buttons(m, mode, false);
       return true;
     }
-    do_events_();
-    m.side_panel_mode_ = mode;
-    m.panel2_->hide_();
-    m.panel2_->invalidate_();
     check_mode_buttons(m, 3 - mode, false);
     check_mode_buttons(m, mode, true);
-    xcscrollbox_& bar = *m.p2vsc_;
-    if (window_* sw = bar.win_()) mode == 1 ? sw->show_() : sw->hide_();
-    bar.scrollmin_(0);
-    bar.scrollmax_(500);
-    bar.scrollcurrent_(0);
-    bar.Enabled(true_);
-    m.mdi_resize_();
-    m.panel2_->show_();
-    bar.refresh_();
-    m.ref_blocks_(-1, -1);
-    m.ref_edit_(false_, false_);
+    m.side_panel_open_(mode);
   } else if (w == "block") {
     // Makes the insert tool current but leaves the word unhandled.
     m.ds_.tool_name_ = "BLOCK";

@@ -4,9 +4,6 @@
 #include "engine/zaz_class.h"
 #include "mainwindow/commands/command_run.h"
 #include "mainwindow/mdi.h"
-#include "mainwindow/view/adraw_rows.h"
-#include "platform/services/dialogs.h"
-#include "platform/services/picture_file.h"
 #include "shell/language.h"
 #include "shell/shell_text.h"
 #include "ui/controls/docktb/xdocktb.h"
@@ -86,18 +83,6 @@ const tool_word_rec* tool_word(const std::string& word) {
   return nullptr;
 }
 
-// The image the IMAGE tool places: the file and its pixel size, each side at least 1. A
-// cancelled choice or a file that is no picture keeps the image chosen before.
-void choose_image(MDI_& m) {
-  const std::string path = open_file_path_(&m.form(), "Images|*.bmp;*.jpg;*.tif;*.png", "*.bmp");
-  if (trim_blanks_(path).empty()) return;
-  picture_rec_ p;
-  if (!load_picture_file_(path, p) || p.empty_()) return;
-  m.image_file_ = path;
-  m.image_w_ = float(std::max(1, p.images[0].width));
-  m.image_h_ = float(std::max(1, p.images[0].height));
-}
-
 void show_variant_ribbon(MDI_& m, const tool_word_rec& t, const std::string& key) {
   xribbon_& r = m.ribbon()->model();
   r.set_buttonicon_(key, m.gui_fields_.*t.icon);
@@ -123,9 +108,9 @@ bool command_words_::tool_words_(MDI_& m, command_run_rec_& c) {
   // Leaving the current tool.
   c.handled = true;
   c.tool_chosen = t->group != tool_group::view;
-  m.panel_->save_settings_(current_tool_key_(m.ds_.tool_name_));
+  m.save_adraw_();
   if (std::string(t->tool) == "IMAGE" && trim_blanks_(m.image_file_).empty()) {
-    choose_image(m);
+    m.choose_image_file_();
     if (trim_blanks_(m.image_file_).empty()) {
       c.skip_tail = true;
       return true;

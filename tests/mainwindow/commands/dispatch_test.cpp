@@ -120,3 +120,19 @@ TEST_F(cmd_fixture, texts_that_are_not_two_numbers_are_not_taken) {
   EXPECT_EQ(mdi->cmd().text(), "");
   EXPECT_EQ(view().last_x_, 7.0f);
 }
+
+TEST_F(cmd_fixture, typed_points_draw_with_the_running_tool_and_e_finishes_the_figure) {
+  open_window();
+  ASSERT_TRUE(mdi->gocmd_("polyline"));
+  for (const char* p : {"0 0", "10 0"}) EXPECT_TRUE(mdi->gocmd_(p));
+  EXPECT_EQ(live_on_page(1), 0);
+  EXPECT_TRUE(mdi->gocmd_("@0 10e"));
+  ASSERT_EQ(live_on_page(1), 1);
+  const object_rec_& o = eng().object_(eng().store.counts[0]);
+  EXPECT_EQ(o.type, ot_polyline_);
+  EXPECT_EQ(o.x1, 0.0f);
+  EXPECT_EQ(o.y1, 0.0f);
+  EXPECT_EQ(o.x2, 10.0f);
+  EXPECT_EQ(o.y2, 10.0f);
+  EXPECT_EQ(mdi->ds_tn_(), 0);
+}

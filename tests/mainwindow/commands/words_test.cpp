@@ -165,6 +165,7 @@ TEST_F(cmd_fixture, block_conv_puts_one_selected_insert_at_the_centre_of_the_sel
   eng().select_all_();
   EXPECT_TRUE(mdi->gocmd_("block.add"));
   EXPECT_EQ(eng().blocks_count_(), 2);
+  EXPECT_EQ(eng().blocks_name_(2), lang_text_("adraw.block") + " 2");
   EXPECT_EQ(live_on_page(1), 1);
   EXPECT_EQ(eng().select_info_(), 0);
   // "block" makes the insert tool current but is not handled.
