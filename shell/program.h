@@ -29,8 +29,11 @@ std::string command_line_path_(const std::string& command_line);
 std::string template_name_();
 std::string template_path_();
 std::string file_name_of_(const std::string& path);
-// "xtoolbars2_.ini" beside the program.
+// "xtoolbars2_.ini" beside the program, or the file set below.
 std::string toolbar_layout_path_();
+// Another layout file for the rest of the run (empty: the one beside the program again); test
+// programs share one folder, so each keeps its layout in its own.
+void set_toolbar_layout_path_(const std::string& path);
 // After a layout reset the toolbars keep no layout for the rest of the run, so the next start
 // builds the default one.
 void disable_toolbar_layout_();

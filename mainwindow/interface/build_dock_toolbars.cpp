@@ -9,12 +9,13 @@
 #include "shell/files.h"
 #include "shell/icons.h"
 #include "shell/language.h"
+#include "shell/program.h"
 #include "shell/program_dir.h"
 #include "ui/controls/docktb/xdocktb.h"
 #include "ui/controls/sidepanel/xcpanelbox.h"
 #include "ui/skin/skin_palette.h"
 
-std::string dock_layout_path_() { return program_dir_() + dock_layout_file_name_; }
+std::string dock_layout_path_() { return toolbar_layout_path_(); }
 
 namespace {
 
