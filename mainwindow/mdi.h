@@ -343,7 +343,6 @@ class MDI_ {
   // the value list inside panel2_ (declared last, so they go first).
   friend class mdi_prop_host_;
   void create_side_panel_views_();
-  void register_edit_values_();
   std::unique_ptr<mdi_prop_host_> prop_host_;
   std::unique_ptr<prop_editor_> props_;
   std::unique_ptr<xctextbox_> tedit_;

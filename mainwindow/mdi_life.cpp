@@ -148,7 +148,6 @@ void MDI_::Form_Initialize() {
   timer_.start_(10);
   gui_type_ = build_gui_();
   build_tool_panel_();
-  register_edit_values_();
   ref_tool_buttons_(0);
   gocmd_("");
   restore_placement_();
