@@ -46,17 +46,9 @@ void command_words_::tail_(MDI_& m, command_run_rec_& c) {
     return;
   }
   if (m.gui_type_ < gui_classic_) {
-    // The closing steps of a ribbon click without a key; the block to insert stays chosen.
-    m.ref_blocks_(-1, -1);
-    m.ref_edit_(false_, false_);
-    m.auto_pointer_();
-    tool_rows_(m);
+    // The ribbon click's closing steps, run without a key: the block to insert stays chosen.
     if (m.ribbon_) {
-      xribbon_& r = m.ribbon_->model();
-      if (m.side_panel_mode_ == 1) r.buttonchecked_("BLOCK_SHOW", true);
-      if (m.side_panel_mode_ == 2)
-        for (const char* k : {"EDIT1_SHOW", "EDIT2_SHOW", "EDIT3_SHOW", "EDIT4_SHOW", "EDIT5_SHOW"})
-          r.buttonchecked_(k, true);
+      m.xribbon_ButtonClick("", 0);
       m.ribbon_->refresh_();
     }
   } else {
@@ -72,9 +64,7 @@ void command_words_::tail_(MDI_& m, command_run_rec_& c) {
   }
 }
 
-void command_words_::tool_rows_(MDI_& m) {
-  ref_adraw_(*m.panel_, {m.ds_.tool_name_, m.ddraw_text_, m.image_w_, m.image_h_});
-}
+void command_words_::tool_rows_(MDI_& m) { m.ref_adraw_(); }
 
 void command_words_::uncheck_zoom_items_(MDI_& m) {
   for (const char* k : {"ZOOM_MOVE", "ZOOM_ZOOM", "ZOOM_AREA"}) m.panel_->item_checked_(k, false_);

@@ -123,7 +123,7 @@ bool command_words_::tool_words_(MDI_& m, command_run_rec_& c) {
   // Leaving the current tool.
   c.handled = true;
   c.tool_chosen = t->group != tool_group::view;
-  m.panel_->save_settings_(current_tool_key_(m.ds_.tool_name_));
+  m.save_adraw_();  // under the tool the rows shown belong to
   if (std::string(t->tool) == "IMAGE" && trim_blanks_(m.image_file_).empty()) {
     choose_image(m);
     if (trim_blanks_(m.image_file_).empty()) {
