@@ -248,18 +248,13 @@ class MDI_ {
   int16_t attr_style_ = 0, attr_width_ = 0;
   int32_t side_panel_mode_ = 0;
   int32_t block_to_insert_ = 0;
-  float last_x_ = 0, last_y_ = 0;
   flag16_ status_synced_ = false_;
-  flag16_ button_down_ = false_;
-  flag16_ view_captured_ = false_;
   float zoom_slider_base_ = 0;
   int32_t pan_start_h_ = 0, pan_start_v_ = 0;
   float pan_start_x_ = 0, pan_start_y_ = 0;
   int32_t frame_no_ = 0;
   std::string image_file_;
   float image_w_ = 0, image_h_ = 0;
-  flag16_ track_done_ = false_;
-  float last_move_time_ = 0, cursor_x_ = 0, cursor_y_ = 0;
   // The drawing view's cursor file last asked for ("" for the arrow).
   std::string cursor_path_;
 
@@ -343,7 +338,6 @@ class MDI_ {
   // the value list inside panel2_ (declared last, so they go first).
   friend class mdi_prop_host_;
   void create_side_panel_views_();
-  void register_edit_values_();
   std::unique_ptr<mdi_prop_host_> prop_host_;
   std::unique_ptr<prop_editor_> props_;
   std::unique_ptr<xctextbox_> tedit_;

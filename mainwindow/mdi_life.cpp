@@ -148,7 +148,6 @@ void MDI_::Form_Initialize() {
   timer_.start_(10);
   gui_type_ = build_gui_();
   build_tool_panel_();
-  register_edit_values_();
   ref_tool_buttons_(0);
   gocmd_("");
   restore_placement_();
@@ -209,7 +208,6 @@ void MDI_::Form_Load() {
   attr_width_ = -4;
   side_panel_mode_ = 0;
   status_synced_ = false_;
-  button_down_ = false_;
   mouse_pointer_(0);
   ddraw_text_ = lang_text_("adraw.typetext");
   set_skincolors_();
@@ -277,7 +275,8 @@ void MDI_::Form_MouseDown() {
 }
 
 void MDI_::Form_Deactivate() {
-  view_captured_ = false_;
+  // The view input holds the capture flag; the window built before the view has none to clear.
+  if (view_link_) view_input().view_captured_ = false_;
   release_capture_();
   eng_.draw_cursor_(true_);
   eng_.draw_preview_(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "", 0, false_, 0, 0, 0, false_);

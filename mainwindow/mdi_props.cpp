@@ -27,7 +27,6 @@ namespace {
 const char* const tool_toolbars_[] = {"PRINTP",     "SELECT_STD", "SELECT_TRN", "SELECT_DIM", "SELECT_ARR",
                                       "SELECT_VIEW", "CLIPBOARD", "SELECTION",  "TRANSFORM",  "DIMENSION",
                                       "MEASURE",    "DRAWING",    "ZOOM"};
-const char* const style_keys_[] = {"style.solid", "style.dash", "style.dot", "style.dashdot", "style.dash2dot"};
 }  // namespace
 
 // ---- The host.
@@ -124,32 +123,6 @@ void MDI_::create_side_panel_views_() {
 // line-width codes, and the arrow kinds' icons. Style and width icons not loaded yet are loaded
 // into the shared style and width icon tables. (The tool panel's builder fills the same tables;
 // run after it, this only completes what it left empty.)
-void MDI_::register_edit_values_() {
-  const struct { int32_t code; const char* key; int32_t icon; } colours[] = {
-      {-1, "color.auto", icon_auto_},       {-2, "color.none", icon_none_},       {-3, "color.byblock", icon_byblock_},
-      {-4, "color.bylayer", icon_bylayer_}, {-5, "color.none", icon_none_}};
-  for (const auto& c : colours) eng_.edit_s_c_set_(c.code, lang_text_(c.key), c.icon);
-  const std::string folder = icon_folder_();
-  const auto icon = [&](int32_t& slot, const std::string& file) {
-    if (slot == 0) slot = add_icon_(folder, file, file, 16, 16);
-    return slot;
-  };
-  eng_.edit_stl_set_(-4, lang_text_("style.bylayer"), icon(style_icons_[1], "zaz.attr.01.0.ico"));
-  eng_.edit_stl_set_(-3, lang_text_("style.byblock"), icon(style_icons_[2], "zaz.attr.02.0.ico"));
-  eng_.edit_wid_set_(-4, lang_text_("width.bylayer"), icon(width_icons_[1], "zaz.attr.01.0.ico"));
-  eng_.edit_wid_set_(-3, lang_text_("width.byblock"), icon(width_icons_[2], "zaz.attr.02.0.ico"));
-  for (int32_t k = 0; k < 5; ++k) {
-    const std::string n = std::to_string(k + 1) + "0.0.ico";
-    eng_.edit_stl_set_(k, lang_text_(style_keys_[k]), icon(style_icons_[size_t(k + 5)], "zaz.stl." + n));
-    const std::string width = "width." + std::to_string(k + 1);
-    eng_.edit_wid_set_(k + 1, lang_text_(width), icon(width_icons_[size_t(k + 6)], "zaz.wid." + n));
-  }
-  for (int32_t k = 0; k < 20; ++k) {
-    eng_.set_arrow1_icon_(k, arrow1_icons_[size_t(k)]);
-    eng_.set_arrow2_icon_(k, arrow2_icons_[size_t(k)]);
-  }
-}
-
 void MDI_::ref_edit_(flag16_ set_, flag16_ reset_) {
   if (props_) props_->ref_edit_(set_, reset_);
 }

@@ -92,10 +92,17 @@ void MDI_::build_tool_panel_() {
                  {-4, "color.bylayer", icon_bylayer_},
                  {-5, "color.none", icon_none_}};
   for (const auto& c : colours) eng_.edit_s_c_set_(c.code, lang_text_(c.text), c.icon);
+  // Style and width icons come from the ribbon's lists above or the classic toolbars; one neither
+  // loaded is loaded here, so the editor never shows a value without its icon. The arrow icons
+  // reached the engine with the shared icons.
+  const auto shared = [](int32_t& slot, const attr_item_rec_& it) {
+    if (slot == 0 && it.icon) slot = panel_icon(it.icon);
+    return slot;
+  };
   for (const attr_item_rec_& it : attr_lists_()[attr_style_list_].items)
-    eng_.edit_stl_set_(it.code, lang_text_(it.text), style_icons_[size_t(it.code + 5)]);
+    eng_.edit_stl_set_(it.code, lang_text_(it.text), shared(style_icons_[size_t(it.code + 5)], it));
   for (const attr_item_rec_& it : attr_lists_()[attr_width_list_].items)
-    eng_.edit_wid_set_(it.code, lang_text_(it.text), width_icons_[size_t(it.code + 5)]);
+    eng_.edit_wid_set_(it.code, lang_text_(it.text), shared(width_icons_[size_t(it.code + 5)], it));
 }
 
 void MDI_::save_adraw_() {

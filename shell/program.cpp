@@ -69,10 +69,21 @@ std::string file_name_of_(const std::string& path) {
   return trim_blanks_(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
+namespace {
+std::string& layout_path_override() {
+  static std::string path;
+  return path;
+}
+}  // namespace
+
 std::string toolbar_layout_path_() {
+  const std::string& path = layout_path_override();
+  if (!path.empty()) return path;
   if (portable_mode_ == true_) return program_dir_() + "xtoolbars2_.ini";
   return user_settings_folder_() + "/xtoolbars2_.ini";
 }
+
+void set_toolbar_layout_path_(const std::string& path) { layout_path_override() = path; }
 
 void disable_toolbar_layout_() {
   layout_disabled = true;

@@ -32,6 +32,9 @@ std::string file_name_of_(const std::string& path);
 // "xtoolbars2_.ini" in the user's settings folder (beside the program in portable mode, where
 // the settings live too): the program's folder is not the user's to write.
 std::string toolbar_layout_path_();
+// Another layout file for the rest of the run (empty: the usual one again); test
+// programs share one folder, so each keeps its layout in its own.
+void set_toolbar_layout_path_(const std::string& path);
 // After a layout reset the toolbars keep no layout for the rest of the run, so the next start
 // builds the default one.
 void disable_toolbar_layout_();

@@ -45,17 +45,9 @@ void command_words_::tail_(MDI_& m, command_run_rec_& c) {
     return;
   }
   if (m.gui_type_ < gui_classic_) {
-    // The closing steps of a ribbon click without a key; the block to insert stays chosen.
-    m.ref_blocks_(-1, -1);
-    m.ref_edit_(false_, false_);
-    m.auto_pointer_();
-    tool_rows_(m);
+    // The ribbon click's closing steps, run without a key: the block to insert stays chosen.
     if (m.ribbon_) {
-      xribbon_& r = m.ribbon_->model();
-      if (m.side_panel_mode_ == 1) r.buttonchecked_("BLOCK_SHOW", true);
-      if (m.side_panel_mode_ == 2)
-        for (const char* k : {"EDIT1_SHOW", "EDIT2_SHOW", "EDIT3_SHOW", "EDIT4_SHOW", "EDIT5_SHOW"})
-          r.buttonchecked_(k, true);
+      m.xribbon_ButtonClick("", 0);
       m.ribbon_->refresh_();
     }
   } else {

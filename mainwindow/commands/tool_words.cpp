@@ -108,7 +108,7 @@ bool command_words_::tool_words_(MDI_& m, command_run_rec_& c) {
   // Leaving the current tool.
   c.handled = true;
   c.tool_chosen = t->group != tool_group::view;
-  m.save_adraw_();
+  m.save_adraw_();  // under the tool the rows shown belong to
   if (std::string(t->tool) == "IMAGE" && trim_blanks_(m.image_file_).empty()) {
     m.choose_image_file_();
     if (trim_blanks_(m.image_file_).empty()) {

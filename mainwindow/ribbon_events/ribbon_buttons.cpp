@@ -98,7 +98,8 @@ bool group_action_(MDI_& m, xribbon_& r, const std::string& key, int16_t button)
 void MDI_::xribbon_ButtonClick(const std::string& c_key_, int16_t bgIndex_) {
   if (!ribbon_) return;
   xribbon_& r = ribbon_->model();
-  const std::string key2 = r.buttonkey2_(c_key_);
+  // The command entry's closing call has no key and must match no control, keyless ones included.
+  const std::string key2 = c_key_.empty() ? std::string() : r.buttonkey2_(c_key_);
   if (!c_key_.empty()) block_to_insert_ = 0;
   ref_blocks_(-1, -1);
   ref_edit_(false_, false_);

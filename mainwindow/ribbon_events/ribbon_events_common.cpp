@@ -8,7 +8,7 @@
 #include "shell/shell_text.h"
 
 void ribbon_tool_rows_(MDI_& m) {
-  ref_adraw_(m.panel(), adraw_context_rec_{m.ds_.tool_name_, m.ddraw_text_, m.image_w_, m.image_h_});
+  m.ref_adraw_();
 }
 
 bool key_number_(std::string_view text, int16_t& n) {

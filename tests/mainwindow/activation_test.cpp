@@ -1,5 +1,6 @@
 // What reaches the main window from the outside: activation, the shell's keyboard hook, the
 // frame's show and hide of the bars, and the owner-drawn layer item.
+#include "mainwindow/view/view_input.h"
 #include "mdi_fixture.h"
 #include "platform/input/key_codes.h"
 #include "platform/window/inject.h"
@@ -103,4 +104,14 @@ TEST_F(mdi_fixture, only_the_layer_list_is_drawn_by_the_window) {
     }
   EXPECT_GT(inside, 0);
   EXPECT_EQ(outside, 0);
+}
+
+TEST_F(mdi_fixture, losing_activation_releases_the_drawing_view) {
+  open("0");
+  const int32_t x = mdi->client().client_width_() / 2, y = mdi->client().client_height_() / 2;
+  inject_mouse_at_(mdi->client(), mouse_type_::move, x, y);
+  ASSERT_TRUE(is_set_(mdi->view_input().view_captured_));
+  ASSERT_TRUE(mdi->form().on_activate);
+  mdi->form().on_activate(false);
+  EXPECT_FALSE(is_set_(mdi->view_input().view_captured_));
 }

@@ -15,6 +15,7 @@
 #include "platform/window/event_loop.h"
 #include "shell/icons.h"
 #include "shell/language.h"
+#include "shell/program.h"
 #include "shell/settings.h"
 
 class mdi_fixture : public ::testing::Test {
@@ -25,6 +26,8 @@ class mdi_fixture : public ::testing::Test {
     ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
     dir = tmpl + "/";
     set_user_settings_folder_(dir + "user");
+    // Other test programs leave their layouts beside the shared program folder.
+    set_toolbar_layout_path_(dir + "xtoolbars2_.ini");
     close_settings_file_();
     portable_mode_ = false_;
     icon_table_.assign(1, icon_entry_rec_{});
@@ -37,6 +40,7 @@ class mdi_fixture : public ::testing::Test {
     close();
     clear_dialog_replies_();
     set_user_settings_folder_("");
+    set_toolbar_layout_path_("");
     std::error_code ec;
     std::filesystem::remove_all(dir, ec);
   }

@@ -288,3 +288,20 @@ TEST_F(classic_events, dimension_style_rows_add_a_style_and_delete_only_what_can
   ASSERT_EQ(refused.size(), 3u);
   EXPECT_EQ(refused[2].text, lang_text_("message.dimstyleisalonecantremove"));
 }
+
+TEST_F(classic_events, the_layout_is_read_from_the_file_the_program_names) {
+  // A hidden button saved in the named file stays hidden in the next classic window; the file
+  // beside the shared program folder is never read while another is named.
+  const int32_t line = tb().key2id_("LINE");
+  int32_t slot = 0;
+  for (int32_t i = 1; i <= tb().toolbars[9].slot_count; ++i)
+    if (tb().slot_button_id_(9, i) == line) slot = i;
+  ASSERT_GT(slot, 0);
+  tb().btn_visible_(9, slot, false_);
+  tb().state_save_(toolbar_layout_path_());
+  ASSERT_EQ(toolbar_layout_path_(), dir + "xtoolbars2_.ini");
+  close();
+  open("1");
+  EXPECT_FALSE(is_set_(tb().btn_visible_(9, slot)));
+  EXPECT_TRUE(is_set_(tb().btn_visible_(9, slot == 1 ? 2 : 1)));
+}

@@ -90,6 +90,17 @@ TEST_F(panel_build, classic_holds_only_the_rows_group_and_still_registers_editor
   EXPECT_EQ(engine->edit_s_c_gettxt_(-3), lang_text_("color.byblock"));
   EXPECT_EQ(engine->edit_stl_gettxt_(3), lang_text_("style.dashdot"));
   EXPECT_EQ(engine->edit_wid_gettxt_(-4), lang_text_("width.bylayer"));
+  // With the icons the classic toolbars loaded, and the arrows the engine was given.
+  for (int32_t code : {-4, -3, 0, 4}) {
+    EXPECT_GT(engine->edit_stl_getico_(code), 0) << code;
+    EXPECT_EQ(engine->edit_stl_getico_(code), mdi->style_icons_[size_t(code + 5)]) << code;
+  }
+  for (int32_t code : {-4, -3, 1, 5}) {
+    EXPECT_GT(engine->edit_wid_getico_(code), 0) << code;
+    EXPECT_EQ(engine->edit_wid_getico_(code), mdi->width_icons_[size_t(code + 5)]) << code;
+  }
+  EXPECT_EQ(engine->grid.arrow1[3], mdi->arrow1_icons_[3]);
+  EXPECT_GT(engine->grid.arrow2[19], 0);
   // The rows of a tool show in the classic panel as well.
   ASSERT_TRUE(mdi->gocmd_("circle"));
   EXPECT_EQ(p.id2key_(1), "AD_RADIUS");

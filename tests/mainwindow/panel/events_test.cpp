@@ -238,3 +238,22 @@ TEST_F(panel_events, a_press_on_the_panel_closes_the_ribbon_drop_down_and_still_
   EXPECT_FALSE(mdi->ribbon()->winex_visible_());
   EXPECT_EQ(mdi->tool_name_(), "ZOOM_ZOOM");
 }
+
+TEST_F(panel_events, a_tool_word_saves_the_rows_under_the_tool_they_belong_to) {
+  // The tool changed behind the command entry's back (the rows still show the line's): the next
+  // word keeps the line's rows as the line's, and the rows' owner is the tool now current.
+  for (const char* gui : {"0", "1"}) {
+    SCOPED_TRACE(gui);
+    open(gui);
+    xcpanelbox_& p = panel();
+    ASSERT_TRUE(mdi->gocmd_("line"));
+    EXPECT_EQ(mdi->adraw_tool_, current_tool_key_(mdi->tool_name_()));
+    p.textv_(1, "25");
+    mdi->ds_.tool_name_ = "CIRCLE";
+    ASSERT_TRUE(mdi->gocmd_("rectangle"));
+    EXPECT_EQ(mdi->adraw_tool_, current_tool_key_(mdi->tool_name_()));
+    ASSERT_TRUE(mdi->gocmd_("line"));
+    EXPECT_EQ(p.textv_(1), "25");
+    close();
+  }
+}

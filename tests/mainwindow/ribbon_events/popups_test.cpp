@@ -134,6 +134,31 @@ TEST_F(ribbon_popups, the_end_item_clicks_with_ctrl_and_the_ok_item_without) {
   }
 }
 
+TEST_F(ribbon_popups, the_end_item_after_two_polyline_clicks_finishes_three_vertices) {
+  mdi->gocmd_("polyline");
+  ASSERT_EQ(mdi->tool_name_(), "POLYLINE");
+  const size_t before = engine->store.live.objects.size();
+  for (const pixel_point_ p : {pixel_of(0, 0), pixel_of(30, 0)}) {
+    point_at(p);
+    inject_mouse_at_(mdi->client(), mouse_type_::down, p.x, p.y, button_left_);
+    inject_mouse_at_(mdi->client(), mouse_type_::up, p.x, p.y, button_left_);
+  }
+  ASSERT_EQ(engine->store.live.objects.size(), before);  // still being drawn
+  // The popup opened at (30, 20): its end item clicks there and ends the figure.
+  float x = 0, y = 0;
+  convert(pixel_of(30, 20), x, y);
+  rb().PopupMenuClick("POPUP.END", 3);
+  ASSERT_GT(engine->store.live.objects.size(), before);
+  const object_rec_& o = engine->object_(int32_t(engine->store.live.objects.size() - 1));
+  ASSERT_EQ(o.type, ot_polyline_);
+  const polyline_rec_& p = engine->store.live.polylines[size_t(o.index)];
+  ASSERT_EQ(std::abs(p.count), 3);
+  EXPECT_NEAR(p.x[3], x, 1e-3);
+  EXPECT_NEAR(p.y[3], y, 1e-3);
+  EXPECT_EQ(mdi->ds_tn_(), 0);
+  EXPECT_EQ(mdi->tool_name_(), "POLYLINE");
+}
+
 TEST_F(ribbon_popups, cancel_drops_the_running_figure) {
   line(0, 0, 10, 0);
   engine->select_box_(-1, -1, 11, 1);

@@ -73,12 +73,7 @@ TEST_F(ribbon_screen, every_control_shows_its_icon_on_the_band) {
     surface_ with, without, whole;
     ASSERT_TRUE(photograph(mdi->form(), whole));
     save_png(whole, "ribbon_window_" + r.tabid2key_(tab) + ".png");
-    // The icons are judged without the captions: the bar paints captions in the device
-    // context's default font, wider than the layout measured, and long ones cover their icon.
-    std::vector<std::string> texts(size_t(r.control_count) + 1);
-    for (int32_t id = 1; id <= r.control_count; ++id)  // a group's text is its buttons' state letters
-      if (r.controls[size_t(id)].type != ribbon_group_) std::swap(texts[size_t(id)], r.controls[size_t(id)].text);
-    mdi->ribbon()->refresh_();
+    // With their captions: a caption drawn in the font it was measured in leaves its icon clear.
     ASSERT_TRUE(photograph(bar, with));
     std::vector<int32_t> icons(size_t(r.control_count) + 1);
     for (int32_t id = 1; id <= r.control_count; ++id) std::swap(icons[size_t(id)], r.controls[size_t(id)].icon);
@@ -86,7 +81,6 @@ TEST_F(ribbon_screen, every_control_shows_its_icon_on_the_band) {
     ASSERT_TRUE(photograph(bar, without));
     for (int32_t id = 1; id <= r.control_count; ++id) {
       std::swap(icons[size_t(id)], r.controls[size_t(id)].icon);
-      if (r.controls[size_t(id)].type != ribbon_group_) std::swap(texts[size_t(id)], r.controls[size_t(id)].text);
     }
     mdi->ribbon()->refresh_();
     ASSERT_EQ(with.width_(), without.width_());

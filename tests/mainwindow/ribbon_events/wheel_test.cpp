@@ -60,35 +60,44 @@ TEST_F(ribbon_wheel, the_zoom_point_is_snapped_for_drawing_tools_only) {
 }
 
 TEST_F(ribbon_wheel, elsewhere_the_wheel_does_nothing_and_the_blocks_list_scrolls) {
+  // Enough blocks that the list runs past the panel: the list sets the bar's range itself.
+  for (int i = 1; i <= 40; ++i) {
+    const int32_t r = engine->add_line_(0, 0, float(i), 1);
+    engine->select_clear_();
+    engine->select_record_(r, true_);
+    ASSERT_EQ(engine->block_create_("b" + std::to_string(i), 0, 0, false_), i);
+  }
+  engine->select_clear_();
   view_at_4();
   xcscrollbox_& bar = mdi->blocks_scroll();
-  bar.scrollmin_(0);
-  bar.scrollmax_(100);
-  bar.chsmall_(5);
-  bar.scrollcurrent_(50);
-  bar.Enabled(true_);
   mdi->side_panel_mode_ = 2;
   mdi->mdi_resize_();
   const pixel_rect_ side = mdi->panel2().window_rect_();
   ASSERT_GT(side.right - side.left, 20);
   const pixel_point_ in_side = {(side.left + side.right) / 2, (side.top + side.bottom) / 2};
   inject_mouse_(mouse_type_::move, in_side.x, in_side.y);
+  bar.scrollcurrent_(50);
   turn(-1);
   EXPECT_EQ(bar.scrollcurrent_(), 50);  // the property editor is shown there
   mdi->side_panel_mode_ = 1;
   mdi->mdi_resize_();
+  mdi->ref_blocks_(-1, -1);
+  const int32_t step = bar.chsmall_(), start = 2 * step;
+  ASSERT_GT(step, 0);
+  ASSERT_GE(bar.scrollmax_(), 4 * step);
+  bar.scrollcurrent_(start);
   const pixel_rect_ blocks = mdi->panel2().window_rect_();
   inject_mouse_(mouse_type_::move, (blocks.left + blocks.right) / 2, (blocks.top + blocks.bottom) / 2);
   turn(-1);
-  EXPECT_EQ(bar.scrollcurrent_(), 45);
+  EXPECT_EQ(bar.scrollcurrent_(), start - step);
   turn(1);
   turn(1);
-  EXPECT_EQ(bar.scrollcurrent_(), 55);
+  EXPECT_EQ(bar.scrollcurrent_(), start + step);
   // Over the status bar: neither zoom nor scroll.
   const pixel_rect_ status = mdi->statusbar().win_()->window_rect_();
   inject_mouse_(mouse_type_::move, (status.left + status.right) / 2, (status.top + status.bottom) / 2);
   turn(-1);
-  EXPECT_EQ(bar.scrollcurrent_(), 55);
+  EXPECT_EQ(bar.scrollcurrent_(), start + step);
   EXPECT_FLOAT_EQ(engine->view_zoom_(), 4);
 }
 

@@ -37,6 +37,8 @@ void xribbon_control_::paint_bar_(bool force) {
   dc_ dc(surf);
   dc.fill_rectangle_({0, 0, W, H}, 0);
   reset_text_dc_(dc);
+  // Captions are drawn in the font the layout measured them with, or they overrun their places.
+  dc.select_font_(r_.font());
   draw_ribbon_body_(bar_.get(), dc, 0, m.ribbon_top_row_h_, offset, active_);
   if (!is_set_(composition_active_) && offset >= 1) {
     const int32_t band = frame_caption_height_(top->handle_()) + frame_border_height_(top->handle_());

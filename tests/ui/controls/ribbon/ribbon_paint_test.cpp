@@ -94,6 +94,24 @@ TEST_F(ribbon_paint, user_draw_control_is_empty_and_the_host_draws_on_it_in_the_
   EXPECT_EQ(rc->bar().client_surface_().colour_(q.x + 1, q.y + 1), 0x00FEDCu);
 }
 
+TEST_F(ribbon_paint, captions_are_drawn_in_the_font_the_layout_measures_with) {
+  // The host's user-drawn control is drawn with the bar's device context as it stands there;
+  // tabs, groups and buttons before it drew their captions in that font.
+  build();
+  xribbon_& r = rc->model();
+  r.buttonuserdraw_("COPY", true);
+  std::vector<font_> seen;
+  r.UserDraw = [&](dc_* dc, const std::string&, const std::string&, int32_t, int32_t, int32_t, int32_t, int32_t) {
+    const font_ now = dc->select_font_(font_{});
+    dc->select_font_(now);
+    seen.push_back(now);
+  };
+  rc->refresh_();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_NE(r.font(), font_{});  // a context's default font would not do
+  EXPECT_EQ(seen[0], r.font());
+}
+
 TEST_F(ribbon_paint, no_repaint_while_a_popup_is_open) {
   build();
   xribbon_& r = rc->model();
