@@ -2,27 +2,8 @@
 // draw and fill colours as bordered swatches. On an X server the photograph is taken from the
 // screen (scripts/test runs this suite under xvfb-run); offscreen it is the window's rendering.
 #include "classic_fixture.h"
-#include "platform/services/picture_file.h"
-#include "platform/services/screen.h"
 #include "shell/ui_metrics.h"
-
-namespace {
-
-bool photograph(window_& w, surface_& out) {
-  if (platform_name_() != "xcb") return w.grab_(out);
-  return capture_screen_(w.client_rect_(), out);
-}
-
-void save_png(const surface_& s, const std::string& name) {
-  picture_image_rec_ im;
-  im.width = s.width_();
-  im.height = s.height_();
-  for (int32_t y = 0; y < im.height; ++y)
-    for (int32_t x = 0; x < im.width; ++x) im.argb.push_back(0xFF000000u | s.argb_(x, y));
-  EXPECT_TRUE(save_png_file_(::testing::TempDir() + name, im)) << name;
-}
-
-}  // namespace
+#include "support/screen_photo.h"
 
 class classic_photo : public classic_fixture {};
 
@@ -36,8 +17,8 @@ TEST_F(classic_photo, the_colour_buttons_show_the_current_colours) {
   ASSERT_NE(w, nullptr);
   ASSERT_TRUE(w->visible_());
   surface_ shot;
-  ASSERT_TRUE(photograph(*w, shot));
-  save_png(shot, "classic_attribute_toolbar.png");
+  ASSERT_TRUE(photograph_(*w, shot));
+  save_png_(shot, "classic_attribute_toolbar.png");
   const struct {
     const char* key;
     uint32_t colour;

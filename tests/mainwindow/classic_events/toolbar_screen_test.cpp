@@ -5,32 +5,12 @@
 #include <string>
 
 #include "classic_fixture.h"
-#include "platform/services/picture_file.h"
 #include "platform/window/inject.h"
-#include "platform/services/screen.h"
 #include "support/test_skin.h"
 #include "ui/skin/skin_file.h"
+#include "support/screen_photo.h"
 
 namespace {
-
-bool photograph(window_& w, surface_& out) {
-  do_events_();
-  if (platform_name_() != "xcb") return w.grab_(out);
-  for (int i = 0; i < 10; ++i) wait_events_(10);
-  return capture_screen_(w.client_rect_(), out);
-}
-
-void save_png(const surface_& s, const std::string& name) {
-  picture_image_rec_ im;
-  im.width = s.width_();
-  im.height = s.height_();
-  for (int32_t y = 0; y < im.height; ++y)
-    for (int32_t x = 0; x < im.width; ++x) {
-      const uint32_t c = s.colour_(x, y);
-      im.argb.push_back(0xFF000000u | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF));
-    }
-  EXPECT_TRUE(save_png_file_(::testing::TempDir() + name, im)) << name;
-}
 
 bool shown(window_& w, pixel_point_ a, pixel_point_ z) {
   const pixel_rect_ r = w.client_rect_();
@@ -64,8 +44,8 @@ TEST_F(classic_toolbar_screen, every_button_shows_its_icon_on_the_toolbar) {
     SCOPED_TRACE(tb().toolbars[size_t(t)].title);
     surface_ with, without;
     tb().refresh(t);
-    ASSERT_TRUE(photograph(*w, with));
-    save_png(with, "classic_toolbar_" + std::to_string(t) + ".png");
+    ASSERT_TRUE(photograph_(*w, with));
+    save_png_(with, "classic_toolbar_" + std::to_string(t) + ".png");
     // The same toolbar with every icon taken away: what stays is the skin's painting.
     std::vector<int32_t> icons;
     for (int32_t s = 1; s <= tb().toolbars[size_t(t)].slot_count; ++s) {
@@ -74,7 +54,7 @@ TEST_F(classic_toolbar_screen, every_button_shows_its_icon_on_the_toolbar) {
       if (b >= 1) tb().button_(b).icon = 0;
     }
     tb().refresh(t);
-    ASSERT_TRUE(photograph(*w, without));
+    ASSERT_TRUE(photograph_(*w, without));
     for (int32_t s = 1; s <= tb().toolbars[size_t(t)].slot_count; ++s)
       if (const int32_t b = tb().slot_button_id_(t, s); b >= 1) tb().button_(b).icon = icons[size_t(s - 1)];
     tb().refresh(t);

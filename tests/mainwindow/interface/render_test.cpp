@@ -7,7 +7,7 @@
 #include "interface_fixture.h"
 #include "mainwindow/interface/dock_rows.h"
 #include "mainwindow/interface/ribbon_rows.h"
-#include "platform/services/picture_file.h"
+#include "support/screen_photo.h"
 
 namespace {
 
@@ -17,18 +17,6 @@ int32_t icon_pixels(const surface_& with, const surface_& without, int32_t x, in
   for (int32_t yy = y; yy < y + h; ++yy)
     for (int32_t xx = x; xx < x + w; ++xx) n += with.colour_(xx, yy) != without.colour_(xx, yy) ? 1 : 0;
   return n;
-}
-
-void save_png(const surface_& s, const std::string& name) {
-  picture_image_rec_ im;
-  im.width = s.width_();
-  im.height = s.height_();
-  for (int32_t y = 0; y < im.height; ++y)
-    for (int32_t x = 0; x < im.width; ++x) {
-      const uint32_t c = s.colour_(x, y);
-      im.argb.push_back(0xFF000000u | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF));
-    }
-  EXPECT_TRUE(save_png_file_(::testing::TempDir() + name, im)) << name;
 }
 
 }  // namespace
@@ -48,7 +36,7 @@ TEST_F(interface_render, every_ribbon_control_shows_its_icon) {
     do_events_();
     surface_ with, without;
     ASSERT_TRUE(rc->bar().grab_(with));
-    save_png(with, "ribbon_tab_" + r.tabid2key_(tab) + ".png");
+    save_png_(with, "ribbon_tab_" + r.tabid2key_(tab) + ".png");
     std::vector<int32_t> icons(size_t(r.control_count) + 1);
     for (int32_t id = 1; id <= r.control_count; ++id) std::swap(icons[size_t(id)], r.controls[size_t(id)].icon);
     r.refresh_();
@@ -73,7 +61,7 @@ TEST_F(interface_render, every_toolbar_button_shows_its_icon) {
   do_events_();
   surface_ whole;
   ASSERT_TRUE(host->grab_(whole));
-  save_png(whole, "classic_interface.png");
+  save_png_(whole, "classic_interface.png");
   int32_t checked = 0;
   for (int32_t t = 2; t <= 14; ++t) {
     window_* w = tb->tool_window_(t);

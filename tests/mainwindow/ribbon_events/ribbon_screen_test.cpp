@@ -6,31 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/services/picture_file.h"
-#include "platform/services/screen.h"
 #include "ribbon_fixture.h"
 #include "support/test_skin.h"
+#include "support/screen_photo.h"
 
 namespace {
-
-bool photograph(window_& w, surface_& out) {
-  do_events_();
-  if (platform_name_() != "xcb") return w.grab_(out);
-  for (int i = 0; i < 10; ++i) wait_events_(10);
-  return capture_screen_(w.client_rect_(), out);
-}
-
-void save_png(const surface_& s, const std::string& name) {
-  picture_image_rec_ im;
-  im.width = s.width_();
-  im.height = s.height_();
-  for (int32_t y = 0; y < im.height; ++y)
-    for (int32_t x = 0; x < im.width; ++x) {
-      const uint32_t c = s.colour_(x, y);
-      im.argb.push_back(0xFF000000u | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF));
-    }
-  EXPECT_TRUE(save_png_file_(::testing::TempDir() + name, im)) << name;
-}
 
 bool inside(const ribbon_rect_& r, int32_t x, int32_t y) { return x >= r.x && x < r.right() && y >= r.y && y < r.y + r.h; }
 
@@ -71,14 +51,14 @@ TEST_F(ribbon_screen, every_control_shows_its_icon_on_the_band) {
     r.tab_id_(tab);
     mdi->ribbon()->refresh_();
     surface_ with, without, whole;
-    ASSERT_TRUE(photograph(mdi->form(), whole));
-    save_png(whole, "ribbon_window_" + r.tabid2key_(tab) + ".png");
+    ASSERT_TRUE(photograph_(mdi->form(), whole));
+    save_png_(whole, "ribbon_window_" + r.tabid2key_(tab) + ".png");
     // With their captions: a caption drawn in the font it was measured in leaves its icon clear.
-    ASSERT_TRUE(photograph(bar, with));
+    ASSERT_TRUE(photograph_(bar, with));
     std::vector<int32_t> icons(size_t(r.control_count) + 1);
     for (int32_t id = 1; id <= r.control_count; ++id) std::swap(icons[size_t(id)], r.controls[size_t(id)].icon);
     mdi->ribbon()->refresh_();
-    ASSERT_TRUE(photograph(bar, without));
+    ASSERT_TRUE(photograph_(bar, without));
     for (int32_t id = 1; id <= r.control_count; ++id) {
       std::swap(icons[size_t(id)], r.controls[size_t(id)].icon);
     }
