@@ -66,7 +66,6 @@ void view_input_::zoom_move_(int32_t my) {
 }
 
 void view_input_::zoom_area_press_(int32_t mx, int32_t my) {
-  zaz_class_& e = h_.engine_();
   draw_state_rec_& s = ds();
   if (s.tool_step_ == 0) {
     s.down_mx_ = mx;
