@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cctype>
+
 #include <filesystem>
 #include <string>
 
@@ -99,13 +101,28 @@ class session_fixture : public ::testing::Test {
   void command(const std::string& text) {
     window_* box = find_window_(mdi->cmd().hwnd());
     ASSERT_NE(box, nullptr);
+    // The view lets its mouse capture go at the first move outside it.
+    inject_mouse_at_(*box, mouse_type_::move, 4, 5);
+    inject_mouse_at_(*box, mouse_type_::move, 5, 5);
     inject_mouse_at_(*box, mouse_type_::down, 5, 5, button_left_);
     inject_mouse_at_(*box, mouse_type_::up, 5, 5, button_left_);
+    type_text(text);
+    inject_key_(key_type_::down, key_return_, 0, '\r');
+    inject_key_(key_type_::up, key_return_);
+    settle();
+  }
+  // Typed to the focused window: each character with the key that makes it, as a keyboard does
+  // (a text box takes a character only with its key).
+  static void type_text(const std::string& text) {
     for (char c : text) {
-      inject_key_(key_type_::down, 0, 0, uint32_t(uint8_t(c)));
-      inject_key_(key_type_::up, 0, 0, uint32_t(uint8_t(c)));
+      int32_t code = std::isalpha(static_cast<unsigned char>(c)) ? std::toupper(c) : c;
+      if (c == '.') code = 0xBE;
+      if (c == '-') code = 0xBD;
+      if (c == '@') code = '2';
+      const int32_t shift = c == '@' || std::isupper(static_cast<unsigned char>(c)) ? mod_shift_ : 0;
+      inject_key_(key_type_::down, code, shift, uint32_t(uint8_t(c)));
+      inject_key_(key_type_::up, code);
     }
-    key(key_return_);
   }
 
   std::string dir;
