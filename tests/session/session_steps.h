@@ -36,21 +36,6 @@ inline std::string dxf_samples_dir() {
 
 class session_steps : public session_fixture {
  protected:
-  // Leaving the classic interface writes the toolbar layout beside the program; the file is
-  // put back as it was, so the sessions leave nothing behind for other test programs.
-  void SetUp() override {
-    session_fixture::SetUp();
-    layout_existed_ = std::filesystem::exists(toolbar_layout_path_());
-    if (layout_existed_) layout_bytes_ = read_bytes(toolbar_layout_path_());
-  }
-  void TearDown() override {
-    session_fixture::TearDown();
-    std::error_code ec;
-    if (layout_existed_)
-      write_bytes(toolbar_layout_path_(), layout_bytes_);
-    else
-      std::filesystem::remove(toolbar_layout_path_(), ec);
-  }
   // Quits as the user's close does (asking about unsaved changes, storing the window's place),
   // then starts again with what the last run stored.
   void restart() {
@@ -231,7 +216,5 @@ class session_steps : public session_fixture {
   }
 
  private:
-  bool layout_existed_ = false;
-  std::string layout_bytes_;
 };
 
