@@ -5,11 +5,13 @@
 
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "dialogs/dimstyles/ex_dimstyles.h"
 #include "dialogs/layers/ex_layers.h"
 #include "dialogs/pages/ex_pages.h"
+#include "dialogs/text/text_dialog.h"
 #include "engine/zaz_class.h"
 #include "platform/gdi/surface.h"
 #include "platform/services/picture_file.h"
@@ -111,6 +113,37 @@ TEST_F(dialog_photo_test, style_editor_on_each_page) {
     }
     d.close_();
   });
+}
+
+TEST_F(dialog_photo_test, text_dialog_on_both_pages) {
+  std::string text = "Room 12";
+  text_dialog_host_ h;
+  h.get_text = [&] { return text; };
+  h.set_text = [&](const std::string& t) { text = t; };
+  h.panel_text = [](int32_t) { return std::string("2.5"); };
+  h.set_panel_text = [](int32_t, const std::string&) {};
+  h.ref_view = [] {};
+  h.ref_states = [] {};
+  ex_text_ d(eng, nullptr, h);
+  d.prepare_();
+  d.show_();
+  d.show_text_();
+  // The text box's caret and the focused button's frame are drawn over their own surfaces, so the
+  // pages are judged by the skin's painting around them.
+  const auto painted_colours = [&] {
+    surface_ shot;
+    EXPECT_TRUE(d.window_of_().grab_(shot));
+    std::set<uint32_t> colours;
+    for (int32_t y = 0; y < shot.height_(); ++y)
+      for (int32_t x = 0; x < shot.width_(); ++x) colours.insert(shot.colour_(x, y));
+    return colours.size();
+  };
+  photograph(d.window_of_(), "text", {});
+  EXPECT_GT(painted_colours(), 20u);
+  d.show_font_();
+  photograph(d.window_of_(), "text_font", {});
+  EXPECT_GT(painted_colours(), 20u);
+  d.close_dialog_();
 }
 
 }  // namespace
