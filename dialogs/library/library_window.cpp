@@ -53,13 +53,13 @@ ex_xlib_::ex_xlib_(zaz_class_& main, zaz_class_& library, window_* owner, librar
   xpop_ = std::make_unique<xcpopupmenu_>(*dlg_, dlg_->handle_());
   xpop_->control().hide_();
 
-  struct button_spec {
+  struct button_row {
     xcbutton_* b;
     const char* key;
     const char* icon;
     std::function<void()> act;
   };
-  const button_spec buttons[] = {
+  const button_row buttons[] = {
       {close_.get(), "window.xlib.close", nullptr, [this] { unload_(); }},
       {iblock_.get(), "window.xlib.insblock", "zaz.d2d.14.0.ico", [this] { iblock__MouseDown(); }},
       {insert_.get(), "window.xlib.insert2d", "zaz.d2d.17.0.ico", [this] { insert_library_block_(); }},
@@ -67,7 +67,7 @@ ex_xlib_::ex_xlib_(zaz_class_& main, zaz_class_& library, window_* owner, librar
       {open_btn_.get(), "window.xlib.open", "zaz.std.02.0.ico", [this] { open__MouseDown(); }},
       {save_.get(), "window.xlib.save", "zaz.std.03.0.ico", [this] { save_library_(); }},
   };
-  for (const button_spec& s : buttons) {
+  for (const button_row& s : buttons) {
     s.b->Caption(lang_text_(s.key));
     if (s.icon) s.b->seticon_(icon_folder_(), s.icon);
     s.b->mdo_(true_);

@@ -128,8 +128,8 @@ const command_word_rec_ words[] = {
     {ribbon_button, "ARR_DIST_V_EQC", 0, "a2d2v"},
     {ribbon_button, "ARR_DIST_V_DEL", 0, "a2d0v"},
     // Ribbon drop-down items.
-    {ribbon_item, "PASTESPEC.STD", 0, "paste"},
-    {ribbon_item, "PASTESPEC.ORG", 0, "pasteorg"},
+    {ribbon_item, "PASTESPECIAL.STD", 0, "paste"},
+    {ribbon_item, "PASTESPECIAL.ORG", 0, "pasteorg"},
     {ribbon_item, "PRINTING.PAGESIZE.GETONE", 0, "getps1"},
     {ribbon_item, "PRINTING.PAGESIZE.GETALL", 0, "getpsall"},
     {ribbon_item, "PRINTING.PAGEORIENT.V", 0, "pagev"},

@@ -41,7 +41,7 @@ const dock_row_ rows[] = {
     {.kind = k_item, .key = "COPY", .text = "tb.edit.copy", .small = "zaz.edt.05.0.ico", .shortcut = "tb.edit.copy.sc"},
     {.kind = k_item, .key = "PASTE", .text = "tb.edit.paste", .small = "zaz.edt.06.0.ico", .shortcut = "tb.edit.paste.sc"},
     {.kind = k_item, .key = "PASTE.ORG", .text = "tb.edit.paste.org"},
-    {.kind = k_item, .key = "PASTE.SPC", .text = "tb.edit.paste.spec"},
+    {.kind = k_item, .key = "PASTE.SPC", .text = "tb.edit.paste.special"},
     {.kind = k_item, .key = "-", .text = "-"},
     {.kind = k_item, .key = "INSERT", .text = "tb.edit.insert"},
     {.kind = k_subitem, .key = "IMAGE", .text = "tb.edit.insert.img", .small = "zaz.edt.09.0.ico", .shortcut = "tb.edit.insert.img.sc"},

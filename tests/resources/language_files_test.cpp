@@ -163,7 +163,7 @@ std::vector<sibling_set> ribbon_key_tips() {
                    "mdi.mainmenu.saveas.key", "mdi.mainmenu.print.key", "mdi.mainmenu.setprnt.key",
                    "mdi.mainmenu.properties.key"}});
   auto std_items = tips("mdi.tool.home.",
-                        {"clipboard.pspec", "clipboard.cut", "clipboard.copy", "clipboard.paste",
+                        {"clipboard.pastespecial", "clipboard.cut", "clipboard.copy", "clipboard.paste",
                          "setup", "pagemove", "pagesize", "pageorient", "printpage"});
   std_items.push_back("mdi.toolbar.home.pages.choose.key");
   sets.push_back(tab("STD", std_items));

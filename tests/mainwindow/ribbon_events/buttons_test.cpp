@@ -107,7 +107,7 @@ TEST_F(ribbon_buttons, a_press_runs_the_word_of_the_second_key) {
       {"LINE", "", "LINE"},          {"ARC", "", "ARC.R"},           {"ARC", "ARC.3P", "ARC.3P"},
       {"CIRCLE", "CIRCLE.2P", "CIRCLE.2P"}, {"SELECT_STD", "", "SELECT"}, {"line", "", "SELECT"},  // case matters
       {"ZOOM_AREA", "", "ZOOM_AREA"}, {"DIM.F", "", "DIM.F"},          {"ARRAY", "ARRAY.CIRC", "ARRAY.CIRC"},
-      {"PASTESPEC", "", "SELECT"},   // its commands are its items
+      {"PASTESPECIAL", "", "SELECT"},   // its commands are its items
   };
   for (const case_& c : cases) {
     mdi->gocmd_("select");

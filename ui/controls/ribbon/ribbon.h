@@ -130,7 +130,7 @@ class xribbon_ {
                      int32_t uw_, int32_t uh_, int32_t value_)>
       UserDraw;
   std::function<void(const std::string& q_key_)> QuickButtonClick;
-  std::function<void(const std::string& sp_key_)> SpecButtonClick;  // never raised
+  std::function<void(const std::string& sp_key_)> SpecialButtonClick;  // never raised
   std::function<void(const std::string& t_key_)> TabButtonClick;
   std::function<void(int16_t KeyCode, int16_t Shift)> KeyDown;
   std::function<void(int16_t KeyAscii)> KeyPress;
@@ -162,7 +162,7 @@ class xribbon_ {
   bool add_quickbutton_(std::string_view q_key_, std::string_view q_text_ = {}, std::string_view q_tooltip_ = {},
                         int16_t q_icon_ = 0, std::string_view q_altkey_ = {});
   void add_qbs2frm_(int32_t id_);
-  bool add_spec_button_(std::string_view sp_key_, std::string_view sp_text_ = {}, std::string_view sp_tooltip_ = {},
+  bool add_special_button_(std::string_view sp_key_, std::string_view sp_text_ = {}, std::string_view sp_tooltip_ = {},
                         int16_t sp_icon_ = 0, std::string_view sp_altkey_ = {});
   int16_t add_tabtop_(std::string_view t_key_, std::string_view t_text_ = {}, std::string_view t_altkey_ = {},
                       std::string_view t_shortcut_ = {});

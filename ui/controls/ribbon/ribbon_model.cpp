@@ -125,7 +125,7 @@ void xribbon_::add_qbs2frm_(int32_t id_) {
   }
 }
 
-bool xribbon_::add_spec_button_(std::string_view sp_key_, std::string_view sp_text_, std::string_view sp_tooltip_,
+bool xribbon_::add_special_button_(std::string_view sp_key_, std::string_view sp_text_, std::string_view sp_tooltip_,
                                 int16_t sp_icon_, std::string_view sp_altkey_) {
   int16_t id = next_id(special_count, ribbon_max_special_buttons_);
   if (id == 0 || is_reserved_menu_key_(sp_key_)) return false;

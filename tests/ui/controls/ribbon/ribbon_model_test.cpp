@@ -34,7 +34,7 @@ std::vector<limit_case> limit_cases() {
        &xribbon_::mainmenu_count},
       {"quick buttons", 32, [](xribbon_& r, const std::string& k) { return r.add_quickbutton_(k) ? 1 : 0; },
        &xribbon_::quick_count},
-      {"special buttons", 32, [](xribbon_& r, const std::string& k) { return r.add_spec_button_(k) ? 1 : 0; },
+      {"special buttons", 32, [](xribbon_& r, const std::string& k) { return r.add_special_button_(k) ? 1 : 0; },
        &xribbon_::special_count},
   };
 }
@@ -134,9 +134,9 @@ TEST_F(ribbon_model, checked_state_and_icons_by_key) {
 
 TEST_F(ribbon_model, special_button_widths) {
   xribbon_ r(metrics_96);
-  r.add_spec_button_("A", " - ");
-  r.add_spec_button_("B", std::string(20, 'x'), "", 1);  // text 40 pixels
-  r.add_spec_button_("C");
+  r.add_special_button_("A", " - ");
+  r.add_special_button_("B", std::string(20, 'x'), "", 1);  // text 40 pixels
+  r.add_special_button_("C");
   EXPECT_EQ(r.special[1].width, 4);
   EXPECT_EQ(r.special[2].width, 70);
   EXPECT_EQ(r.special[3].width, 6);
