@@ -666,7 +666,7 @@ std::string hex_(uint32_t rgb) {
 std::string skin_text_(const look_rec_& L, skin_look_ look) {
   const uint32_t menu_text = L.text;
   std::map<std::string, uint32_t> c = {
-      {"color_bgmenu", L.dock_top}, {"color_start_menu", L.accent}, {"color_main_menu", L.popup},
+      {"color_bgmenu", L.dock_top}, {"color_start_menu", L.on_accent}, {"color_main_menu", L.popup},
       {"color_popup_menu", L.popup}, {"color_popup_margin", L.popup_margin}, {"color_popup_border", L.popup_border},
       {"color_background", L.panel}, {"color_background_ex", L.ribbon_body_top},
       {"color_caption_text_enabled", L.caption_text}, {"color_caption_text_disabled", L.caption_text_inactive},

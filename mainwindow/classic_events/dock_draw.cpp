@@ -12,6 +12,7 @@
 #include "ui/skin/blitters.h"
 #include "ui/skin/icon_painter.h"
 #include "ui/skin/paint_text.h"
+#include "ui/skin/paint_util.h"
 #include "ui/skin/skin_palette.h"
 
 namespace {
@@ -63,8 +64,17 @@ void corner_icon_(dc_& dc, int32_t x, int32_t y, int32_t icon) {
   if (icon > 0) draw_table_icon_(dc, float(x), float(y), 16, icon, false_, false_, true_, -1, false_);
 }
 
+// The button's text in the skin's button colour, centred across the item like a text box line
+// (the text box's own line painter writes in the fixed menu colour, unreadable on dark skins).
 void text_(dc_& dc, int32_t x, int32_t y, int32_t w, int32_t h, const std::string& text, bool vertical) {
-  draw_text_line_(dc, x, y, w, h, text, to_flag_(vertical), skin_palette_.color_btn_text_act, 0, 0, false_);
+  paint::ui_font_scope font(dc, vertical);
+  dc.set_bk_mode_(bk_mode_::transparent_);
+  dc.set_text_colour_(uint32_t(skin_palette_.color_btn_text_act));
+  const int32_t L = dc.text_extent_("X").cy;
+  if (vertical)
+    dc.text_out_(paint::rnd(x + w / 2.0 + L / 2.0), y, text);
+  else
+    dc.text_out_(x, paint::rnd(y + h / 2.0 - L / 2.0), text);
 }
 
 std::string numbered_title_(int32_t n, const std::string& title, const char* no_name_key) {

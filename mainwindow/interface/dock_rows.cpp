@@ -242,7 +242,8 @@ const dock_row_ rows[] = {
     {.kind = k_item, .key = "LSTYLE.2", .text = "style.dot", .small = "zaz.stl.30.0.ico", .icon_table = 1, .icon_code = 2},
     {.kind = k_item, .key = "LSTYLE.3", .text = "style.dashdot", .small = "zaz.stl.40.0.ico", .icon_table = 1, .icon_code = 3},
     {.kind = k_item, .key = "LSTYLE.4", .text = "style.dash2dot", .small = "zaz.stl.50.0.ico", .icon_table = 1, .icon_code = 4},
-    {.kind = k_button, .key = "LWIDTH", .text = "tb.attr.width", .type = 4, .tip = "tb.attr.width.tip", .csize = 110, .cwidth = 0, .maxitems = 0, .cdraw = true},
+    // As wide as the colour buttons: "By layer" in the longer languages fits beside its icon.
+    {.kind = k_button, .key = "LWIDTH", .text = "tb.attr.width", .type = 4, .tip = "tb.attr.width.tip", .csize = 120, .cwidth = 0, .maxitems = 0, .cdraw = true},
     {.kind = k_item, .key = "LWIDTH.BYLAYER", .text = "width.bylayer", .small = "zaz.attr.01.0.ico", .icon_table = 2, .icon_code = -4},
     {.kind = k_item, .key = "LWIDTH.BYBLOCK", .text = "width.byblock", .small = "zaz.attr.02.0.ico", .icon_table = 2, .icon_code = -3},
     {.kind = k_item, .key = "LWIDTH.1", .text = "width.1", .small = "zaz.wid.10.0.ico", .icon_table = 2, .icon_code = 1},

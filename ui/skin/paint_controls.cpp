@@ -118,7 +118,7 @@ void draw_edit_box_window_(window_* hwnd, dc_& dc, std::string_view text, flag16
 
 void draw_edit_box_(window_*, dc_& dc, int32_t x, int32_t y, int32_t w, int32_t h, std::string_view text_in,
                     flag16_ enabled, int32_t left_w, int32_t swatch, int32_t icon, int32_t state, flag16_ text_only,
-                    int32_t extra_indent, flag16_ frame_off) {
+                    int32_t extra_indent, flag16_ frame_off, int32_t text_colour) {
   const std::string text = paint::drop_tilde_before_l_stroke(text_in);
   static const sprite9_set_rec_ none{};
   static const sprite_rect_rec_ no_arrow{};
@@ -143,6 +143,7 @@ void draw_edit_box_(window_*, dc_& dc, int32_t x, int32_t y, int32_t w, int32_t 
         paint::part(dc, f.part[1 + r * 3 + c], cols[c][0], rows[r][0], cols[c][1], rows[r][1], false);
     paint::part_at(dc, *arrow, rnd(x + w - R * 0.5 - 3), rnd(h * 0.5 + y - 3), true);
   }
+  if (text_colour >= 0 && enabled == true_) colour = uint32_t(text_colour);
   dc.set_text_colour_(colour);
   draw_in_(dc, text, x + left_w + 4 + extra_indent, y + 2, x + w - R - 2, y + h - 2,
            text_no_prefix_ | text_single_line_ | text_vcenter_);
@@ -202,6 +203,8 @@ int32_t draw_status_bar_(window_* hwnd, dc_& dc, const status_bar_args_& a, int3
     blit_sprite9_fill_(fill, dc, 4, py, 120, Hp, rnd(a.progress / 100.0 * 120));
     text_left = 130;
   }
+  // The texts lie on the bar's own painting: an opaque text cell would box them in white.
+  dc.set_bk_mode_(bk_mode_::transparent_);
   dc.set_text_colour_(uint32_t(skin_palette_.color_stbar_text_std));
   draw_in_(dc, a.text, text_left, 2, W - Z - 2, H - 2, text_single_line_ | text_vcenter_);
 

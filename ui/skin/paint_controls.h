@@ -28,12 +28,13 @@ void draw_button_skin_(window_* hwnd, dc_& dc, int32_t state);
 void draw_button_skin_rect_(window_* unused, dc_& dc, int32_t x, int32_t y, int32_t w, int32_t h, int32_t state);
 
 // Edit and drop-down boxes: frame with its arrow column, text, and a colour swatch or icon in a
-// left area of left_w pixels.
+// left area of left_w pixels. An enabled box's text is in text_colour, or the system's text
+// colour when it is -1.
 void draw_edit_box_window_(window_* hwnd, dc_& dc, std::string_view text, flag16_ enabled, int32_t left_w,
                            int32_t swatch, int32_t icon, int32_t state);
 void draw_edit_box_(window_* hwnd, dc_& dc, int32_t x, int32_t y, int32_t w, int32_t h, std::string_view text,
                     flag16_ enabled, int32_t left_w, int32_t swatch, int32_t icon, int32_t state,
-                    flag16_ text_only, int32_t extra_indent, flag16_ frame_off);
+                    flag16_ text_only, int32_t extra_indent, flag16_ frame_off, int32_t text_colour = -1);
 
 // Check and option glyphs for glyph states 0..5, with the focus outline when focus is -1.
 void draw_check_glyph_(dc_& dc, int32_t x, int32_t y, int32_t state, flag16_ focus);

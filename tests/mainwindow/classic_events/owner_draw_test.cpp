@@ -4,7 +4,8 @@
 #include "shell/language.h"
 #include "ui/skin/blitters.h"
 #include "ui/skin/icon_painter.h"
-#include "ui/skin/paint_text.h"
+#include "ui/skin/paint_util.h"
+#include "ui/skin/skin_palette.h"
 
 namespace {
 
@@ -17,8 +18,14 @@ struct canvas {
   void icon(int32_t x, int32_t y, int32_t id, bool centred) {
     draw_table_icon_(dc, float(x), float(y), 16, id, to_flag_(centred), to_flag_(centred), true_, -1, false_);
   }
+  // A line centred across the item in the skin's button text colour, turned in a side dock.
   void text(int32_t x, int32_t y, int32_t w, int32_t h, const std::string& t, bool vertical = false) {
-    draw_text_line_(dc, x, y, w, h, t, to_flag_(vertical), 0, 0, 0, false_);
+    paint::ui_font_scope font(dc, vertical);
+    dc.set_bk_mode_(bk_mode_::transparent_);
+    dc.set_text_colour_(uint32_t(skin_palette_.color_btn_text_act));
+    const int32_t L = dc.text_extent_("X").cy;
+    if (vertical) dc.text_out_(paint::rnd(x + w / 2.0 + L / 2.0), y, t);
+    else dc.text_out_(x, paint::rnd(y + h / 2.0 - L / 2.0), t);
   }
 };
 

@@ -119,6 +119,21 @@ TEST_F(painters, status_bar_progress) {
   EXPECT_EQ(at(4 + 119, 10), colour_of(progress_sprites_[2].part[6]));
 }
 
+// The bar's texts lie on its painting even on a context left opaque: no text cell is boxed.
+TEST_F(painters, status_bar_texts_leave_the_bar_painting_around_them) {
+  dc_& dc = canvas(400, 22);
+  dc.set_bk_mode_(bk_mode_::opaque_);
+  dc.set_bk_colour_(0x00FF00);
+  status_bar_args_ a;
+  a.zoom_slider = true_;
+  a.text = "X=1.5, Y=2";
+  a.zoom_text = "100%";
+  int32_t zoom = 0, left = 0;
+  draw_status_bar_(nullptr, dc, a, zoom, left);
+  for (int32_t y = 0; y < 22; ++y)
+    for (int32_t x = 0; x < 400; ++x) ASSERT_NE(at(x, y), 0x00FF00u) << x << "," << y;
+}
+
 TEST_F(painters, progress_bar_never_wider_than_its_fill_set) {
   dc_& dc = canvas(300, 20);
   draw_progress_bar_(nullptr, dc, 100);
@@ -174,6 +189,21 @@ TEST_F(painters, disabled_edit_box_keeps_the_normal_frame_and_grey_text) {
   draw_edit_box_(nullptr, dc, 0, 0, 120, 24, "x", true_, 0, -1, 0, 3, 0, 0, 0);
   EXPECT_EQ(at(0, 0), colour_of(edit_box_sprites_[3].part[1]));
   EXPECT_EQ(paint::drop_tilde_before_l_stroke("~\xC5\x81\xC3\xB3~d~"), "\xC5\x81\xC3\xB3~d~");
+}
+
+// A box without its frame lies on another control's face and takes that face's text colour.
+TEST_F(painters, edit_box_text_takes_the_colour_it_is_given) {
+  const auto pixels_in = [&](uint32_t colour) {
+    int32_t n = 0;
+    for (int32_t y = 0; y < 24; ++y)
+      for (int32_t x = 0; x < 120; ++x) n += at(x, y) == colour;
+    return n;
+  };
+  draw_edit_box_(nullptr, canvas(120, 24), 0, 0, 120, 24, "Wall", true_, 0, -1, 0, 1, 0, 0, true_, 0x0000FE);
+  EXPECT_GT(pixels_in(0x0000FE), 0);
+  draw_edit_box_(nullptr, canvas(120, 24), 0, 0, 120, 24, "Wall", true_, 0, -1, 0, 1, 0, 0, true_);
+  EXPECT_EQ(pixels_in(0x0000FE), 0);
+  EXPECT_EQ(dc->text_colour_(), paint::sys_colour(paint::menu_text));
 }
 
 TEST_F(painters, edit_box_swatch_is_drawn_without_the_frame) {

@@ -35,6 +35,7 @@ void xribbon_control_::paint_bar_(bool force) {
   surface_& surf = bar_->client_surface_();
   const int32_t W = surf.width_(), H = surf.height_();
   dc_ dc(surf);
+  dc.set_bk_mode_(bk_mode_::transparent_);  // captions lie on the painted band
   dc.fill_rectangle_({0, 0, W, H}, 0);
   reset_text_dc_(dc);
   // Captions are drawn in the font the layout measured them with, or they overrun their places.

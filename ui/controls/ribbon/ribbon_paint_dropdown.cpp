@@ -54,6 +54,7 @@ void xribbon_control_::paint_main_menu_() {
   surface_& s = ex1_->client_surface_();
   const int32_t W = s.width_(), H = s.height_(), R = W - 5, B = H - 5;
   dc_ dc(s);
+  dc.set_bk_mode_(bk_mode_::transparent_);  // captions lie on the painted band
   dc.select_font_(r_.font());
   reset_text_dc_(dc);
   blit_popup_background_(1, dc, 0, 0, W, H);
@@ -98,6 +99,7 @@ void xribbon_control_::paint_collapsed_toolbar_() {
   surface_& s = ex1_->client_surface_();
   const int32_t W = s.width_(), H = s.height_();
   dc_ dc(s);
+  dc.set_bk_mode_(bk_mode_::transparent_);  // captions lie on the painted band
   dc.select_font_(r_.font());
   blit_popup_background_(1, dc, 0, 0, W, H);
   const int32_t t = d.collapsed_toolbar;
@@ -153,6 +155,7 @@ void xribbon_control_::paint_popup_menu_() {
   surface_& s = ex2_->client_surface_();
   const int32_t W = s.width_() - 5, H = s.height_() - 5;
   dc_ dc(s);
+  dc.set_bk_mode_(bk_mode_::transparent_);  // captions lie on the painted band
   font_ regular = r_.font();
   dc.select_font_(regular);
   reset_text_dc_(dc);
@@ -225,6 +228,7 @@ int32_t xribbon_control_::paint_drop_list_(int32_t& new_top) {
   surface_& s = ex2_->client_surface_();
   const int32_t W = s.width_(), H = s.height_();
   dc_ dc(s);
+  dc.set_bk_mode_(bk_mode_::transparent_);  // captions lie on the painted band
   dc.select_font_(r_.font());
   dc.set_bk_colour_(uint32_t(skin_palette_.color_popup_menu));
   reset_text_dc_(dc);

@@ -138,7 +138,9 @@ void xcpanelbox_::paint_item_(dc_& dc, int32_t id, bool alone) {
         colour = row.colour;
         icon = row.icon;
       }
-      draw_edit_box_(win.get(), dc, a.x, a.y, a.w, a.h, text, it.enabled, 18, colour, icon, 0, false_, 0, true_);
+      // Without its frame the box lies on the button face: its text takes the face's colour.
+      draw_edit_box_(win.get(), dc, a.x, a.y, a.w, a.h, text, it.enabled, 18, colour, icon, 0, false_, 0, true_,
+                     text_colour);
       break;
     }
     case panel_check_box_: {
