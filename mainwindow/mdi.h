@@ -209,6 +209,13 @@ class MDI_ {
   void open_drawing_();
   // True only when the drawing was written (a cancelled dialog or a failed write is false).
   bool save_drawing_(bool saveas);
+  // The active dimension style copied to a new one, or removed after the question; each one
+  // undo step, a refused removal explained (the style group's buttons, the classic rows).
+  void add_dimstyle_();
+  void delete_dimstyle_();
+  // Asks whether to save unsaved changes. True when the caller may go on: nothing changed, No,
+  // or Yes with a save that completed.
+  bool save_question_();
   void open_help_();
   // Hands the engine the drawing view again (the start does so before it fits an imported view).
   void attach_view_();
@@ -300,8 +307,6 @@ class MDI_ {
   void send_event_word_(const std::string& word);
   void pick_attribute_(const std::string& key);
   void toggle_statusbar_();
-  void add_dimstyle_();
-  void delete_dimstyle_();
   void rebuild_classic_lists_();
 
   void build_tool_panel_();

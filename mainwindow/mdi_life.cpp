@@ -285,13 +285,8 @@ void MDI_::Form_Deactivate() {
 }
 
 int16_t MDI_::Form_QueryUnload() {
-  if (!eng_.file_change_()) return 0;
-  const int32_t answer = message_box_(lang_text_("message.savefilequestion"), std::string(program_title_),
-                                      box_yes_no_cancel_ + box_icon_question_, form_.get());
-  if (answer == answer_no_) return 0;
-  if (answer != answer_yes_) return 1;
   // Closing after Yes would lose the drawing when the save was cancelled or failed.
-  return save_drawing_(false) ? 0 : 1;
+  return save_question_() ? 0 : 1;
 }
 
 void MDI_::Form_Unload() {

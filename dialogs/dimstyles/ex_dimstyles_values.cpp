@@ -3,6 +3,7 @@
 // reset, the dependent groups, the style list and the preview.
 #include <algorithm>
 
+#include "dialogs/dimstyles/dimstyle_delete_ask.h"
 #include "dialogs/dimstyles/dimstyle_preview.h"
 #include "dialogs/dimstyles/ex_dimstyles.h"
 #include "engine/zaz_class.h"
@@ -160,27 +161,10 @@ void ex_dimstyles_::xcstylename__Click() {
 }
 
 void ex_dimstyles_::xcstyledel__Click() {
-  const int16_t s = eng_.dimstyle_active_();
-  const std::string name = trim_blanks_(eng_.dimstyles_title_(s));
-  const std::string title = lang_text_("window.dimstyle.title");
-  if (message_box_(lang_text_("message.dimstyledel", name), title, box_yes_no_, dlg_.get()) != answer_yes_) return;
-  const int32_t users = eng_.dimstyle_users_(s);
-  switch (eng_.dimstyle_delete_(s)) {
-    case dimstyle_del_result_::deleted:
-      fill_style_list_();
-      load_style_values_();
-      refresh_preview_();
-      return;
-    case dimstyle_del_result_::last:
-      message_box_(lang_text_("message.dimstyleisalonecantremove"), title, box_ok_ + box_icon_info_, dlg_.get());
-      return;
-    case dimstyle_del_result_::in_use:
-      message_box_(lang_text_("message.dimstyleusedcantremove", name, std::to_string(users)), title,
-                   box_ok_ + box_icon_info_, dlg_.get());
-      return;
-    case dimstyle_del_result_::no_style:
-      return;
-  }
+  if (!ask_and_delete_dimstyle_(eng_, dlg_.get())) return;
+  fill_style_list_();
+  load_style_values_();
+  refresh_preview_();
 }
 
 void ex_dimstyles_::refresh_preview_() {

@@ -4,6 +4,7 @@
 // themselves. Keys arrive trimmed and upper-cased and are compared whole.
 #include <string>
 
+#include "dialogs/dimstyles/dimstyle_delete_ask.h"
 #include "engine/zaz_class.h"
 #include "mainwindow/interface/command_words.h"
 #include "mainwindow/mdi.h"
@@ -149,7 +150,7 @@ void MDI_::toggle_statusbar_() {
   mdi_resize_();
 }
 
-// As the ribbon's style group adds one: a copy of the template under the new-style name, made
+// The style group's first button and the classic menu row: a copy of the template under the new-style name, made
 // active, in one undo step.
 void MDI_::add_dimstyle_() {
   eng_.state_begin_();
@@ -163,27 +164,10 @@ void MDI_::add_dimstyle_() {
 // As the dimension-style dialog's delete button: the question, then the active style removed
 // in one undo step of the engine's; a refusal (the last style, or one in use) is explained.
 void MDI_::delete_dimstyle_() {
-  const int16_t style = eng_.dimstyle_active_();
-  const std::string name = trim_blanks_(eng_.dimstyles_title_(style));
-  const std::string title = lang_text_("window.dimstyle.title");
-  if (message_box_(lang_text_("message.dimstyledel", name), title, box_yes_no_, form_.get()) != answer_yes_) return;
-  const int32_t users = eng_.dimstyle_users_(style);
-  switch (eng_.dimstyle_delete_(style)) {
-    case dimstyle_del_result_::deleted:
-      ref_states_();
-      ref_dstyles_();
-      ref_(false_, false_);
-      return;
-    case dimstyle_del_result_::last:
-      message_box_(lang_text_("message.dimstyleisalonecantremove"), title, box_ok_ + box_icon_info_, form_.get());
-      return;
-    case dimstyle_del_result_::in_use:
-      message_box_(lang_text_("message.dimstyleusedcantremove", name, std::to_string(users)), title,
-                   box_ok_ + box_icon_info_, form_.get());
-      return;
-    case dimstyle_del_result_::no_style:
-      return;
-  }
+  if (!ask_and_delete_dimstyle_(eng_, form_.get())) return;
+  ref_states_();
+  ref_dstyles_();
+  ref_(false_, false_);
 }
 
 // The command box runs its text; a text the command entry does not take comes back selected,

@@ -45,9 +45,6 @@ struct command_words_ {
   static void tool_rows_(MDI_& m);          // the tool panel's input rows for the current tool
   static void uncheck_zoom_items_(MDI_& m);
   static void clear_ribbon_tool_groups_(MDI_& m);
-  // Asks to save unsaved changes (Yes, No, Cancel); false when the command is to stop: Cancel,
-  // or Yes with a save that did not complete.
-  static bool save_question_(MDI_& m);
   static void register_dialogs_(MDI_& m);
 };
 

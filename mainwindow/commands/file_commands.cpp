@@ -97,19 +97,19 @@ bool command_words_::file_words_(MDI_& m, command_run_rec_& c) {
   return true;
 }
 
-bool command_words_::save_question_(MDI_& m) {
-  if (!m.eng_.file_change_()) return true;
+bool MDI_::save_question_() {
+  if (!eng_.file_change_()) return true;
   const int32_t answer = message_box_(lang_text_("message.savefilequestion"), program_title_,
-                                      box_yes_no_cancel_ + box_icon_question_, m.form_.get());
+                                      box_yes_no_cancel_ + box_icon_question_, form_.get());
   if (answer == answer_no_) return true;
   if (answer != answer_yes_) return false;
-  return m.save_drawing_(false);
+  return save_drawing_(false);
 }
 
 void MDI_::new_drawing_() {
   form_->enable_(false);
   do_events_();
-  if (command_words_::save_question_(*this)) {
+  if (save_question_()) {
     block_to_insert_ = 0;
     image_file_.clear();
     const std::string tmpl = trim_blanks_(template_path_());
@@ -129,7 +129,7 @@ void MDI_::new_drawing_() {
 void MDI_::open_drawing_() {
   form_->enable_(false);
   do_events_();
-  if (command_words_::save_question_(*this)) {
+  if (save_question_()) {
     const std::string path = open_file_path_(form_.get(), open_drawing_filter_, "*.zaz");
     if (!trim_blanks_(path).empty()) {
       set_screen_cursor_(cursor_shape_::wait);

@@ -71,18 +71,10 @@ bool group_action_(MDI_& m, xribbon_& r, const std::string& key, int16_t button)
     e.dimstyle_active_(step_to_(button, e.dimstyle_active_(), e.dimstyles_count_()));
     m.ref_dstyles_();
   } else if (key == "DIMSTYLES_EDIT") {
-    // Button 2 would delete the active style, but the engine keeps every style: it records no
-    // undo step for a change it did not make.
-    if (button == 1) {
-      e.state_begin_();
-      e.dimstyle_add_(lang_text_("common.dims.new"));
-      e.state_save_(lang_text_("change.dimstyle.add"));
-      m.ref_states_();
-    }
-    if (button == 1 || button == 2) {
-      m.ref_dstyles_();
-      m.ref_(false_, false_);
-    }
+    // The same add and delete as the classic menu's style rows: one undo step each, and a
+    // delete the engine refuses (the last style, one in use) explained and recorded nowhere.
+    if (button == 1) m.add_dimstyle_();
+    else if (button == 2) m.delete_dimstyle_();
   } else if (key == "PVIEWG") {
     display_switch_(m, r, button);
   } else if (key == "PVCBG") {

@@ -59,13 +59,8 @@ void MDI_::xribbon_MainButtonClick(int16_t btn_) {
     return;
   }
   if (btn_ != 2) return;
-  if (eng_.file_change_() == true_) {
-    const int32_t answer = message_box_(lang_text_("message.savefilequestion"), std::string(program_title_),
-                                        box_yes_no_cancel_ + box_icon_question_, form_.get());
-    if (answer != answer_yes_ && answer != answer_no_) return;
-    // Ending after a save that did not complete would lose the drawing.
-    if (answer == answer_yes_ && !save_drawing_(false)) return;
-  }
+  // Ending after a save that did not complete would lose the drawing.
+  if (!save_question_()) return;
   set_screen_cursor_(cursor_shape_::wait);
   if (exit_program) {
     exit_program();

@@ -73,7 +73,9 @@ TEST_F(interface_table, every_icon_loads) {
   expect_entries_loaded(std::max(before, 1) + 1);
   for (int32_t i = 1; i <= rc->model().control_count; ++i) {
     const auto& c = rc->model().controls[size_t(i)];
-    if (c.type != ribbon_combo_ && c.type != ribbon_separator_) EXPECT_GT(c.icon, 0) << c.key;
+    if (c.type != ribbon_combo_ && c.type != ribbon_separator_) {
+      EXPECT_GT(c.icon, 0) << c.key;
+    }
   }
   const int32_t mid = icon_table_upper_();
   make_classic(::testing::TempDir() + "no_layout_here.ini");

@@ -70,9 +70,13 @@ TEST_F(panel_build, lists_hold_their_items_in_order) {
   // Palette rows carry their colour and no icon; icon rows the other way round.
   for (int32_t i = 1; i <= p.combo_count_(); ++i) {
     const panel_list_item_rec_& r = p.list_item_(i);
-    if (r.key == "DC.ORANGE") EXPECT_EQ(r.colour, 0x0096FF);
-    if (r.key == "DC.ORANGE") EXPECT_LE(r.icon, 0);
-    if (r.key == "WI.3") EXPECT_EQ(r.icon, mdi->width_icons_[3 + 5]);
+    if (r.key == "DC.ORANGE") {
+      EXPECT_EQ(r.colour, 0x0096FF);
+      EXPECT_LE(r.icon, 0);
+    }
+    if (r.key == "WI.3") {
+      EXPECT_EQ(r.icon, mdi->width_icons_[3 + 5]);
+    }
   }
   EXPECT_GT(mdi->width_icons_[3 + 5], 0);
   EXPECT_GT(mdi->style_icons_[-4 + 5], 0);

@@ -72,8 +72,12 @@ TEST_F(side_panel_photo, EditorShowsADimensionsRowsSwatchesAndIcons) {
     int32_t marked = 0;
     for (int32_t x = it.left + 105; x < it.left + 118; ++x)
       for (int32_t y = it.top + 4; y < it.top + 17; ++y) marked += at(x, y) != body;
-    if (it.key == "dim.c0") EXPECT_EQ(at(it.left + 112, it.top + 11), 0x0000FFu);  // the red swatch
-    if (it.key == "c1" || it.key == "st" || it.key == "wi" || it.key == "dim.a1") EXPECT_GT(marked, 5) << it.key;
+    if (it.key == "dim.c0") {  // the red swatch
+      EXPECT_EQ(at(it.left + 112, it.top + 11), 0x0000FFu);
+    }
+    if (it.key == "c1" || it.key == "st" || it.key == "wi" || it.key == "dim.a1") {
+      EXPECT_GT(marked, 5) << it.key;
+    }
   }
   EXPECT_GE(shown, 12);  // the rows that fit the panel
 }
@@ -100,7 +104,9 @@ TEST_F(side_panel_photo, BlocksListShowsThumbnailsAndTheChosenBlock) {
     EXPECT_GT(drawn, 5) << "block " << i + 1;
     // An ordinary cell is framed and filled in the cell colours; the chosen one shows a button face.
     const uint32_t corner = at(left + 1, top + 1);
-    if (i == 1) EXPECT_NE(corner, fill) << "block 2";
+    if (i == 1) {
+      EXPECT_NE(corner, fill) << "block 2";
+    }
     else EXPECT_EQ(corner, fill) << "block " << i + 1;
   }
   EXPECT_EQ(at(30, 71 * 2 + 20), 0xFFFFFFu);  // below the last row: the drawing's background

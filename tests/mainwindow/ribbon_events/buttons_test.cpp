@@ -83,7 +83,7 @@ TEST_F(ribbon_buttons, navigation_steps_within_the_tables_and_refills_the_lists)
   EXPECT_EQ(engine->state_active_(), states);
 }
 
-TEST_F(ribbon_buttons, the_style_group_adds_a_style_as_one_step_and_its_second_button_makes_none) {
+TEST_F(ribbon_buttons, the_style_group_adds_and_deletes_a_style_as_one_step_each) {
   const int32_t styles = engine->dimstyles_count_(), states = engine->state_active_();
   rb().ButtonClick("DIMSTYLES_EDIT", 1);
   ASSERT_EQ(engine->dimstyles_count_(), styles + 1);
@@ -91,10 +91,16 @@ TEST_F(ribbon_buttons, the_style_group_adds_a_style_as_one_step_and_its_second_b
   EXPECT_EQ(engine->dimstyles_title_(int16_t(styles + 1)), lang_text_("common.dims.new"));
   EXPECT_EQ(engine->state_active_(), states + 1);
   EXPECT_EQ(engine->state_item_(engine->state_active_() - 1), lang_text_("change.dimstyle.add"));
-  // No style is removed, so no step is recorded for it.
+  // The delete asks first: No keeps the style and records nothing, Yes removes it in one step.
+  push_dialog_reply_({.kind = dialog_kind_::message_box, .answer = answer_no_});
   rb().ButtonClick("DIMSTYLES_EDIT", 2);
   EXPECT_EQ(engine->dimstyles_count_(), styles + 1);
   EXPECT_EQ(engine->state_active_(), states + 1);
+  push_dialog_reply_({.kind = dialog_kind_::message_box, .answer = answer_yes_});
+  rb().ButtonClick("DIMSTYLES_EDIT", 2);
+  EXPECT_EQ(engine->dimstyles_count_(), styles);
+  EXPECT_EQ(engine->state_active_(), states + 2);
+  EXPECT_EQ(engine->state_item_(engine->state_active_() - 1), lang_text_("change.dimstyle.del"));
 }
 
 TEST_F(ribbon_buttons, a_press_runs_the_word_of_the_second_key) {
