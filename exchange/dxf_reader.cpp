@@ -2,6 +2,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstring>
+#include <memory>
 #include <fstream>
 
 #include "engine/zaz_class.h"
@@ -17,8 +19,9 @@ using namespace exchange_;
 namespace {
 
 // The lines of a file, read block by block into one buffer that is used again and again, so
-// a large drawing never needs storage of its own size; CR LF, a lone CR and a lone LF each end
-// one line. Lines come two at a time (a group code and its value) and stay valid until the
+// a large drawing never needs storage of its own size (nor is the buffer cleared before each
+// read: for a small drawing that clearing was most of the import); CR LF, a lone CR and a lone
+// LF each end one line. Lines come two at a time (a group code and its value) and stay valid until the
 // next call.
 class pair_source_ {
  public:
@@ -28,12 +31,12 @@ class pair_source_ {
   uint64_t consumed() const { return base_ + pos_; }
   // The reading stopped short of the size the file had when opened (a read failed, or the
   // file shrank meanwhile).
-  bool short_read() const { return eof_ && base_ + buf_.size() != file_.size(); }
+  bool short_read() const { return eof_ && base_ + len_ != file_.size(); }
 
   // The first n bytes (fewer in a shorter file); call before any pair.
   std::string_view head(size_t n) {
-    if (buf_.empty() && !eof_) fill();
-    return std::string_view(buf_).substr(0, n);
+    if (len_ == 0 && !eof_) fill();
+    return std::string_view(buf_.get(), len_).substr(0, n);
   }
 
   // The next line and the one after it (has_second false, second empty, when the file ends
@@ -43,8 +46,8 @@ class pair_source_ {
     size_t a = 0, al = 0, b = 0, bl = 0;
     if (!line(a, al)) return false;
     has_second = line(b, bl);
-    first = std::string_view(buf_.data() + keep_ + a, al);
-    second = has_second ? std::string_view(buf_.data() + keep_ + b, bl) : std::string_view();
+    first = std::string_view(buf_.get() + keep_ + a, al);
+    second = has_second ? std::string_view(buf_.get() + keep_ + b, bl) : std::string_view();
     return true;
   }
 
@@ -55,8 +58,8 @@ class pair_source_ {
   bool line(size_t& start, size_t& length) {
     size_t scan = pos_;
     for (;;) {
-      const char* p = buf_.data();
-      const size_t n = buf_.size();
+      const char* p = buf_.get();
+      const size_t n = len_;
       size_t end = scan;
       while (end < n && p[end] != '\n' && p[end] != '\r') ++end;
       // A CR last in the buffer may be the first half of a CR LF: look at the next byte first.
@@ -76,17 +79,27 @@ class pair_source_ {
     }
   }
 
-  // Drops the bytes before keep_ and reads the next block after what is left.
+  // Drops the bytes before keep_ and reads the next block after what is left (the buffer
+  // grows only for a line longer than a block).
   void fill() {
     if (keep_ > 0) {
-      buf_.erase(0, keep_);
-      pos_ -= keep_, base_ += keep_, keep_ = 0;
+      std::memmove(buf_.get(), buf_.get() + keep_, len_ - keep_);
+      len_ -= keep_, pos_ -= keep_, base_ += keep_, keep_ = 0;
     }
-    if (file_.read(buf_, block_) < block_) eof_ = true;
+    if (cap_ - len_ < block_) {
+      cap_ = std::max(2 * cap_, len_ + 2 * block_);
+      std::unique_ptr<char[]> more(new char[cap_]);  // not cleared: the read fills it
+      if (len_) std::memcpy(more.get(), buf_.get(), len_);
+      buf_ = std::move(more);
+    }
+    const size_t got = file_.read_into(buf_.get() + len_, block_);
+    len_ += got;
+    if (got < block_) eof_ = true;
   }
 
   regular_file_reader_ file_;
-  std::string buf_;
+  std::unique_ptr<char[]> buf_;
+  size_t len_ = 0, cap_ = 0;  // bytes held; bytes the buffer has room for
   size_t pos_ = 0, keep_ = 0;  // next byte to read; first byte the lines handed out need
   uint64_t base_ = 0;          // file offset of buf_[0]
   bool eof_ = false;

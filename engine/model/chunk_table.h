@@ -6,14 +6,36 @@
 // The interface is the part of std::vector the store uses, with the same meaning of size and
 // capacity (a table's upper bound is its capacity - 1; storage is made as entries are reached).
 // One thread only: the share counts are plain integers.
+//
+// A chunk's storage is left raw until its entries are reached: a table of a few records costs
+// a few touched pages, not 64 KB cleared per table (which dominated importing small drawings).
+// Storage never reached is poisoned under AddressSanitizer, so a read past the entries made
+// is reported rather than seeing whatever the allocator left.
 #pragma once
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <new>
 #include <stdexcept>
 #include <utility>
 #include <vector>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define ARVEX_CHUNK_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ARVEX_CHUNK_ASAN 1
+#endif
+#endif
+#ifdef ARVEX_CHUNK_ASAN
+#include <sanitizer/asan_interface.h>
+#define ARVEX_CHUNK_POISON(p, n) ASAN_POISON_MEMORY_REGION(p, n)
+#define ARVEX_CHUNK_UNPOISON(p, n) ASAN_UNPOISON_MEMORY_REGION(p, n)
+#else
+#define ARVEX_CHUNK_POISON(p, n) ((void)(p), (void)(n))
+#define ARVEX_CHUNK_UNPOISON(p, n) ((void)(p), (void)(n))
+#endif
 
 template <class T>
 class chunk_table_ {
@@ -52,8 +74,8 @@ class chunk_table_ {
   size_t capacity() const { return cap_; }
   bool empty() const { return size_ == 0; }
 
-  const T& operator[](size_t i) const { return chunks_[i >> chunk_bits]->items[i & (chunk_size - 1)]; }
-  T& operator[](size_t i) { return own(i >> chunk_bits).items[i & (chunk_size - 1)]; }
+  const T& operator[](size_t i) const { return chunks_[i >> chunk_bits]->items()[i & (chunk_size - 1)]; }
+  T& operator[](size_t i) { return own(i >> chunk_bits).items()[i & (chunk_size - 1)]; }
   const T& back() const { return (*this)[size_ - 1]; }
   T& back() { return (*this)[size_ - 1]; }
 
@@ -69,11 +91,15 @@ class chunk_table_ {
   // at least doubles.
   void resize(size_t n) {
     if (n > cap_) reserve(std::max(n, std::min(max_size(), size_ * 2)));
-    const size_t old_chunks = chunks_.size();
-    while (chunks_.size() < chunks_for(n)) chunks_.push_back(new chunk);
-    // New chunks come value-initialised; slots of older chunks above the old size may still
-    // hold values from before a shrink.
-    for (size_t i = size_; i < n && (i >> chunk_bits) < old_chunks; ++i) (*this)[i] = T{};
+    while (chunks_.size() < chunks_for(n)) chunks_.push_back(new chunk());
+    // Entries size_..n-1 become T{}: slots made before a shrink are cleared, the rest made.
+    for (size_t k = size_ >> chunk_bits; size_ < n && k < chunks_for(n); ++k) {
+      const size_t lo = std::max(size_, k << chunk_bits) & (chunk_size - 1);
+      const size_t hi = std::min(n - (k << chunk_bits), chunk_size);
+      chunk& c = own(k);
+      std::fill(c.items() + lo, c.items() + std::min<size_t>(hi, std::max<size_t>(lo, c.made)), T{});
+      c.make_up_to(hi);
+    }
     size_ = n;
   }
 
@@ -112,8 +138,8 @@ class chunk_table_ {
   // The entries of chunk k at once, for walks over many records: the writable form copies a
   // shared chunk first, like any non-const accessor. The pointer stays good until the table
   // is copied or released.
-  const T* chunk_items(size_t k) const { return chunks_[k]->items; }
-  T* chunk_items(size_t k) { return own(k).items; }
+  const T* chunk_items(size_t k) const { return chunks_[k]->items(); }
+  T* chunk_items(size_t k) { return own(k).items(); }
 
   // A mark a reader may leave on a chunk to know it unchanged later: any write through a
   // non-const accessor sets it back to 0.
@@ -123,8 +149,29 @@ class chunk_table_ {
  private:
   struct chunk {
     uint32_t refs = 1;
+    uint32_t made = 0;  // entries 0..made-1 exist; the rest is raw storage
     uint64_t mark = 0;
-    T items[chunk_size]{};
+    alignas(T) unsigned char raw[sizeof(T) * chunk_size];
+
+    chunk() { ARVEX_CHUNK_POISON(raw, sizeof raw); }
+    chunk(const chunk& o) : made(o.made), mark(o.mark) {
+      std::uninitialized_copy_n(o.items(), made, items());
+      ARVEX_CHUNK_POISON(raw + sizeof(T) * made, sizeof raw - sizeof(T) * made);
+    }
+    chunk& operator=(const chunk&) = delete;
+    ~chunk() {
+      std::destroy_n(items(), made);
+      ARVEX_CHUNK_UNPOISON(raw, sizeof raw);
+    }
+
+    T* items() { return std::launder(reinterpret_cast<T*>(raw)); }
+    const T* items() const { return std::launder(reinterpret_cast<const T*>(raw)); }
+    void make_up_to(size_t n) {
+      if (n <= made) return;
+      ARVEX_CHUNK_UNPOISON(raw + sizeof(T) * made, sizeof(T) * (n - made));
+      std::uninitialized_value_construct(items() + made, items() + n);
+      made = uint32_t(n);
+    }
   };
 
   static size_t chunks_for(size_t n) { return (n + chunk_size - 1) >> chunk_bits; }
@@ -134,7 +181,6 @@ class chunk_table_ {
     chunk*& c = chunks_[k];
     if (c->refs != 1) {
       chunk* copy = new chunk(*c);
-      copy->refs = 1;
       --c->refs;
       c = copy;
     }

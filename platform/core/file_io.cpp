@@ -35,14 +35,20 @@ size_t regular_file_reader_::read(std::string& out, size_t n) {
   if (fd_ < 0) return 0;
   const size_t old = out.size();
   out.resize(old + n);
+  const size_t got = read_into(out.data() + old, n);
+  out.resize(old + got);
+  return got;
+}
+
+size_t regular_file_reader_::read_into(char* dst, size_t n) {
+  if (fd_ < 0) return 0;
   size_t got = 0;
   while (got < n) {
-    ssize_t r = ::read(fd_, out.data() + old + got, n - got);
+    ssize_t r = ::read(fd_, dst + got, n - got);
     if (r < 0 && errno == EINTR) continue;
     if (r <= 0) break;
     got += size_t(r);
   }
-  out.resize(old + got);
   return got;
 }
 

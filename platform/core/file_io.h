@@ -23,6 +23,8 @@ class regular_file_reader_ {
   uint64_t size() const { return size_; }
   // Appends up to n bytes from the current position to out; returns how many were read.
   size_t read(std::string& out, size_t n);
+  // Reads up to n bytes from the current position into dst; returns how many were read.
+  size_t read_into(char* dst, size_t n);
 
  private:
   int fd_ = -1;

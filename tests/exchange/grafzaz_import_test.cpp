@@ -21,13 +21,13 @@ std::string lines_(std::initializer_list<const char*> values) {
   return s;
 }
 
-bool import_(zaz_class_& e, const std::string& body) {
+bool import_grafzaz(zaz_class_& e, const std::string& body) {
   return e.import_grafzaz_(write_temp_("t.gca", "GrafZAZ 2.0\r\n" + body));
 }
 
 TEST(grafzaz, layers_from_the_list) {
   zaz_class_ e;
-  ASSERT_TRUE(import_(e, "CZCIONKI 1\r\nArial\r\nWARSTWY 3\r\n" +
+  ASSERT_TRUE(import_grafzaz(e, "CZCIONKI 1\r\nArial\r\nWARSTWY 3\r\n" +
                              lines_({"1 0 1 Walls", "2 0 1 Doors", "3 0 1 Text \x93"})));
   ASSERT_EQ(e.layers_count_(), 3);
   EXPECT_EQ(e.layer_title_(1), "Walls");
@@ -49,7 +49,7 @@ TEST(grafzaz, records_and_attribute_tables) {
       header_(129, 10, 1, 0, 0, 0, 0) + lines_({"0", "0", "0", "0", "0", "5", "5", "6", "6", "0"}) +
       header_(128, 6, 1, 0, 0, 5, 0) + lines_({"0", "0", "1", "0", "0", "1"}) +
       header_(99, 0, 1, 0, 0, 0, 0) + lines_({"a", "b"});
-  ASSERT_TRUE(import_(e, body));
+  ASSERT_TRUE(import_grafzaz(e, body));
   const auto lines = objects_of_(e, ot_line_);
   ASSERT_EQ(lines.size(), 3u);
   const line_rec_& down = e.store.live.lines[e.object_(lines[0]).index];
@@ -78,7 +78,7 @@ TEST(grafzaz, groups_become_placed_blocks) {
                            header_(244, 0, 1, 0, 0, 0, 5) + lines_({"100", "50"}) +
                            header_(15, 0, 1, 0, 0, 0, 2000000000) + lines_({"0", "0", "1"}) +
                            header_(244, 0, 1, 0, 0, 0, 7) + lines_({"1", "1"});
-  ASSERT_TRUE(import_(e, body));
+  ASSERT_TRUE(import_grafzaz(e, body));
   ASSERT_EQ(e.blocks_count_(), 2) << "a group without objects makes no block";
   EXPECT_EQ(e.blocks_name_(1), "SYMBOL 5");
   EXPECT_EQ(e.blocks_name_(2), "SYMBOL 2000000000");
@@ -103,7 +103,7 @@ TEST(grafzaz, broken_files_leave_the_drawing) {
     zaz_class_ e;
     e.page_add_("mine", 100, 100);
     ASSERT_GT(e.add_line_(1, 1, 2, 2), 0);
-    EXPECT_FALSE(import_(e, body));
+    EXPECT_FALSE(import_grafzaz(e, body));
     EXPECT_EQ(e.pages_count_(), 1);
     EXPECT_EQ(e.page_title_(1), "mine");
     EXPECT_EQ(live_objects_(e), 1);

@@ -16,7 +16,7 @@ std::vector<std::string> rows(xribbon_& r, const char* control, bool texts = fal
     if (r.popup[size_t(i)].owner_id == id) out.push_back(texts ? r.popup[size_t(i)].text : r.popup[size_t(i)].key);
   return out;
 }
-void add_states(zaz_class_& e, int n) {
+void add_numbered_states(zaz_class_& e, int n) {
   for (int i = 0; i < n; ++i) {
     e.state_begin_();
     e.add_line_(0, float(i), 10, float(i));
@@ -55,7 +55,7 @@ TEST_F(mdi_fixture, undo_list_holds_at_most_ten_of_each_and_nothing_to_redo_when
   xribbon_& r = mdi->ribbon()->model();
   mdi->ref_states_();
   EXPECT_TRUE(rows(r, "UNDO").empty());
-  add_states(*engine, 12);
+  add_numbered_states(*engine, 12);
   for (int i = 0; i < 4; ++i) engine->state_undo_(1);
   mdi->ref_states_();
   std::vector<std::string> want;
@@ -65,7 +65,7 @@ TEST_F(mdi_fixture, undo_list_holds_at_most_ten_of_each_and_nothing_to_redo_when
   const std::vector<std::string> texts = rows(r, "UNDO", true);
   EXPECT_EQ(texts.front(), "1. step 8");
   EXPECT_EQ(texts[8], "1. step 9");
-  add_states(*engine, 20);
+  add_numbered_states(*engine, 20);
   mdi->ref_states_();
   EXPECT_EQ(rows(r, "UNDO").size(), 10u);
   EXPECT_EQ(rows(r, "UNDO", true).front(), "1. step 20");
@@ -75,7 +75,7 @@ TEST_F(mdi_fixture, ctrl_y_redoes_with_the_ribbon_only_and_a_key_during_a_busy_o
   for (const char* type : {"0", "1"}) {
     SCOPED_TRACE(type);
     open(type);
-    add_states(*engine, 2);
+    add_numbered_states(*engine, 2);
     engine->state_undo_(1);
     const int32_t active = engine->state_active_();
     mdi->key_busy_ = true_;

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr float px_per_mm = 96 / 25.4f;
+constexpr float screen_px_per_mm = 96 / 25.4f;
 
 struct shape_case {
   int32_t kind;
@@ -40,7 +40,7 @@ TEST(terminators, shapes_by_kind_and_sense) {
   };
   zaz_class_ e;
   for (const shape_case& c : cases) {
-    surface_ s(int32_t(std::lround(100 * px_per_mm)), int32_t(std::lround(100 * px_per_mm)));
+    surface_ s(int32_t(std::lround(100 * screen_px_per_mm)), int32_t(std::lround(100 * screen_px_per_mm)));
     s.fill_colour_(0xFFFFFF);
     {
       graphics_ g(s);
@@ -51,7 +51,7 @@ TEST(terminators, shapes_by_kind_and_sense) {
       e.print_terminator_(g, 0, 0, 1, c.kind, 50, 50, 0, c.sense, 10, pen, 0xFF000000u);
     }
     auto dark = [&](std::pair<float, float> p) {
-      const int32_t x = int32_t(std::floor(p.first * px_per_mm)), y = int32_t(std::floor((100 - p.second) * px_per_mm));
+      const int32_t x = int32_t(std::floor(p.first * screen_px_per_mm)), y = int32_t(std::floor((100 - p.second) * screen_px_per_mm));
       for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx)
           if (s.colour_(x + dx, y + dy) != 0xFFFFFFu) return true;

@@ -10,8 +10,8 @@
 
 namespace {
 
-const std::string deg(dim_degree_mark_);
-const std::string dia(dim_diameter_mark_);
+const std::string deg_mark(dim_degree_mark_);
+const std::string dia_mark(dim_diameter_mark_);
 
 struct length_case {
   float value;
@@ -90,8 +90,8 @@ INSTANTIATE_TEST_SUITE_P(Fractions, LengthFormat, testing::Values(
     length_case{3e9f, 4, 1, ".", "3000000000\""}));
 
 TEST(LengthFormat, DiameterMarkGoesInFrontOfKnownUnitsOnly) {
-  EXPECT_EQ(dim_format_length_(20.0f, 1, 1, -1), dia + "20.0");
-  EXPECT_EQ(dim_format_length_(5.375f, 4, 3, -1), dia + "5 3/8\"");
+  EXPECT_EQ(dim_format_length_(20.0f, 1, 1, -1), dia_mark + "20.0");
+  EXPECT_EQ(dim_format_length_(5.375f, 4, 3, -1), dia_mark + "5 3/8\"");
   EXPECT_EQ(dim_format_length_(20.0f, 1, 1, 1), "20.0");
   EXPECT_EQ(dim_format_length_(20.0f, 6, 1, -1), "");
   EXPECT_EQ(dim_format_length_(20.0f, 255, 1, 0), "");
@@ -138,27 +138,27 @@ TEST_P(AngleFormat, WritesUnitAndAccuracy) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Decimal, AngleFormat, testing::Values(
-    angle_case{45.0f, 0, 1, "45.0" + deg},
-    angle_case{33.335f, 0, 2, "33.34" + deg},
+    angle_case{45.0f, 0, 1, "45.0" + deg_mark},
+    angle_case{33.335f, 0, 2, "33.34" + deg_mark},
     angle_case{180.0f, 2, 4, "3.1416"},
     angle_case{90.0f, 2, 0, "2"},
     angle_case{90.0f, 3, 0, "100"},
     angle_case{45.0f, 3, 2, "50.00"},
     angle_case{45.0f, 4, 1, ""},
-    angle_case{12.5f, 0, 5, "12.5" + deg}));
+    angle_case{12.5f, 0, 5, "12.5" + deg_mark}));
 
 INSTANTIATE_TEST_SUITE_P(DegreesMinutesSeconds, AngleFormat, testing::Values(
-    angle_case{45.0f, 1, 0, "45" + deg},
-    angle_case{45.5f, 1, 0, "46" + deg},
-    angle_case{45.5f, 1, 1, "45" + deg + "30'"},
-    angle_case{45.2575f, 1, 2, "45" + deg + "15'27\""},
-    angle_case{45.2575f, 1, 3, "45" + deg + "15'27.0\""},
-    angle_case{12.3456f, 1, 4, "12" + deg + "20'44.16\""},
-    angle_case{10.99999f, 1, 1, "11" + deg + "0'"},          // rounded minutes carry
-    angle_case{59.99999f, 1, 2, "60" + deg + "0'0\""},       // rounded seconds carry twice
-    angle_case{-30.5f, 1, 1, "-30" + deg + "30'"},
-    angle_case{-0.0001f, 1, 2, "0" + deg + "0'0\""},
-    angle_case{0.1f, 1, 2, "0" + deg + "6'0\""}));
+    angle_case{45.0f, 1, 0, "45" + deg_mark},
+    angle_case{45.5f, 1, 0, "46" + deg_mark},
+    angle_case{45.5f, 1, 1, "45" + deg_mark + "30'"},
+    angle_case{45.2575f, 1, 2, "45" + deg_mark + "15'27\""},
+    angle_case{45.2575f, 1, 3, "45" + deg_mark + "15'27.0\""},
+    angle_case{12.3456f, 1, 4, "12" + deg_mark + "20'44.16\""},
+    angle_case{10.99999f, 1, 1, "11" + deg_mark + "0'"},          // rounded minutes carry
+    angle_case{59.99999f, 1, 2, "60" + deg_mark + "0'0\""},       // rounded seconds carry twice
+    angle_case{-30.5f, 1, 1, "-30" + deg_mark + "30'"},
+    angle_case{-0.0001f, 1, 2, "0" + deg_mark + "0'0\""},
+    angle_case{0.1f, 1, 2, "0" + deg_mark + "6'0\""}));
 
 struct sample_case {
   uint8_t type;
@@ -189,7 +189,7 @@ TEST(TextSubstitute, PutsTheValueAtEveryPlaceholder) {
       {"12.00", "L=<> mm", "L=12.00 mm"},
       {"12.00", "<>x<>", "12.00x12.00"},
       {"12.00", "approx. 12", "approx. 12"},
-      {"12.00", "%%c<>", dia + "12.00"},
+      {"12.00", "%%c<>", dia_mark + "12.00"},
       {"<>", "a<>b<>", "a<>b<>"},  // the inserted text is not searched again
       {"5", "{\\fArial|b0;<>} H7", "5 H7"},  // text after the group is kept
   };
@@ -207,8 +207,8 @@ TEST(StripCodes, RemovesInlineCodesAndReplacesSpecialOnes) {
       {"\\Lunder\\l", "under"},
       {"one\\Ptwo", "one\rtwo"},
       {"{\\cred;red} rest", "red rest"},
-      {"45%%d", "45" + deg},
-      {"%%C20", dia + "20"},
+      {"45%%d", "45" + deg_mark},
+      {"%%C20", dia_mark + "20"},
       {"\\U+0105\\U+017C", "\xC4\x85\xC5\xBC"},
       {"\\U+0104 \\U+015b", "\\U+0104 \\U+015b"},
       {"%%p", "%%p"},

@@ -5,7 +5,7 @@
 using transform = drawing_;
 
 namespace {
-constexpr float half_pi = 3.1415927f / 2;
+constexpr float quarter_turn = 3.1415927f / 2;
 }
 
 TEST_F(transform, CopySelectionHandsOverTheSelection) {
@@ -74,11 +74,11 @@ TEST_F(transform, RotateTurnsPointsAndAngles) {
   e->transform_rotate_(90, 3, 4, t);
   EXPECT_EQ(text(t).x, 3);
   EXPECT_EQ(text(t).y, 4);
-  EXPECT_EQ(text(t).rotation, half_pi);
+  EXPECT_EQ(text(t).rotation, quarter_turn);
   e->transform_rotate_(90, 0, 0, a);
   EXPECT_EQ(arc(a).rotation, 90);
   EXPECT_EQ(arc(a).a1, 0);
-  EXPECT_EQ(arc(a).a2, half_pi);
+  EXPECT_EQ(arc(a).a2, quarter_turn);
   EXPECT_NEAR(obj(a).x1, -10, 0.01);  // the quarter now runs from (0, 10) to (-10, 0)
   EXPECT_NEAR(obj(a).y2, 10, 1e-3);
   // A frame turned a quarter stays axis-parallel around its turned corners.
@@ -111,7 +111,7 @@ TEST_F(transform, HatchPatternLinesStayOnMoveAndTurnOnRotate) {
   e->transform_rotate_(90, 0, 0, r);
   EXPECT_NEAR(hh.lines[1].y1, 1, 1e-6);
   EXPECT_NEAR(hh.lines[1].x1, 0, 1e-6);
-  EXPECT_EQ(hh.rotation, half_pi);
+  EXPECT_EQ(hh.rotation, quarter_turn);
 }
 
 TEST_F(transform, BoxesOfSimpleKinds) {
@@ -149,7 +149,7 @@ TEST_F(transform, InsertBoxFollowsScaleAndRotation) {
   select({l});
   const int32_t bid = e->block_create_("b", 0, 0, false_);
   ASSERT_EQ(bid, 1);
-  const int32_t ins = e->add_block_(bid, 10, 10, 2, 2, half_pi);
+  const int32_t ins = e->add_block_(bid, 10, 10, 2, 2, quarter_turn);
   EXPECT_NEAR(obj(ins).x1, 10, 1e-5);
   EXPECT_NEAR(obj(ins).x2, 10, 1e-5);
   EXPECT_NEAR(obj(ins).y1, 10, 1e-5);
@@ -169,7 +169,7 @@ TEST_F(mirror, TextArcAndInsert) {
   EXPECT_FLOAT_EQ(text(t).rotation, -0.5f);
   e->transform_mirror_(0, 0, 10, 0, a);
   EXPECT_EQ(arc(a).rotation, 180);
-  EXPECT_FLOAT_EQ(arc(a).a1, half_pi);
+  EXPECT_FLOAT_EQ(arc(a).a1, quarter_turn);
   EXPECT_FLOAT_EQ(arc(a).a2, 3.1415927f);
   const int32_t l = e->add_line_(0, 0, 1, 0);
   select({l});
@@ -246,7 +246,7 @@ TEST_F(scale, MirroringFactorSwapsArcEnds) {
 
 TEST_F(scale, TextRules) {
   struct { float rot; float h, wf; } cases[] = {
-      {0, 6, 2.0f / 3}, {half_pi, 4, 1.5f}, {3.1415927f, 6, 2.0f / 3}};
+      {0, 6, 2.0f / 3}, {quarter_turn, 4, 1.5f}, {3.1415927f, 6, 2.0f / 3}};
   for (const auto& c : cases) {
     const int32_t t = add_text(1, 1, c.rot);  // height 2, width factor 1
     e->transform_scale_(0, 0, 2, 3, t);

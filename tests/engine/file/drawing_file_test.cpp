@@ -196,7 +196,9 @@ TEST_F(DrawingFile, RunsOfUnknownRecordsAreBounded) {
     zaz_class_ e;
     EXPECT_EQ(e.read_drawing_bytes_(drawing + c.tail, nullptr), c.records != 0) << c.name;
     EXPECT_LE(e.store.live.objects.capacity(), 4096u) << c.name;
-    if (c.records != 0) EXPECT_EQ(e.records_(), c.records) << c.name;
+    if (c.records != 0) {
+      EXPECT_EQ(e.records_(), c.records) << c.name;
+    }
   }
   // Opening the padded file leaves the drawing as it was.
   write(path("padded.zaz"), drawing + std::string(1 << 20, '\0'));

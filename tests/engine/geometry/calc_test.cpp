@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr float pi_f = 3.1415927f;
+constexpr float pi_single = 3.1415927f;
 struct Pt { float x, y; };
 
 struct Calc : ::testing::Test {
@@ -165,10 +165,10 @@ TEST_F(Calc, AreaOfPolygonEitherWay) {
 TEST_F(Calc, CircleThroughThreePoints) {
   struct Case { Pt a, b, c; Pt centre; float rad, ang1, ang2; };
   const Case cases[] = {
-      {{1, 0}, {0, 1}, {-1, 0}, {0, 0}, 1, 0, pi_f},
-      {{-1, 0}, {0, 1}, {1, 0}, {0, 0}, 1, 2 * pi_f, pi_f},
-      {{6, 2}, {4, 4}, {2, 2}, {4, 2}, 2, 0, pi_f},
-      {{0, 1}, {-1, 0}, {0, -1}, {0, 0}, 1, pi_f / 2, 3 * pi_f / 2},
+      {{1, 0}, {0, 1}, {-1, 0}, {0, 0}, 1, 0, pi_single},
+      {{-1, 0}, {0, 1}, {1, 0}, {0, 0}, 1, 2 * pi_single, pi_single},
+      {{6, 2}, {4, 4}, {2, 2}, {4, 2}, 2, 0, pi_single},
+      {{0, 1}, {-1, 0}, {0, -1}, {0, 0}, 1, pi_single / 2, 3 * pi_single / 2},
   };
   for (const Case& c : cases) {
     float cx = 0, cy = 0, rad = 0, a1 = -9, a2 = -9;

@@ -34,7 +34,9 @@ TEST(ChunkTable, WritesIntoASharedChunkStayOnTheirSide) {
     for (size_t k = 0; k < 3; ++k) EXPECT_EQ(a.same_chunk(k, b), k != c.at / cs) << c.at;
     // Every other entry reads the same on both sides.
     for (size_t i = 0; i < 3 * cs; ++i)
-      if (i != c.at) ASSERT_EQ(std::as_const(a)[i].x1, std::as_const(b)[i].x1);
+      if (i != c.at) {
+        ASSERT_EQ(std::as_const(a)[i].x1, std::as_const(b)[i].x1);
+      }
   }
 }
 
@@ -52,6 +54,22 @@ TEST(ChunkTable, ShrinkingAndGrowingANotSharedPrefixKeepsTheSnapshot) {
   EXPECT_EQ(std::as_const(snap)[cs + 2].x1, float(cs + 2));
   EXPECT_TRUE(live.same_chunk(0, snap));
   EXPECT_FALSE(live.same_chunk(1, snap));
+}
+
+// Records that own storage (a polyline's points) are copied whole when a shared chunk is
+// written, and an entry reached again after a shrink comes back empty.
+TEST(ChunkTable, RecordsWithPointsCopyWholeAndComeBackEmpty) {
+  chunk_table_<polyline_rec_> live;
+  live.resize(3);
+  live[2].x = {1, 2, 3};
+  chunk_table_<polyline_rec_> snap = live;
+  live[2].x.push_back(4);
+  EXPECT_EQ(std::as_const(snap)[2].x, (std::vector<float>{1, 2, 3}));
+  EXPECT_EQ(std::as_const(live)[2].x.size(), 4u);
+  live.resize(1);
+  live.resize(5);  // entry 2 reached again, entries 3 and 4 made for the first time
+  for (size_t i = 1; i < 5; ++i) EXPECT_TRUE(std::as_const(live)[i].x.empty()) << i;
+  EXPECT_EQ(std::as_const(snap)[2].x.size(), 3u);
 }
 
 TEST(ChunkTable, CapacityFollowsTheVectorRules) {

@@ -5,7 +5,7 @@
 using transform = view_fixture;
 
 namespace {
-void expect_line(const line_rec_& l, float x1, float y1, float x2, float y2) {
+void expect_line_near(const line_rec_& l, float x1, float y1, float x2, float y2) {
   EXPECT_NEAR(l.x1, x1, 1e-3);
   EXPECT_NEAR(l.y1, y1, 1e-3);
   EXPECT_NEAR(l.x2, x2, 1e-3);
@@ -21,7 +21,7 @@ TEST_F(transform, move_with_locked_angle_goes_up_by_the_cursor_distance) {
   host->panel->textv_(2, "90");
   click(0, 0);
   click(30, 40);  // 50 units from the base point
-  expect_line(line_of(a), -60, -30, -20, -30);
+  expect_line_near(line_of(a), -60, -30, -20, -30);
   EXPECT_EQ(e().state_name_(1), lang_text_("change.trn.move"));
   EXPECT_EQ(text_to_single_(host->panel->textv_(1)), 50);
   EXPECT_EQ(ds().tool_step_, 0);
@@ -36,7 +36,7 @@ TEST_F(transform, move_takes_the_object_under_the_first_click_when_nothing_is_se
   EXPECT_TRUE(selected(a));
   EXPECT_EQ(ds().tool_step_, 1);
   click(20, 10);
-  expect_line(line_of(a), -50, 10, 50, 10);
+  expect_line_near(line_of(a), -50, 10, 50, 10);
 }
 
 TEST_F(transform, a_click_without_a_move_commits_its_own_point) {
@@ -48,7 +48,7 @@ TEST_F(transform, a_click_without_a_move_commits_its_own_point) {
   const auto p = px(0, 20);
   down_px(p.x, p.y);  // pressed where no move went
   up_px(p.x, p.y);
-  expect_line(line_of(a), -50, 20, 50, 20);
+  expect_line_near(line_of(a), -50, 20, 50, 20);
 }
 
 TEST_F(transform, rotate_copy_keeps_the_original) {
@@ -61,8 +61,8 @@ TEST_F(transform, rotate_copy_keeps_the_original) {
   click(0, 30);
   ASSERT_EQ(e().records_(), before + 1);
   const int32_t copy = e().records_();
-  expect_line(line_of(a), 10, 0, 50, 0);
-  expect_line(line_of(copy), 0, 10, 0, 50);
+  expect_line_near(line_of(a), 10, 0, 50, 0);
+  expect_line_near(line_of(copy), 0, 10, 0, 50);
   EXPECT_FALSE(selected(a));
   EXPECT_TRUE(selected(copy));
   EXPECT_EQ(e().state_name_(1), lang_text_("change.trn.rotate"));
@@ -76,7 +76,7 @@ TEST_F(transform, scale_per_axis_is_signed) {
   click(20, -40);
   EXPECT_FLOAT_EQ(ds().tr_sx_, 0.5f);
   EXPECT_FLOAT_EQ(ds().tr_sy_, -1.0f);
-  expect_line(line_of(a), -20, 40, 20, -40);
+  expect_line_near(line_of(a), -20, 40, 20, -40);
   EXPECT_EQ(e().state_name_(1), lang_text_("change.trn.scale"));
 }
 
@@ -121,7 +121,7 @@ TEST_F(transform, session_ends_with_expected_geometry_and_labels) {
   down_px(h.x, h.y);
   move_px(to.x, h.y, 1);
   up_px(to.x, h.y);
-  expect_line(line_of(a), 0, 0, 80, 0);
+  expect_line_near(line_of(a), 0, 0, 80, 0);
   EXPECT_EQ(e().state_name_(1), lang_text_("change.trn.scale"));
   // MOVE with the length locked at 30, upwards.
   tool("MOVE");
@@ -133,7 +133,7 @@ TEST_F(transform, session_ends_with_expected_geometry_and_labels) {
   up_px(320, 200, 4);
   EXPECT_EQ(ds().tool_step_, 1);
   click(0, 5);
-  expect_line(line_of(a), 0, 30, 80, 30);
+  expect_line_near(line_of(a), 0, 30, 80, 30);
   EXPECT_EQ(e().state_name_(1), lang_text_("change.trn.move"));
   // A rotated copy by 90 about the origin.
   tool("ROTATE");
@@ -141,14 +141,14 @@ TEST_F(transform, session_ends_with_expected_geometry_and_labels) {
   click(0, 0);
   click(0, 50);
   const int32_t copy = e().records_() - 1;
-  expect_line(line_of(copy), -30, 0, -30, 80);
+  expect_line_near(line_of(copy), -30, 0, -30, 80);
   EXPECT_EQ(e().state_name_(1), lang_text_("change.trn.rotate"));
   // Undo takes the copy away and names the move as the next undo.
   e().state_undo_(1);
   EXPECT_EQ(e().records_(), 2);
   EXPECT_EQ(e().state_name_(1), lang_text_("change.trn.move"));
   e().state_undo_(1);
-  expect_line(line_of(a), 0, 0, 80, 0);
+  expect_line_near(line_of(a), 0, 0, 80, 0);
 }
 
 TEST_F(transform, mirror_locked_vertical_and_circular_array) {
@@ -159,7 +159,7 @@ TEST_F(transform, mirror_locked_vertical_and_circular_array) {
   host->panel->textv_(1, "90");
   click(5, 0);
   click(40, -70);  // the locked axis ignores where the second click lands
-  expect_line(line_of(a), 0, 0, -20, 20);
+  expect_line_near(line_of(a), 0, 0, -20, 20);
   EXPECT_EQ(e().state_name_(1), lang_text_("change.trn.mirror"));
 
   tool("ARRAY.CIRC");
@@ -170,7 +170,7 @@ TEST_F(transform, mirror_locked_vertical_and_circular_array) {
   const int32_t before = e().records_();
   click(0, 0);
   ASSERT_EQ(e().records_(), before + 3);
-  expect_line(line_of(before + 2), 0, 0, 20, -20);  // rotated by 180 about the click
+  expect_line_near(line_of(before + 2), 0, 0, 20, -20);  // rotated by 180 about the click
   EXPECT_EQ(e().state_name_(1), lang_text_("change.trn.array.circ"));
 }
 
@@ -181,6 +181,6 @@ TEST_F(transform, scale_with_both_axes_locked_together) {
   host->panel->chkv_(1, true_);
   click(0, 0);
   click(48, 64);  // 80 units away: factor 2 on both axes
-  expect_line(line_of(a), -20, -20, 20, 20);
+  expect_line_near(line_of(a), -20, -20, 20, 20);
   EXPECT_EQ(host->panel->textv_(3), host->panel->textv_(2));
 }

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr uint32_t bg = 0x563412, ink = 0x2040C0, corner = 0x10A010;
+constexpr uint32_t icon_bg = 0x563412, ink = 0x2040C0, corner = 0x10A010;
 
 // A size x size picture: an opaque square from lo to hi (inclusive) in ink, its top-left pixel
 // in the corner colour, a half-covered pixel at (lo - 1, lo) and a faint one at (lo, lo - 1).
@@ -41,7 +41,7 @@ class icon_painter : public ::testing::Test {
     sized = append_icon_entry_(e);
     skin_palette_.color_icon_dis_one = 0x808080;
     skin_palette_.color_icon_dis_two = 0xF0F0F0;
-    out.fill_colour_(bg);
+    out.fill_colour_(icon_bg);
   }
   void TearDown() override {
     icon_table_.assign(1, icon_entry_rec_{});
@@ -50,7 +50,7 @@ class icon_painter : public ::testing::Test {
   int32_t changed() const {
     int32_t n = 0;
     for (int32_t y = 0; y < out.height_(); ++y)
-      for (int32_t x = 0; x < out.width_(); ++x) n += out.colour_(x, y) != bg;
+      for (int32_t x = 0; x < out.width_(); ++x) n += out.colour_(x, y) != icon_bg;
     return n;
   }
   int32_t id = 0, sized = 0;
@@ -62,7 +62,7 @@ TEST_F(icon_painter, centred_icon_floors_its_corner) {
   draw_table_icon_(dc, 40.25f, 19.75f, 32, id, -1, -1, -1, -1, 0);
   EXPECT_EQ(out.colour_(24 + 8, 3 + 8), corner);
   EXPECT_EQ(out.colour_(24 + 23, 3 + 23), ink);
-  EXPECT_EQ(out.colour_(24 + 24, 3 + 23), bg);
+  EXPECT_EQ(out.colour_(24 + 24, 3 + 23), icon_bg);
   draw_icon_state_(dc, 10.5f, 10.5f, 16, id, -1, -1, -1, -1, 0);
   EXPECT_EQ(out.colour_(2 + 4, 2 + 4), corner);
 }
@@ -84,12 +84,12 @@ TEST_F(icon_painter, disabled_look_fills_the_alpha_shape_over_a_shadow) {
   EXPECT_EQ(out.colour_(10 + 4, 10 + 4), 0x808080u);    // the corner pixel too: one colour
   EXPECT_EQ(out.colour_(10 + 11, 10 + 11), 0x808080u);
   EXPECT_EQ(out.colour_(10 + 3, 10 + 4), 0x808080u);    // half covered: filled
-  EXPECT_EQ(out.colour_(10 + 4, 10 + 3), bg);           // faint: left out
+  EXPECT_EQ(out.colour_(10 + 4, 10 + 3), icon_bg);           // faint: left out
   EXPECT_EQ(out.colour_(10 + 12, 10 + 12), 0xF0F0F0u);  // shadow below and to the right
   EXPECT_EQ(out.colour_(10 + 12, 10 + 5), 0xF0F0F0u);
-  EXPECT_EQ(out.colour_(10 + 3, 10 + 5), bg);           // none to the left without a tint
+  EXPECT_EQ(out.colour_(10 + 3, 10 + 5), icon_bg);           // none to the left without a tint
 
-  out.fill_colour_(bg);
+  out.fill_colour_(icon_bg);
   draw_icon_state_(dc, 10, 10, 16, id, 0, 0, 0, 0x0000C0, 0);
   const uint32_t shadow = uint32_t(blend_colors_(0xF0F0F0, 0x0000C0, 0.15f));
   EXPECT_EQ(out.colour_(10 + 5, 10 + 5), 0x0000C0u);
@@ -102,7 +102,7 @@ TEST_F(icon_painter, own_size_uses_the_stored_size) {
   // The 16-pixel picture at 8 x 8, normal look, corner at (30, 20) whatever the other arguments.
   EXPECT_EQ(out.colour_(30 + 2, 20 + 2), corner);
   EXPECT_EQ(out.colour_(30 + 5, 20 + 5), ink);
-  EXPECT_EQ(out.colour_(30 + 6, 20 + 6), bg);
+  EXPECT_EQ(out.colour_(30 + 6, 20 + 6), icon_bg);
 }
 
 }  // namespace

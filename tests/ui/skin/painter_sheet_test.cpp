@@ -27,9 +27,9 @@
 namespace {
 
 constexpr uint32_t paper = 0x123456;
-constexpr int32_t sheet_w = 760, sheet_h = 560;
+constexpr int32_t painter_sheet_w = 760, painter_sheet_h = 560;
 
-uint32_t colour_of(const sprite_rect_rec_& r) { return skin_picture_.colour_(r.x, r.y); }
+uint32_t part_colour(const sprite_rect_rec_& r) { return skin_picture_.colour_(r.x, r.y); }
 
 // One cell: what the painter draws, and what the expected sheet gets there.
 struct cell {
@@ -39,7 +39,7 @@ struct cell {
 };
 
 void put(dc_& e, int32_t x, int32_t y, int32_t w, int32_t h, const sprite_rect_rec_& part) {
-  if (w >= 1 && h >= 1) e.fill_rectangle_({x, y, x + w, y + h}, colour_of(part));
+  if (w >= 1 && h >= 1) e.fill_rectangle_({x, y, x + w, y + h}, part_colour(part));
 }
 
 // Nine parts with the left, right, top and bottom sizes given.
@@ -71,7 +71,7 @@ std::vector<cell> cells() {
   int32_t x = 4, y = 4, row_h = 0;
   // Places cells left to right, wrapping at the sheet's edge.
   auto slot = [&](int32_t w, int32_t h) {
-    if (x + w + 4 > sheet_w) x = 4, y += row_h + 6, row_h = 0;
+    if (x + w + 4 > painter_sheet_w) x = 4, y += row_h + 6, row_h = 0;
     pixel_point_ p{x, y};
     x += w + 6;
     row_h = std::max(row_h, h);
@@ -404,7 +404,7 @@ std::vector<cell> cells() {
 }
 
 surface_ paint_sheet(const std::vector<cell>& all) {
-  surface_ s(sheet_w, sheet_h);
+  surface_ s(painter_sheet_w, painter_sheet_h);
   s.fill_colour_(paper);
   dc_ d(s);
   d.set_bk_mode_(bk_mode_::transparent_);
@@ -418,23 +418,23 @@ TEST(painter_sheet, test_skin_matches_the_family_table) {
   const std::vector<cell> all = cells();
   // Each cell against its own expectation, so a failure names the painter.
   for (const cell& c : all) {
-    surface_ got(sheet_w, sheet_h), want(sheet_w, sheet_h);
+    surface_ got(painter_sheet_w, painter_sheet_h), want(painter_sheet_w, painter_sheet_h);
     got.fill_colour_(paper), want.fill_colour_(paper);
     dc_ g(got), w(want);
     g.set_bk_mode_(bk_mode_::transparent_);
     c.paint(g);
     c.expect(w);
     int32_t wrong = 0, fx = -1, fy = -1;
-    for (int32_t y = 0; y < sheet_h; ++y)
-      for (int32_t x = 0; x < sheet_w; ++x)
+    for (int32_t y = 0; y < painter_sheet_h; ++y)
+      for (int32_t x = 0; x < painter_sheet_w; ++x)
         if (got.colour_(x, y) != want.colour_(x, y) && wrong++ == 0) fx = x, fy = y;
     EXPECT_EQ(wrong, 0) << c.name << ": first at (" << fx << ", " << fy << "), " << std::hex << got.colour_(fx, fy)
                         << " for " << want.colour_(fx, fy);
   }
   surface_ sheet = paint_sheet(all);
   picture_image_rec_ img;
-  img.width = sheet_w, img.height = sheet_h;
-  img.argb.assign(sheet.pixels_(), sheet.pixels_() + size_t(sheet_w) * sheet_h);
+  img.width = painter_sheet_w, img.height = painter_sheet_h;
+  img.argb.assign(sheet.pixels_(), sheet.pixels_() + size_t(painter_sheet_w) * painter_sheet_h);
   save_png_file_(std::string(ARVEX_BINARY_DIR) + "/painters_contact_sheet_test.png", img);
   set_text_measurer_(old);
 }
@@ -447,8 +447,8 @@ TEST(painter_sheet, real_skins_paint_every_cell) {
     const std::vector<cell> all = cells();
     surface_ sheet = paint_sheet(all);
     picture_image_rec_ img;
-    img.width = sheet_w, img.height = sheet_h;
-    img.argb.assign(sheet.pixels_(), sheet.pixels_() + size_t(sheet_w) * sheet_h);
+    img.width = painter_sheet_w, img.height = painter_sheet_h;
+    img.argb.assign(sheet.pixels_(), sheet.pixels_() + size_t(painter_sheet_w) * painter_sheet_h);
     EXPECT_TRUE(save_png_file_(std::string(ARVEX_BINARY_DIR) + "/painters_contact_sheet_" + name + ".png", img));
   }
   ASSERT_TRUE(load_test_skin_());

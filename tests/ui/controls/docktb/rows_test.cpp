@@ -7,7 +7,7 @@ namespace {
 using docktb_rows = docktb_host;
 
 // A tool window of one icon button (one plain button of type t_type) in area a, row r.
-int32_t bar(xdocktb_& tb, dock_area_code_ a, int32_t r, int32_t type = 1, const std::string& key = "") {
+int32_t row_bar(xdocktb_& tb, dock_area_code_ a, int32_t r, int32_t type = 1, const std::string& key = "") {
   const int32_t t = tb.add_toolbar_("bar", a, r);
   std::string k = key.empty() ? "K" + std::to_string(t) : key, text = "x";
   int32_t icon = 2;
@@ -19,9 +19,9 @@ void move_cursor(int32_t x, int32_t y) { inject_mouse_(mouse_type_::move, x, y);
 
 TEST_F(docktb_rows, removing_the_only_window_of_a_middle_row_closes_the_gap) {
   dock_all();
-  const int32_t wide = bar(*tb_, dock_left_, 1, 2);  // a drop-down button: 40 across
-  const int32_t middle = bar(*tb_, dock_left_, 2);
-  const int32_t last = bar(*tb_, dock_left_, 3);
+  const int32_t wide = row_bar(*tb_, dock_left_, 1, 2);  // a drop-down button: 40 across
+  const int32_t middle = row_bar(*tb_, dock_left_, 2);
+  const int32_t last = row_bar(*tb_, dock_left_, 3);
   tb_->show_toolbar_all_();
   tb_->update_(true, true);
   ASSERT_EQ(rec(wide).cx, 40);
@@ -40,8 +40,8 @@ TEST_F(docktb_rows, removing_the_only_window_of_a_middle_row_closes_the_gap) {
 
 TEST_F(docktb_rows, insert_row_moves_the_rows_after_it_down) {
   dock_all();
-  const int32_t a = bar(*tb_, dock_top_, 1);
-  const int32_t b = bar(*tb_, dock_top_, 2);
+  const int32_t a = row_bar(*tb_, dock_top_, 1);
+  const int32_t b = row_bar(*tb_, dock_top_, 2);
   tb_->show_toolbar_all_();
   auto& table = tb_->rows.table[dock_top_];
   table[1].thickness = 30;  // tell the rows apart
@@ -62,7 +62,7 @@ TEST_F(docktb_rows, insert_row_moves_the_rows_after_it_down) {
 
 TEST_F(docktb_rows, the_cursor_near_an_area_picks_it_by_snap_and_left_before_top) {
   dock_all();
-  const int32_t any = bar(*tb_, dock_floating_, 1);
+  const int32_t any = row_bar(*tb_, dock_floating_, 1);
   const int32_t sides = tb_->add_toolbar_("sides", 0, 1, 0, 0, false, 2);
   const int32_t bands = tb_->add_toolbar_("bands", 0, 1, 0, 0, false, 1);
   area_[1]->move_(0, 0, main_w, 30);
@@ -135,7 +135,7 @@ TEST_F(docktb_rows, a_menu_bar_stays_at_the_start_of_its_row) {
   const int32_t m = tb_->add_toolbar_("menu", dock_top_, 1, -1, -1, true);
   std::string k = "file", text = "File";
   tb_->add_button_(m, k, text, 5);
-  const int32_t other = bar(*tb_, dock_top_, 1);
+  const int32_t other = row_bar(*tb_, dock_top_, 1);
   tb_->show_toolbar_all_();
   tb_->update_(true, true);
   stretch();
@@ -148,9 +148,9 @@ TEST_F(docktb_rows, a_menu_bar_stays_at_the_start_of_its_row) {
 
 TEST_F(docktb_rows, choose_row_by_centre_and_by_cursor) {
   dock_all();
-  const int32_t a = bar(*tb_, dock_top_, 1);
-  const int32_t b = bar(*tb_, dock_top_, 1);
-  const int32_t c = bar(*tb_, dock_top_, 2);
+  const int32_t a = row_bar(*tb_, dock_top_, 1);
+  const int32_t b = row_bar(*tb_, dock_top_, 1);
+  const int32_t c = row_bar(*tb_, dock_top_, 2);
   tb_->show_toolbar_all_();
   tb_->update_(true, true);
   stretch();
@@ -168,8 +168,8 @@ TEST_F(docktb_rows, choose_row_by_centre_and_by_cursor) {
 
 TEST_F(docktb_rows, a_window_that_needs_a_256th_row_joins_row_255) {
   dock_all();
-  const int32_t a = bar(*tb_, dock_top_, 1);
-  const int32_t b = bar(*tb_, dock_top_, 1);
+  const int32_t a = row_bar(*tb_, dock_top_, 1);
+  const int32_t b = row_bar(*tb_, dock_top_, 1);
   tb_->show_toolbar_all_();
   // As a loaded layout may leave it: every row in use, both windows in the last one.
   tb_->rows.count[dock_top_] = 255;
