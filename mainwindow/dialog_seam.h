@@ -46,6 +46,8 @@ class dialog_seam_ {
   void clear_scripts_() { scripted_.clear(); }
   // Tests: real dialogs run even while the platform's dialogs are scripted.
   bool real_in_scripts_ = false;
+  // Tests: the registered dialog itself, for a scripted reply that plays input inside it.
+  int32_t run_registered_(const std::string& name, const std::string& arg);
 
   // Shows a dialog; an unknown or unscripted name is recorded and closes at once.
   int32_t show_(const std::string& name, const std::string& arg = {});

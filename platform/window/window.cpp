@@ -528,6 +528,12 @@ window_* active_window_() {
   return w ? w->win() : nullptr;
 }
 
+window_* modal_window_() {
+  if (!qApp) return nullptr;
+  window_widget_* w = window_widget_of_(QApplication::activeModalWidget());
+  return w ? w->win() : nullptr;
+}
+
 window_* focused_window_() {
   if (!qApp) return nullptr;
   if (window_widget_* w = window_widget_of_(QApplication::focusWidget())) return w->win();

@@ -218,6 +218,8 @@ std::unique_ptr<window_> create_window_(const window_options_& options);
 // The live window with this handle, or null.
 window_* find_window_(window_handle_ handle);
 window_* active_window_();
+// The window whose modal loop runs innermost, active or not, or null.
+window_* modal_window_();
 window_* focused_window_();
 window_* capture_window_();
 void release_capture_();

@@ -293,15 +293,20 @@ TEST_F(window_test, modal_window_blocks_others_until_hidden) {
   owner->on_mouse = [&](const mouse_event_& m) { owner_clicks += m.type == mouse_type_::down; };
   dialog->on_mouse = [&](const mouse_event_& m) { dialog_clicks += m.type == mouse_type_::down; };
   bool was_modal = false;
+  window_* innermost = nullptr;
+  EXPECT_EQ(modal_window_(), nullptr);
   post_task_([&] {
     was_modal = dialog->is_modal_();
+    innermost = modal_window_();
     inject_mouse_at_(*owner, mouse_type_::down, 5, 5, button_left_);
     inject_mouse_at_(*dialog, mouse_type_::down, 5, 5, button_left_);
     dialog->hide_();
   });
   dialog->show_modal_(owner.get());
   EXPECT_TRUE(was_modal);
+  EXPECT_EQ(innermost, dialog.get());
   EXPECT_FALSE(dialog->is_modal_());
+  EXPECT_EQ(modal_window_(), nullptr);
   EXPECT_EQ(owner_clicks, 0);
   EXPECT_EQ(dialog_clicks, 1);
   EXPECT_EQ(dialog->owner_(), owner.get());
