@@ -61,7 +61,9 @@ TEST(locale_numbers, parse_takes_only_whole_numbers_of_text) {
   for (const auto& c : cases) {
     double v = 0;
     EXPECT_EQ(parse_locale_number_(c.text, v), c.ok) << c.text;
-    if (c.ok) EXPECT_EQ(v, c.v) << c.text;
+    if (c.ok) {
+      EXPECT_EQ(v, c.v) << c.text;
+    }
   }
   EXPECT_EQ(format_locale_(297, 2), "297" + sep + "00");
   EXPECT_EQ(format_locale_(-0.001, 2), "0" + sep + "00");

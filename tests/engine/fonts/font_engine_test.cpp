@@ -42,7 +42,6 @@ class FontEngine : public testing::Test {
   zaz_class_ e;
 };
 
-}  // namespace
 
 TEST_F(FontEngine, TableGrowsAndKeepsTheActiveFont) {
   EXPECT_EQ(e.font_count_(), 0);
@@ -252,3 +251,5 @@ TEST_F(FontEngine, AddImageNormalisesItsRectangle) {
   EXPECT_EQ(e.add_image_("a", 0, 0, 1, 1, 256), 0);
   EXPECT_EQ(e.records_(), count);
 }
+
+}  // namespace

@@ -40,7 +40,6 @@ class session : public panel_fixture {
   bool selected(int32_t r) { return engine->select_record_(r) != 0; }
 };
 
-}  // namespace
 
 TEST_F(session, select_drag_move_rotate_copy_pan_and_undo) {
   open("0");
@@ -108,3 +107,5 @@ TEST_F(session, select_drag_move_rotate_copy_pan_and_undo) {
   EXPECT_EQ(e.state_name_(2), lang_text_("change.trn.rotate"));
   EXPECT_EQ(e.state_name_(1), lang_text_("change.trn.move"));
 }
+
+}  // namespace

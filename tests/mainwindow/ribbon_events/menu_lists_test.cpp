@@ -41,7 +41,9 @@ TEST_F(ribbon_menu_lists, exit_asks_to_save_and_ends_only_when_nothing_is_lost) 
     EXPECT_EQ(std::filesystem::exists(path), c.saved);
     const auto asked = take_dialog_requests_();
     ASSERT_EQ(asked.size(), size_t(c.changed ? (c.answer == answer_yes_ ? 2 : 1) : 0));
-    if (c.changed) EXPECT_EQ(asked[0].text, lang_text_("message.savefilequestion"));
+    if (c.changed) {
+      EXPECT_EQ(asked[0].text, lang_text_("message.savefilequestion"));
+    }
   }
 }
 
@@ -57,8 +59,12 @@ TEST_F(ribbon_menu_lists, page_and_style_items_make_their_number_active) {
                          {"DSTYLE_2", 0, 2}, {"DSTYLE_1", 0, 1}, {"DSTYLE_", 0, 1}};
   for (const case_& c : cases) {
     rb().ListItemClick(c.key, 0, 50, 5);
-    if (c.page) EXPECT_EQ(engine->page_active_(), c.page) << c.key;
-    if (c.style) EXPECT_EQ(engine->dimstyle_active_(), c.style) << c.key;
+    if (c.page) {
+      EXPECT_EQ(engine->page_active_(), c.page) << c.key;
+    }
+    if (c.style) {
+      EXPECT_EQ(engine->dimstyle_active_(), c.style) << c.key;
+    }
   }
   EXPECT_EQ(rb().buttontext_("PAGE_SEL"), list_item_text_(3, "third", "common.page.nr"));
 }
@@ -120,9 +126,10 @@ TEST_F(ribbon_menu_lists, corner_buttons_show_their_dialog_and_refresh_after_it)
     }
     ASSERT_EQ(calls.size(), 1u) << c.toolbar;
     EXPECT_EQ(calls[0].name, c.dialog);
-    if (std::string(c.dialog) == dlg_pages_)
+    if (std::string(c.dialog) == dlg_pages_) {
       EXPECT_EQ(rb().buttontext_("PAGE_SEL"),
                 list_item_text_(engine->pages_count_(), "from the dialog", "common.page.nr"));
+    }
   }
 }
 

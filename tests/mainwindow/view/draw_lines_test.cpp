@@ -140,7 +140,9 @@ TEST_F(draw_lines, vertex_tools_by_clicks) {
     click(40, 30, 2);
     EXPECT_EQ(types(), c.types);
     EXPECT_EQ(labels(), tr({c.label}));
-    if (c.types[0] != ot_hatch_) EXPECT_EQ(std::abs(poly_at(1).count), 3);
+    if (c.types[0] != ot_hatch_) {
+      EXPECT_EQ(std::abs(poly_at(1).count), 3);
+    }
   }
 }
 

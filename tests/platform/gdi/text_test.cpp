@@ -33,7 +33,6 @@ bounds ink(const surface_& s, uint32_t background) {
   return b;
 }
 
-}  // namespace
 
 TEST_F(FixedMetrics, LayoutPlacesLinesByTheFlags) {
   struct line_want { std::string text; int32_t x, y, ul_from, ul_to; };
@@ -141,3 +140,5 @@ TEST(Text, OpaqueBackgroundFillsTheCellAndDrawTextClips) {
   EXPECT_EQ(b.bottom, 5 + dc.text_metrics_().height);
   EXPECT_EQ(s.colour_(10, 5), rgb_(0, 0, 200));
 }
+
+}  // namespace

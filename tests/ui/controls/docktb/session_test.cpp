@@ -126,7 +126,7 @@ TEST_F(docktb_session, menus_drags_and_the_close_box) {
   inject_mouse_(mouse_type_::up, main_x + 300, start.top + 10, button_left_);
   EXPECT_EQ(tb_->toolbars[size_t(tools)].row, 2);
   EXPECT_EQ(tw(tools).window_rect_(),
-            (pixel_rect_{main_x + 295, start.top, main_x + 295 + start.width_(), start.bottom}));
+            (pixel_rect_{main_x + 295, start.top, int32_t(main_x + 295 + start.width_()), start.bottom}));
   EXPECT_GE(resize_docks_, 3);
 
   // Close the floating window by its close box.

@@ -49,7 +49,9 @@ TEST_F(ribbon_scenario, the_screen_shows_the_painted_bar_with_the_skin_sprites) 
   move(bar, big.x + big.w / 2, big.y + big.h / 2);  // the large button in its hover member
   show_settle();
   surface_ shot;
-  if (platform_name_() == "xcb") EXPECT_TRUE(capture_screen_(bar.client_rect_(), shot));  // a real photograph
+  if (platform_name_() == "xcb") {
+    EXPECT_TRUE(capture_screen_(bar.client_rect_(), shot));  // a real photograph
+  }
   EXPECT_EQ(mismatches(bar), 0);
   ASSERT_TRUE(photo(bar, shot));
   const sprite9_set_rec_& app = app_button_sprites_[1];
