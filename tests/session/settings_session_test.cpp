@@ -1,10 +1,12 @@
 // Settings as a user changes them: language, skin and interface type chosen in the options
-// window and in effect after the program is started again; the docking-toolbar layout and the
+// window (clicked on its lists and its button) and in effect after the program is started again; the docking-toolbar layout and the
 // main window's place kept from one run to the next.
 #include "session_steps.h"
 #include "shell/guiopt.h"
 #include "shell/main_link.h"
+#include "ui/controls/button/button.h"
 #include "ui/controls/combo/combo.h"
+#include "ui/controls/xc_fixture.h"
 #include "ui/skin/skin_file.h"
 
 namespace {
@@ -14,6 +16,21 @@ class settings_session : public session_steps {
   static std::pair<int32_t, int32_t> place_of(const xdocktb_& tb, int32_t t) {
     const int32_t dock = tb.toolbars[size_t(t)].dock;
     return {dock, dock == dock_floating_ ? 0 : tb.toolbars[size_t(t)].row};
+  }
+  // A row of a combo box chosen as a user does: a click opens its list, a click picks the row.
+  void choose(xccombobox_& box, int32_t row) {
+    click_at_(*box.win_(), 20, 10);
+    settle();
+    ASSERT_TRUE(box.list_visible_());
+    window_& list = *box.list_window_();
+    const int32_t y = 2 + (row - box.state_().top_row) * ui_metrics_.list_row_h_ + ui_metrics_.list_row_h_ / 2;
+    // The first move enters the list, the next one marks the row under the pointer.
+    move_at_(list, 30, y);
+    move_at_(list, 30, y + 1);
+    press_at_(list, 30, y + 1);
+    release_at_(list, 30, y + 1);
+    settle();
+    EXPECT_EQ(box.ListIndex(), row);
   }
   // The text of a key in one language file (the running language is loaded again after).
   static std::string text_in(const char* file, const char* key, const char* back) {
@@ -43,10 +60,14 @@ TEST_F(settings_session, options_chosen_in_the_options_window_take_effect_after_
     {
       OPT_ opt;
       opt.reload_();
-      opt.type_box().ListIndex(c.type);
-      opt.skin_box().ListIndex(c.skin);
-      opt.lang_box().ListIndex(c.lang);
-      opt.save_click_();
+      opt.dialog().win().show_();
+      settle();
+      choose(opt.type_box(), c.type);
+      choose(opt.skin_box(), c.skin);
+      choose(opt.lang_box(), c.lang);
+      click_at_(*opt.save_button().win_(), 20, 10);
+      settle();
+      EXPECT_FALSE(opt.dialog().win().visible_());
     }
     // A new interface type is announced for the next start; the skin is in use at once.
     const std::vector<std::string> said = messages();
