@@ -63,10 +63,18 @@ class pick_painter_ {
         }
         break;
       case ot_polyline_:
-        if (auto* r = edit_::entry_(t.polylines, o.index)) dc_ref.polyline_(pts_.data(), size_t(list(*r)));
+        // The points are listed first: listing may move them, and the order in which a call's
+        // arguments are worked out is the compiler's choice.
+        if (auto* r = edit_::entry_(t.polylines, o.index)) {
+          const size_t n = size_t(list(*r));
+          dc_ref.polyline_(pts_.data(), n);
+        }
         break;
       case ot_polygon_:
-        if (auto* r = edit_::entry_(t.polygons, o.index)) dc_ref.polygon_(pts_.data(), size_t(list(*r)));
+        if (auto* r = edit_::entry_(t.polygons, o.index)) {
+          const size_t n = size_t(list(*r));
+          dc_ref.polygon_(pts_.data(), n);
+        }
         break;
       case ot_arc_:
         if (auto* r = edit_::entry_(t.arcs, o.index)) {

@@ -85,7 +85,7 @@ TEST_F(draw_modify, fillet_and_chamfer_add_a_figure_at_the_corner) {
   click(39, 1);
   tool("VSLASH");
   click(1, 39);
-  EXPECT_EQ(types(), (std::vector<int32_t>{ot_polygon_, ot_arc_, ot_line_}));
+  ASSERT_EQ(types(), (std::vector<int32_t>{ot_polygon_, ot_arc_, ot_line_}));
   EXPECT_EQ(e().object_(2).draw_color, 255);
   EXPECT_EQ(labels(), tr({"change.mod.vround", "change.mod.vslash"}));
   EXPECT_TRUE(messages().empty());
