@@ -6,8 +6,7 @@ int32_t dialog_seam_::show_(const std::string& name, const std::string& arg) {
   calls_.push_back({name, arg});
   if (auto s = scripted_.find(name); s != scripted_.end()) return s->second(arg);
   if (dialog_scripting_() && !real_in_scripts_) return dlg_closed_;
-  if (auto r = real_.find(name); r != real_.end() && r->second) return r->second(arg);
-  return dlg_closed_;
+  return run_registered_(name, arg);
 }
 
 int32_t dialog_seam_::run_registered_(const std::string& name, const std::string& arg) {

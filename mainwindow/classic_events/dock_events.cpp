@@ -150,8 +150,8 @@ void MDI_::toggle_statusbar_() {
   mdi_resize_();
 }
 
-// The style group's first button and the classic menu row: a copy of the template under the new-style name, made
-// active, in one undo step.
+// The style group's first button and the classic menu row: a copy of the template under the
+// new-style name, made active, in one undo step.
 void MDI_::add_dimstyle_() {
   eng_.state_begin_();
   eng_.dimstyle_add_(lang_text_("common.dims.new"));

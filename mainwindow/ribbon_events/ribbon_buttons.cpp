@@ -71,8 +71,8 @@ bool group_action_(MDI_& m, xribbon_& r, const std::string& key, int16_t button)
     e.dimstyle_active_(step_to_(button, e.dimstyle_active_(), e.dimstyles_count_()));
     m.ref_dstyles_();
   } else if (key == "DIMSTYLES_EDIT") {
-    // The same add and delete as the classic menu's style rows: one undo step each, and a
-    // delete the engine refuses (the last style, one in use) explained and recorded nowhere.
+    // The same add and delete as the classic menu's style rows: one undo step each; a delete
+    // the engine refuses (the last style, one in use) is explained and makes no step.
     if (button == 1) m.add_dimstyle_();
     else if (button == 2) m.delete_dimstyle_();
   } else if (key == "PVIEWG") {

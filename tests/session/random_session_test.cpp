@@ -112,13 +112,13 @@ TEST_F(random_session, ten_thousand_events_leave_a_working_program) {
 
   // A real dialog gets a burst of input from the event queue while its modal loop runs, played
   // into whichever window is active (a dialog may open another itself, or a drop list), then
-  // Esc, the close box and, should the window still stay, hiding, until the dialog has returned. Dialogs the
-  // main window would open from inside a dialog close at once.
+  // Esc, the close box and, should the window still stay, hiding, until the dialog has
+  // returned. Dialogs the main window would open from inside a dialog close at once.
   struct dialog_play_ {
     bool open = true;
     int32_t left = 0;     // events still to play
     int32_t closing = 0;  // closing steps taken
-    int32_t idle = 0;     // passes without a modal window on top
+    int32_t idle = 0;     // passes without a window to play into
   };
   int32_t dialog_depth = 0, dialogs_played = 0;
   std::function<void(std::shared_ptr<dialog_play_>)> drive = [&](std::shared_ptr<dialog_play_> p) {
@@ -165,17 +165,22 @@ TEST_F(random_session, ten_thousand_events_leave_a_working_program) {
     };
   };
 
-  start(pick(2) ? "1" : "0");
-  int32_t saves = 0, restarts = 0;
-  for (int32_t event = 0; event < 10000; ++event) {
-    last_beat = now_s();
-    // The block library is modeless and would stay open over the storm: it closes at once,
-    // as do the platform's own boxes (no reply is queued, so each is cancelled).
+  // The program started (again), with its dialogs answered as above. The block library is
+  // modeless and would stay open over the storm: it closes at once, as do the platform's own
+  // boxes (no reply is queued, so each is cancelled).
+  auto start_program = [&] {
+    start(pick(2) ? "1" : "0");
     mdi->dialogs_.script_(dlg_library_, [](const std::string&) { return dlg_closed_; });
     for (const char* name : {dlg_pages_, dlg_layers_, dlg_dimstyles_, dlg_select_filter_, dlg_text_,
                              dlg_drawing_props_, dlg_print_, dlg_printer_setup_, dlg_line_width_, dlg_options_,
                              dlg_about_, dlg_hatch_})
       mdi->dialogs_.script_(name, dialog_reply(name));
+  };
+
+  start_program();
+  int32_t saves = 0, restarts = 0;
+  for (int32_t event = 0; event < 10000; ++event) {
+    last_beat = now_s();
     switch (pick(10)) {
       case 8: mdi->gocmd_(words[pick(int32_t(std::size(words)))]); break;
       case 9: {
@@ -194,7 +199,7 @@ TEST_F(random_session, ten_thousand_events_leave_a_working_program) {
     // A closing key or word ends the program; the user starts it again.
     if (!running_main_window_()) {
       ++restarts;
-      start(pick(2) ? "1" : "0");
+      start_program();
     }
     mdi = running_main_window_();
     ASSERT_NE(mdi, nullptr) << "seed " << seed;

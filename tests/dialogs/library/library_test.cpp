@@ -11,14 +11,6 @@ extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfi
 
 namespace {
 
-// The answer for the next message box.
-void answer_box(int32_t answer) {
-  dialog_reply_ r;
-  r.kind = dialog_kind_::message_box;
-  r.answer = answer;
-  push_dialog_reply_(r);
-}
-
 struct library_test : dialog_fixture {
   void SetUp() override {
     dialog_fixture::SetUp();
@@ -136,7 +128,7 @@ TEST_F(library_test, make_block_goes_into_the_selected_folder_with_the_rename_bo
   select(1, 2);
   const int32_t steps = lib.state_active_();
   const auto files_before = temp_files();
-  answer_box(answer_yes_);
+  push_dialog_reply_({.kind = dialog_kind_::message_box, .answer = answer_yes_});
   click_centre(*window->iblock_->win_());
   ASSERT_EQ(lib.blocks_count_(), 1);
   EXPECT_EQ(lib.blocks_group_(1), 2);
@@ -153,7 +145,7 @@ TEST_F(library_test, make_block_goes_into_the_selected_folder_with_the_rename_bo
   EXPECT_EQ(view_repaints, 1);
 
   // No: nothing at all.
-  answer_box(answer_no_);
+  push_dialog_reply_({.kind = dialog_kind_::message_box, .answer = answer_no_});
   click_centre(*window->iblock_->win_());
   EXPECT_EQ(lib.blocks_count_(), 1);
   EXPECT_EQ(view_repaints, 1);
@@ -212,7 +204,7 @@ TEST_F(library_test, new_after_yes_goes_on_only_when_the_library_was_saved) {
   lib.state_save_("");
   ASSERT_EQ(lib.file_change_(), true_);
   open();
-  answer_box(answer_yes_);
+  push_dialog_reply_({.kind = dialog_kind_::message_box, .answer = answer_yes_});
   dialog_reply_ cancel;
   cancel.kind = dialog_kind_::save_file;
   cancel.cancel = true;
@@ -223,7 +215,7 @@ TEST_F(library_test, new_after_yes_goes_on_only_when_the_library_was_saved) {
 
   // Yes with a name: saved, then the new library.
   const std::string path = (settings_dir / "Lib.zaz").string();
-  answer_box(answer_yes_);
+  push_dialog_reply_({.kind = dialog_kind_::message_box, .answer = answer_yes_});
   dialog_reply_ save;
   save.kind = dialog_kind_::save_file;
   save.text = path;
