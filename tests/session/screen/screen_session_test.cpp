@@ -60,8 +60,9 @@ TEST_F(screen_session, both_interfaces_in_every_skin_paint_the_skin_and_show_the
   // The drawing the user opens: one red line across the middle of its view.
   const std::string drawing = dir + "line.zaz";
   {
-    // Made as the program makes it: the first page and layer take their names from the texts.
-    ASSERT_EQ(load_language_("program_en.lang"), true_);
+    // Made as the program makes it: the first page and layer take their names from the texts,
+    // in the language the program runs in (the default).
+    ASSERT_EQ(load_language_("program_pl.lang"), true_);
     zaz_class_ e;
     e.file_new_(true_, "");
     e.add_line_(40, 100, 250, 100, 0x0000FF, 0, 3);
