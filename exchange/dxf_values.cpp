@@ -65,25 +65,30 @@ bool valid_utf8(std::string_view s) {
 
 namespace {
 
-// Plain decimals of at most 15 digits and no exponent, the numbers DXF files are made of: the
-// digits make an exact whole number m below 2^53 and the point a power of ten p = 10^k that is
-// exact too, so m / p is the correctly rounded value, the one from_chars gives. False for
-// anything else, which goes the long way.
+// Plain decimals without an exponent whose digits make a whole number m of at most 2^53 and
+// that have at most 22 digits after the point, the numbers DXF files are made of: m and the
+// power of ten p = 10^k are then exact doubles, so m / p is the correctly rounded value, the one
+// from_chars gives. False for anything else, which goes the long way.
 bool plain_decimal(std::string_view s, size_t at, double& out) {
-  static constexpr double tens[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  size_t i = at;
-  const bool minus = i < s.size() && s[i] == '-';
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  static constexpr double tens[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  constexpr uint64_t exact_limit = uint64_t(1) << 53;
+  const char* p = s.data() + at;
+  const char* const e = s.data() + s.size();
+  const bool minus = p < e && *p == '-';
+  if (p < e && (*p == '+' || *p == '-')) ++p;
   uint64_t m = 0;
   int digits = 0, fraction = 0;
-  while (i < s.size() && is_digit(s[i])) m = m * 10 + uint64_t(s[i++] - '0'), ++digits;
-  if (i < s.size() && s[i] == '.') {
-    ++i;
-    while (i < s.size() && is_digit(s[i])) m = m * 10 + uint64_t(s[i++] - '0'), ++digits, ++fraction;
+  // Past 19 digits m could overflow; such numbers go the long way anyway.
+  for (; p < e && is_digit(*p); ++p, ++digits)
+    if (digits < 19) m = m * 10 + uint64_t(*p - '0');
+  if (p < e && *p == '.') {
+    for (++p; p < e && is_digit(*p); ++p, ++digits, ++fraction)
+      if (digits < 19) m = m * 10 + uint64_t(*p - '0');
   }
-  if (digits == 0 || digits > 15) return false;
-  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) return false;
+  if (digits == 0 || digits > 19 || m > exact_limit || fraction > 22) return false;
+  if (p < e && (*p == 'e' || *p == 'E')) return false;
   const double v = static_cast<double>(m) / tens[fraction];
   out = minus ? -v : v;
   return true;

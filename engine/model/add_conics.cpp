@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/geometry/conic_box.h"
 #include "engine/geometry/conic_sampler.h"
 #include "engine/geometry/rotation.h"
 #include "engine/zaz_class.h"
@@ -25,6 +26,14 @@ bool zaz_class_::conic_box_(const arc_rec_& c, float step, object_rec_& obj) {
   float unused_x, unused_y;
   calc_rotate_00_deg_(c.rotation, 0, 0, unused_x, unused_y);
   const float rs = geometry.rot_sin_, rc = geometry.rot_cos_;
+  if (c.rotation == 0) {  // most conics: a few samples give the box
+    conic_box_bounds_ b;
+    switch (unturned_conic_box_(c.cx, c.cy, c.rx, c.ry, rs, c.a1, end, step, b)) {
+      case conic_box_result_::box: obj.x1 = b.x1, obj.y1 = b.y1, obj.x2 = b.x2, obj.y2 = b.y2; return true;
+      case conic_box_result_::empty: return false;
+      case conic_box_result_::undecided: break;
+    }
+  }
   const bool turned = std::isfinite(c.rotation);  // else the samples stay unturned
   conic_points_ sampler(c.a1, step, c.rx, c.ry);
   size_t k = 0;

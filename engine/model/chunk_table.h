@@ -21,6 +21,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/core/memory.h"
+
 #if defined(__SANITIZE_ADDRESS__)
 #define ARVEX_CHUNK_ASAN 1
 #elif defined(__has_feature)
@@ -91,7 +93,13 @@ class chunk_table_ {
   // at least doubles.
   void resize(size_t n) {
     if (n > cap_) reserve(std::max(n, std::min(max_size(), size_ * 2)));
-    while (chunks_.size() < chunks_for(n)) chunks_.push_back(new chunk());
+    while (chunks_.size() < chunks_for(n)) {
+      chunks_.push_back(new chunk());
+      // A table that needs a second chunk is a large one that will fill it: bring its pages
+      // in at once rather than one fault at a time (the first chunk is left to fill lazily,
+      // so small tables stay small).
+      if (chunks_.size() > 1) prefault_for_write_(chunks_.back()->raw, sizeof(chunk::raw));
+    }
     // Entries size_..n-1 become T{}: slots made before a shrink are cleared, the rest made.
     for (size_t k = size_ >> chunk_bits; size_ < n && k < chunks_for(n); ++k) {
       const size_t lo = std::max(size_, k << chunk_bits) & (chunk_size - 1);

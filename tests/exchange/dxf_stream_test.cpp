@@ -17,7 +17,8 @@ TEST(dxf_stream, plain_decimals_read_as_the_library_reads_them) {
   std::mt19937_64 g(5);
   for (int i = 0; i < 200000; ++i) {
     std::string s = g() % 3 == 0 ? "-" : g() % 5 == 0 ? "+" : "";
-    const int whole = int(g() % 10), fraction = int(g() % 12);
+    // Up to 21 digits before the point and 24 after: across the 2^53 and 10^22 limits.
+    const int whole = int(g() % 22), fraction = int(g() % 25);
     for (int k = 0; k < whole; ++k) s += char('0' + g() % 10);
     if (fraction > 0 || g() % 2) s += '.';
     for (int k = 0; k < fraction; ++k) s += char('0' + g() % 10);
@@ -27,6 +28,14 @@ TEST(dxf_stream, plain_decimals_read_as_the_library_reads_them) {
     if (std::from_chars(b, s.c_str() + s.size(), want).ec != std::errc()) want = 0;
     const double got = dxf_number_(s);
     ASSERT_EQ(std::memcmp(&got, &want, sizeof got), 0) << s;
+  }
+  // Beside 2^53: the largest whole number the short way takes, and the next ones.
+  for (const char* s : {"9007199254740992", "9007199254740993", "-9007199254740995", "900719925474099.3",
+                        "0.9007199254740993", "1.570796326794897", "12345678901234567890.5"}) {
+    double want = 0;
+    std::from_chars(s + (s[0] == '+' ? 1 : 0), s + std::strlen(s), want);
+    const double got = dxf_number_(s);
+    EXPECT_EQ(std::memcmp(&got, &want, sizeof got), 0) << s;
   }
 }
 

@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "engine/geometry/conic_box.h"
 #include "engine/geometry/conic_sampler.h"
 #include "engine/geometry/rotation.h"
 #include "engine/zaz_class.h"
@@ -99,6 +100,75 @@ TEST(batch_maps, conic_samples_are_the_library_values) {
     }
   }
   EXPECT_GT(samples, 50000u);
+}
+
+// The box of every sample, walked one by one as the engine always did.
+conic_box_result_ every_sample_box(float cx, float cy, float rx, float ry, float s, float a1, double end,
+                                   float step, conic_box_bounds_& b) {
+  bool any = false;
+  for (float t = a1; t <= end;) {
+    const float px = f32_(std::cos(static_cast<double>(t)) * rx), py = f32_(std::sin(static_cast<double>(t)) * ry);
+    float qx = px, qy = py;
+    rotate_by_sc_(px, py, s, 1.0f, qx, qy);
+    const float x = f32_(static_cast<double>(qx) + cx), y = f32_(static_cast<double>(qy) + cy);
+    if (!any) b = {x, y, x, y}, any = true;
+    if (x < b.x1) b.x1 = x;
+    if (y < b.y1) b.y1 = y;
+    if (x > b.x2) b.x2 = x;
+    if (y > b.y2) b.y2 = y;
+    const float next = f32_(static_cast<double>(t) + step);
+    if (!(next > t)) break;
+    t = next;
+  }
+  return any ? conic_box_result_::box : conic_box_result_::empty;
+}
+
+// The box from a few samples is the box of all of them, bit for bit, or it declines.
+TEST(batch_maps, unturned_conic_box_is_the_box_of_every_sample) {
+  std::mt19937 g(8);
+  std::uniform_real_distribution<float> unit(0, 1);
+  auto pick = [&](std::initializer_list<float> v) { return *(v.begin() + g() % v.size()); };
+  // Starts on and beside multiples of pi/2, where the walk must tell the sides apart.
+  auto beside_quarter = [&] {
+    const float q = static_cast<float>((int(g() % 41) - 20) * 1.5707963267948966);
+    return std::nextafter(q, q + (int(g() % 7) - 3) * 1e-3f);
+  };
+  size_t ordinary = 0, ordinary_decided = 0;
+  for (int i = 0; i < 60000; ++i) {
+    const int kind = i % 5;
+    const float a1 = kind == 0 ? 0.0f
+                     : kind == 1 ? beside_quarter()
+                     : kind == 2 ? pick({-0.0f, 1e-4f, -1e-3f, 0x1p-10f, 2e4f, -9.9e4f, 2e5f, 3.1415927f})
+                     : kind == 3 ? (unit(g) - 0.5f) * 100
+                                 : pick({-41.5f, 3.1415927f, 0.7853982f, 4.712389f, 17.25f});  // kept sweeps, other ends
+    const float sweep = pick({0.0f, 6.2831855f, 12.566371f, 20.0f, unit(g) * 2, unit(g) * 8, unit(g) * 15});
+    const float a2 = f32_(static_cast<double>(a1) + sweep);
+    const double end = std::min(static_cast<double>(a2), static_cast<double>(a1) + 2.0 * 6.2831855f);
+    const float step = pick({0.05f, 0.1f, 0.05f, unit(g) * 0.99f + 0.01f, 0.005f});
+    const float rx = pick({1.0f, -2.5f, 0.0f, 1e-6f, 123.456f, 1e6f, 1e7f, unit(g) * 50});
+    const float ry = g() % 2 ? rx : pick({1.0f, -3.0f, 7e-3f, 5e5f, unit(g) * 50});
+    const float cx = pick({0.0f, -0.0f, -rx, 1e6f, -3e6f, (unit(g) - 0.5f) * 2000});
+    const float cy = pick({0.0f, ry, 7e6f, (unit(g) - 0.5f) * 2000});
+    const float s = g() % 2 ? 0.0f : -0.0f;
+    conic_box_bounds_ want, got;
+    const conic_box_result_ w = every_sample_box(cx, cy, rx, ry, s, a1, end, step, want);
+    const conic_box_result_ r = unturned_conic_box_(cx, cy, rx, ry, s, a1, end, step, got);
+    // Arcs and circles as drawings have them: the engine's steps, the start anywhere, no side
+    // of the box on an axis (a zero's sign is left to the full walk).
+    const bool usual = kind >= 3 && (step == 0.05f || step == 0.1f) && w == conic_box_result_::box &&
+                       want.x1 != 0 && want.y1 != 0 && want.x2 != 0 && want.y2 != 0;
+    ordinary += usual;
+    if (r == conic_box_result_::undecided) continue;
+    ordinary_decided += usual;
+    ASSERT_EQ(r, w) << a1 << " " << end;
+    if (r == conic_box_result_::box) {
+      ASSERT_TRUE(same_bits(got.x1, want.x1) && same_bits(got.y1, want.y1) && same_bits(got.x2, want.x2) &&
+                  same_bits(got.y2, want.y2))
+          << "a1 " << a1 << " end " << end << " step " << step << " r " << rx << ", " << ry << " c " << cx << ", " << cy;
+    }
+  }
+  // Ordinary conics take the short way: it is what makes importing arcs cheap.
+  EXPECT_GT(ordinary_decided, ordinary * 99 / 100);
 }
 
 // Lines, arcs, circles and texts mixed, some on another page, some not selected.

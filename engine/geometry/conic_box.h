@@ -1,0 +1,23 @@
+// The box of an unturned arc, circle or ellipse as the box sampling defines it (samples
+// f32_(cos t * rx), f32_(sin t * ry) at t = a1, a1 + step, ... while t <= end, moved to the
+// centre), found from a few of those samples instead of all of them.
+//
+// Between two neighbouring multiples of pi/2 both the cosine and the sine run one way, and the
+// rounding that makes a sample's coordinates from them never reverses an order. So on such a
+// stretch the samples at its two ends hold its extremes, and the samples that matter are the
+// first, the last and the two on either side of every multiple of pi/2 the sweep passes. The
+// steps are far wider than the library's error, so neighbouring samples never swap places.
+#pragma once
+
+enum class conic_box_result_ { box, empty, undecided };
+
+struct conic_box_bounds_ {
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// The sampled box of the conic with centre (cx, cy) and radii rx, ry, turned by the sine s
+// (a zero of either sign) and cosine 1, from a1 by `step` up to `end`: `box` with the result in
+// out, `empty` when there is no sample, `undecided` when the short way cannot vouch for the
+// result bit for bit (then the caller samples every point).
+conic_box_result_ unturned_conic_box_(float cx, float cy, float rx, float ry, float s, float a1,
+                                      double end, float step, conic_box_bounds_& out);
