@@ -22,11 +22,17 @@ bool zaz_class_::conic_box_(const arc_rec_& c, float step, object_rec_& obj) {
   // huge sweep from running for ever.
   const double end = std::min(static_cast<double>(c.a2), static_cast<double>(c.a1) + 2.0 * two_pi_f);
   bool any = false;
-  // The turn is the same for every sample: take its sine and cosine once.
-  float unused_x, unused_y;
-  calc_rotate_00_deg_(c.rotation, 0, 0, unused_x, unused_y);
+  // The turn is the same for every sample: take its sine and cosine once. A zero turn (most
+  // conics) leaves what the rotation would: the sine of the negated angle, cosine 1.
+  if (c.rotation == 0) {
+    geometry.rot_sin_ = -c.rotation;
+    geometry.rot_cos_ = 1.0f;
+  } else {
+    float unused_x, unused_y;
+    calc_rotate_00_deg_(c.rotation, 0, 0, unused_x, unused_y);
+  }
   const float rs = geometry.rot_sin_, rc = geometry.rot_cos_;
-  if (c.rotation == 0) {  // most conics: a few samples give the box
+  if (c.rotation == 0) {  // a few samples give the box
     conic_box_bounds_ b;
     switch (unturned_conic_box_(c.cx, c.cy, c.rx, c.ry, rs, c.a1, end, step, b)) {
       case conic_box_result_::box: obj.x1 = b.x1, obj.y1 = b.y1, obj.x2 = b.x2, obj.y2 = b.y2; return true;

@@ -169,6 +169,17 @@ TEST(batch_maps, unturned_conic_box_is_the_box_of_every_sample) {
   }
   // Ordinary conics take the short way: it is what makes importing arcs cheap.
   EXPECT_GT(ordinary_decided, ordinary * 99 / 100);
+
+  // Adding an unturned conic leaves the turn behind as turning by its zero angle does.
+  zaz_class_ e;
+  for (const float rot : {0.0f, -0.0f}) {
+    float x = 0, y = 0;
+    e.calc_rotate_00_deg_(rot, 0, 0, x, y);
+    const float want_s = e.geometry.rot_sin_, want_c = e.geometry.rot_cos_;
+    e.geometry.rot_sin_ = e.geometry.rot_cos_ = 0.5f;
+    ASSERT_GT(e.add_arc_(1, 2, 3, 3, rot, 10, 80, -1, -2, 0, 0, 1), 0);
+    EXPECT_TRUE(same_bits(e.geometry.rot_sin_, want_s) && same_bits(e.geometry.rot_cos_, want_c)) << rot;
+  }
 }
 
 // Lines, arcs, circles and texts mixed, some on another page, some not selected.
