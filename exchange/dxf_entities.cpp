@@ -133,7 +133,8 @@ void lwpolyline_body(zaz_class_& e, dxf_import_state_rec_& st, const dxf_place_&
     pl.record = e.add_polyline_(p.color, p.style, 1, p.layer, 0);
     return;
   }
-  const std::vector<vertex_rec_> v = e.vertices.main;  // adds may use the buffers
+  std::vector<vertex_rec_>& v = st.bulged;  // adds may use the engine's buffers
+  v.assign(e.vertices.main.begin(), e.vertices.main.end());
   for (size_t i = 0; i + 1 < v.size(); ++i)
     dxf_collect_block_member_(e, st, bulge_segment(e, v[i], v[i + 1], pl, p), p.layer_zero);
   pl.record = 0;

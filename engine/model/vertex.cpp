@@ -15,7 +15,12 @@ auto entry_at(Buf& buf, int32_t v) -> decltype(&buf[0]) {
 }  // namespace
 
 void zaz_class_::vertex_clear_(flag16_ v2ext_) {
-  std::vector<vertex_rec_>().swap(v2ext_ == true_ ? vertices.second : vertices.main);
+  // Buffers are cleared for every figure read or built: keep the room of an ordinary one so
+  // the next does not grow it again, but give back what a huge one took.
+  constexpr size_t kept_room = size_t(1) << 14;
+  auto& buf = v2ext_ == true_ ? vertices.second : vertices.main;
+  if (buf.capacity() > kept_room) std::vector<vertex_rec_>().swap(buf);
+  else buf.clear();
 }
 
 int32_t zaz_class_::vertex_add_(float x_, float y_, float a_, flag16_ v2ext_) {
