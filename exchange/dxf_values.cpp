@@ -1,6 +1,8 @@
 #include "exchange/dxf_values.h"
 
 #include <array>
+#include <bit>
+#include <cstring>
 #include <charconv>
 #include <cmath>
 
@@ -65,6 +67,21 @@ bool valid_utf8(std::string_view s) {
 
 namespace {
 
+// The next eight characters as a number when all are digits (read eight at a time).
+bool eight_digits(const char* p, const char* e, uint32_t& out) {
+  if (e - p < 8 || std::endian::native != std::endian::little) return false;
+  uint64_t w = 0;
+  std::memcpy(&w, p, 8);
+  constexpr uint64_t zeros = 0x3030303030303030u, highs = 0xF0F0F0F0F0F0F0F0u;
+  // Each byte 0x30..0x39: its high half is 3, and adding 6 keeps it 3.
+  if ((w & highs) != zeros || ((w + 0x0606060606060606u) & highs) != zeros) return false;
+  w -= zeros;                            // digits, the first in the lowest byte
+  w = w * 10 + (w >> 8);                 // pairs of digits in bytes 0, 2, 4, 6
+  const uint64_t pairs = w & 0x000000FF000000FFu, pairs2 = (w >> 16) & 0x000000FF000000FFu;
+  out = static_cast<uint32_t>((pairs * (100 + (uint64_t(1000000) << 32)) + pairs2 * (1 + (uint64_t(10000) << 32))) >> 32);
+  return true;
+}
+
 // Plain decimals without an exponent whose digits make a whole number m of at most 2^53 and
 // that have at most 22 digits after the point, the numbers DXF files are made of: m and the
 // power of ten p = 10^k are then exact doubles, so m / p is the correctly rounded value, the one
@@ -81,11 +98,17 @@ bool plain_decimal(std::string_view s, size_t at, double& out) {
   uint64_t m = 0;
   int digits = 0, fraction = 0;
   // Past 19 digits m could overflow; such numbers go the long way anyway.
-  for (; p < e && is_digit(*p); ++p, ++digits)
-    if (digits < 19) m = m * 10 + uint64_t(*p - '0');
-  if (p < e && *p == '.') {
-    for (++p; p < e && is_digit(*p); ++p, ++digits, ++fraction)
+  auto run = [&](int& count) {
+    uint32_t eight = 0;
+    while (digits + 8 <= 19 && eight_digits(p, e, eight)) m = m * 100000000 + eight, p += 8, digits += 8, count += 8;
+    for (; p < e && is_digit(*p); ++p, ++digits, ++count)
       if (digits < 19) m = m * 10 + uint64_t(*p - '0');
+  };
+  int whole = 0;
+  run(whole);
+  if (p < e && *p == '.') {
+    ++p;
+    run(fraction);
   }
   if (digits == 0 || digits > 19 || m > exact_limit || fraction > 22) return false;
   if (p < e && (*p == 'e' || *p == 'E')) return false;

@@ -2,6 +2,7 @@
 // double precision and rounded once when stored, so results agree across the engine.
 #include <cmath>
 
+#include "engine/geometry/atan_f32.h"
 #include "engine/geometry/rotation.h"
 #include "engine/zaz_class.h"
 
@@ -21,8 +22,8 @@ float zaz_class_::clamp_nonzero_(float v) const {
 float zaz_class_::calc_angle_(float a_xp_, float a_yp_, float a_xk_, float a_yk_, flag16_ a_st_,
                               float a_av_) const {
   const float h = f32_(pi / 2);
-  const float t = f32_(std::atan((static_cast<double>(a_yk_) - a_yp_) /
-                                clamp_nonzero_(f32_(static_cast<double>(a_xk_) - a_xp_))));
+  const float t = atan_f32_((static_cast<double>(a_yk_) - a_yp_) /
+                            clamp_nonzero_(f32_(static_cast<double>(a_xk_) - a_xp_)));
   float angle = 0;
   if (a_xk_ > a_xp_ && a_yk_ > a_yp_) angle = t;
   else if (a_xk_ < a_xp_ && a_yk_ > a_yp_) angle = f32_(t + 2.0 * h);

@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "engine/geometry/atan_f32.h"
 #include "engine/geometry/conic_box.h"
 #include "engine/geometry/conic_sampler.h"
 #include "engine/geometry/rotation.h"
@@ -100,6 +101,23 @@ TEST(batch_maps, conic_samples_are_the_library_values) {
     }
   }
   EXPECT_GT(samples, 50000u);
+}
+
+// The arc tangent of every size and sign rounds to the float the library's value rounds to.
+TEST(batch_maps, arc_tangent_rounds_as_the_library_value) {
+  std::mt19937_64 g(9);
+  std::uniform_real_distribution<double> unit(-1, 1);
+  std::vector<double> xs{0.0, -0.0, 1.0, -1.0, 1.0 / 16, 15.0 / 32, 16.0, 1e-310, 0x1p-500, 0x1p500, 1e300,
+                         std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                         std::numeric_limits<double>::quiet_NaN(), 1e10};
+  for (int i = 0; i < 400000; ++i) {
+    const double x = unit(g);
+    xs.push_back(i % 2 ? x : std::ldexp(x, int(g() % 80) - 40));  // slopes of every steepness
+  }
+  for (double x : xs) {
+    const float want = f32_(std::atan(x)), got = atan_f32_(x);
+    ASSERT_TRUE(same_bits(got, want) || (std::isnan(got) && std::isnan(want))) << x;
+  }
 }
 
 // The box of every sample, walked one by one as the engine always did.
