@@ -11,6 +11,7 @@
 #include "exchange/dxf_import.h"
 #include "exchange/engine_bridge.h"
 #include "platform/core/file_io.h"
+#include "platform/core/memory.h"
 #include "shell/files.h"
 #include "shell/language.h"
 #include "shell/program_dir.h"
@@ -185,6 +186,17 @@ bool group_code(std::string_view text, int32_t& code) {
   return dxf_has_number_(text) && dxf_whole_(text, code);
 }
 
+// A polyline that says how many vertices it has gets room for them at once, up to a bound
+// (the count is only the file's word).
+void reserve_vertices(zaz_class_& e, double count) {
+  constexpr double most = double(1 << 20);
+  if (!(count > 0)) return;
+  std::vector<vertex_rec_>& v = e.vertices.main;
+  const size_t before = v.capacity();
+  v.reserve(static_cast<size_t>(std::min(count, most)));
+  if (v.capacity() != before) prefault_for_write_(v.data(), v.capacity() * sizeof(vertex_rec_));
+}
+
 // A value pair of the current record, of kind `kind`.
 void value_pair(zaz_class_& e, dxf_import_state_rec_& st, pair_kind_ kind, std::string_view code_text,
                 std::string_view value) {
@@ -199,6 +211,7 @@ void value_pair(zaz_class_& e, dxf_import_state_rec_& st, pair_kind_ kind, std::
   st.rec.set(code, value);
   switch (kind) {
     case pair_kind_::lwpolyline:
+      if (code == 90) reserve_vertices(e, st.rec.num(90));
       if (code == 20) e.vertex_add_(st.rec.f(10), st.rec.f(20), 0, false_);
       if (code == 42 && e.vertex_count_(false_) > 0) e.vertex_pa_(0, st.rec.f(42));
       break;
