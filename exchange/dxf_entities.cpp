@@ -133,10 +133,13 @@ void lwpolyline_body(zaz_class_& e, dxf_import_state_rec_& st, const dxf_place_&
     pl.record = e.add_polyline_(p.color, p.style, 1, p.layer, 0);
     return;
   }
-  std::vector<vertex_rec_>& v = st.bulged;  // adds may use the engine's buffers
-  v.assign(e.vertices.main.begin(), e.vertices.main.end());
-  for (size_t i = 0; i + 1 < v.size(); ++i)
-    dxf_collect_block_member_(e, st, bulge_segment(e, v[i], v[i + 1], pl, p), p.layer_zero);
+  // Lines and arcs are added without the vertex buffer; its entries are still read afresh
+  // (by copy, by index) for every segment.
+  const std::vector<vertex_rec_>& v = e.vertices.main;
+  for (size_t i = 0; i + 1 < v.size(); ++i) {
+    const vertex_rec_ a = v[i], b = v[i + 1];
+    dxf_collect_block_member_(e, st, bulge_segment(e, a, b, pl, p), p.layer_zero);
+  }
   pl.record = 0;
 }
 

@@ -97,7 +97,6 @@ struct dxf_import_state_rec_ {
   std::unordered_map<std::string, int32_t> layers;  // name as read -> layer number
   std::vector<dxf_pending_insert_> pending;
   int64_t copy_budget = 4'000'000;  // member copies that nested inserts may still make
-  std::vector<vertex_rec_> bulged;  // the vertices of a bulged polyline while its segments are added
   dxf_record_rec_ rec;
 };
 

@@ -186,14 +186,14 @@ bool group_code(std::string_view text, int32_t& code) {
   return dxf_has_number_(text) && dxf_whole_(text, code);
 }
 
-// A polyline that says how many vertices it has gets room for them at once, up to a bound
-// (the count is only the file's word).
+// A polyline that says how many vertices it has gets room for them at once (and for the
+// first again, should it be closed), up to a bound: the count is only the file's word.
 void reserve_vertices(zaz_class_& e, double count) {
   constexpr double most = double(1 << 20);
   if (!(count > 0)) return;
   std::vector<vertex_rec_>& v = e.vertices.main;
   const size_t before = v.capacity();
-  v.reserve(static_cast<size_t>(std::min(count, most)));
+  v.reserve(static_cast<size_t>(std::min(count, most)) + 1);
   if (v.capacity() != before) prefault_for_write_(v.data(), v.capacity() * sizeof(vertex_rec_));
 }
 
