@@ -139,51 +139,61 @@ sweep_& sweep_for(float a1, float step) {
 
 }  // namespace
 
-conic_box_result_ unturned_conic_box_(float cx, float cy, float rx, float ry, float s, float a1,
-                                      double end, float step, conic_box_bounds_& out) {
+int conic_extreme_samples_(float a1, double end, float step, conic_sample_* out) {
   if (!(step >= min_step_ && step <= max_step_) || !small(a1, max_angle_) ||
-      (a1 != 0 && std::fabs(a1) < min_angle_) || !(std::fabs(end) <= max_angle_) ||
-      !small(cx, max_coord_) || !small(cy, max_coord_) || !small(rx, max_coord_) ||
-      !small(ry, max_coord_) || s != 0)
-    return conic_box_result_::undecided;
-  if (!(a1 <= end)) return conic_box_result_::empty;
+      (a1 != 0 && std::fabs(a1) < min_angle_) || !(std::fabs(end) <= max_angle_))
+    return -1;
+  if (!(a1 <= end)) return 0;
   sweep_& w = sweep_for(a1, step);
   if (w.start_near || !(end <= static_cast<double>(a1) + 2.0 * static_cast<double>(two_turns_half_)))
-    return conic_box_result_::undecided;
+    return -1;
   // The samples up to end: the last one, and those beside every multiple passed before it.
   const size_t n = static_cast<size_t>(
       std::upper_bound(w.t.begin(), w.t.end(), end, [](double e, float v) { return e < v; }) - w.t.begin());
-
-  conic_box_bounds_ b{0, 0, 0, 0};
-  bool any = false;
+  int count = 0;
   auto take = [&](size_t k) {
     if (std::isnan(w.c[k])) {
       const double a = w.t[k];
       w.c[k] = std::cos(a);
       w.s[k] = std::sin(a);
     }
-    const float px = f32_(w.c[k] * rx), py = f32_(w.s[k] * ry);
+    out[count++] = {w.c[k], w.s[k]};
+  };
+  take(0);
+  for (const sweep_::crossing& c : w.crossings) {
+    if (c.after > n) break;  // beside a multiple beyond the last sample
+    if (c.near || count + 3 > conic_extreme_samples_max_) return -1;
+    take(c.after - 1);
+    if (c.after < n) take(c.after);
+  }
+  take(n - 1);
+  return count;
+}
+
+conic_box_result_ unturned_conic_box_(float cx, float cy, float rx, float ry, float s, float a1,
+                                      double end, float step, conic_box_bounds_& out) {
+  if (!small(cx, max_coord_) || !small(cy, max_coord_) || !small(rx, max_coord_) ||
+      !small(ry, max_coord_) || s != 0)
+    return conic_box_result_::undecided;
+  conic_sample_ samples[conic_extreme_samples_max_];
+  const int n = conic_extreme_samples_(a1, end, step, samples);
+  if (n < 0) return conic_box_result_::undecided;
+  if (n == 0) return conic_box_result_::empty;
+  conic_box_bounds_ b{0, 0, 0, 0};
+  for (int i = 0; i < n; ++i) {
+    const float px = f32_(samples[i].c * rx), py = f32_(samples[i].s * ry);
     float qx = px, qy = py;
     rotate_by_sc_(px, py, s, 1.0f, qx, qy);
     const float x = f32_(static_cast<double>(qx) + cx), y = f32_(static_cast<double>(qy) + cy);
-    if (!any) {
+    if (i == 0) {
       b = {x, y, x, y};
-      any = true;
     } else {
       if (x < b.x1) b.x1 = x;
       if (y < b.y1) b.y1 = y;
       if (x > b.x2) b.x2 = x;
       if (y > b.y2) b.y2 = y;
     }
-  };
-  take(0);
-  for (const sweep_::crossing& c : w.crossings) {
-    if (c.after > n) break;  // beside a multiple beyond the last sample
-    if (c.near) return conic_box_result_::undecided;
-    take(c.after - 1);
-    if (c.after < n) take(c.after);
   }
-  take(n - 1);
   // Which of two equal samples came first decides the sign of a zero: leave that to the walk.
   if (b.x1 == 0 || b.y1 == 0 || b.x2 == 0 || b.y2 == 0) return conic_box_result_::undecided;
   out = b;

@@ -3,10 +3,11 @@
 // centre), found from a few of those samples instead of all of them.
 //
 // Between two neighbouring multiples of pi/2 both the cosine and the sine run one way, and the
-// rounding that makes a sample's coordinates from them never reverses an order. So on such a
-// stretch the samples at its two ends hold its extremes, and the samples that matter are the
-// first, the last and the two on either side of every multiple of pi/2 the sweep passes. The
-// steps are far wider than the library's error, so neighbouring samples never swap places.
+// roundings that make a sample's coordinates from them never reverse an order, nor does any
+// later step that maps each coordinate on its own (moving, scaling). So on such a stretch the
+// samples at its two ends hold its extremes, and the samples that matter are the first, the
+// last and the two on either side of every multiple of pi/2 the sweep passes. The steps are
+// far wider than the library's error, so neighbouring samples never swap places.
 #pragma once
 
 enum class conic_box_result_ { box, empty, undecided };
@@ -14,6 +15,19 @@ enum class conic_box_result_ { box, empty, undecided };
 struct conic_box_bounds_ {
   float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
+
+// The library's cosine and sine of a sample's angle.
+struct conic_sample_ {
+  double c = 1, s = 0;
+};
+inline constexpr int conic_extreme_samples_max_ = 24;
+
+// The samples from a1 by `step` up to `end` that hold the extremes of every coordinate of any
+// map of (cos t, sin t) that keeps each coordinate's order, in the order of the walk, into out
+// (room for conic_extreme_samples_max_): their count, 0 when there is no sample, -1 when the
+// short way cannot vouch for them (then the caller walks every sample). A zero extreme may
+// still need the walk: which of two equal samples comes first decides its sign.
+int conic_extreme_samples_(float a1, double end, float step, conic_sample_* out);
 
 // The sampled box of the conic with centre (cx, cy) and radii rx, ry, turned by the sine s
 // (a zero of either sign) and cosine 1, from a1 by `step` up to `end`: `box` with the result in

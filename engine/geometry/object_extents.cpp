@@ -1,4 +1,5 @@
 // Bounding boxes of single objects and of block inserts, recomputed from per-kind data.
+#include "engine/geometry/conic_box.h"
 #include "engine/geometry/conic_sampler.h"
 #include "engine/geometry/edit_util.h"
 #include "engine/geometry/rotation.h"
@@ -206,6 +207,32 @@ void zaz_class_::block_extents_(const int32_t& block_id, float x, float y, float
     place(px, py, ox, oy);
     b.add(ox, oy);
   };
+  // An unturned arc or circle in an unturned insert: each coordinate of a placed sample keeps
+  // the order it has on the figure, so the few samples that hold the figure's extremes give
+  // what all of them would. False when the walk over every sample must decide.
+  auto conic_extremes = [&](const arc_rec_& c, float a1, float a2, float step) {
+    if (c.rotation != 0 || rot != 0 || !std::isfinite(sx) || !std::isfinite(sy) || !std::isfinite(x) ||
+        !std::isfinite(y))
+      return false;
+    const double end = std::min(static_cast<double>(a2), static_cast<double>(a1) + 2.0 * edit_::two_pi_f);
+    conic_sample_ s[conic_extreme_samples_max_];
+    const int n = conic_extreme_samples_(a1, end, step, s);
+    if (n <= 0) return n == 0;  // no sample: nothing to add, as the walk adds nothing
+    const turn_00_ turn = turn_00_::deg(c.rotation);
+    float ox[conic_extreme_samples_max_], oy[conic_extreme_samples_max_];
+    box_ m;
+    for (int i = 0; i < n; ++i) {
+      float rx = 0, ry = 0;
+      turn.apply(f32_(s[i].c * c.rx), f32_(s[i].s * c.ry), rx, ry);
+      remember_turn(*this, turn);
+      place(f32_(static_cast<double>(rx) + c.cx), f32_(static_cast<double>(ry) + c.cy), ox[i], oy[i]);
+      m.add(ox[i], oy[i]);
+    }
+    // A zero extreme takes its sign from whichever equal sample comes first: walk them all.
+    if (m.x1 == 0 || m.y1 == 0 || m.x2 == 0 || m.y2 == 0) return false;
+    for (int i = 0; i < n; ++i) b.add(ox[i], oy[i]);
+    return true;
+  };
   // Arcs and circles that were small on the screen of the last paint are sampled coarser.
   auto member_step = [&](float rx, float ry) {
     const int32_t reach = static_cast<int32_t>(static_cast<uint32_t>(paint.insert_view_rect.right) +
@@ -239,13 +266,16 @@ void zaz_class_::block_extents_(const int32_t& block_id, float x, float y, float
         }
         case ot_arc_:
           if (auto* r = edit_::entry_(t.arcs, o.index)) {
-            sample_conic(*this, *r, r->a1, r->a2, member_step(r->rx, r->ry), add);
+            const float step = member_step(r->rx, r->ry);
+            if (!conic_extremes(*r, r->a1, r->a2, step)) sample_conic(*this, *r, r->a1, r->a2, step, add);
             conic_point(*this, *r, r->a2, add);
           }
           break;
         case ot_circle_:
-          if (auto* r = edit_::entry_(t.circles, o.index))
-            sample_conic(*this, *r, 0.f, edit_::two_pi_f, member_step(r->rx, r->ry), add);
+          if (auto* r = edit_::entry_(t.circles, o.index)) {
+            const float step = member_step(r->rx, r->ry);
+            if (!conic_extremes(*r, 0.f, edit_::two_pi_f, step)) sample_conic(*this, *r, 0.f, edit_::two_pi_f, step, add);
+          }
           break;
         case ot_ellipse_:
           if (auto* r = edit_::entry_(t.ellipses, o.index)) sample_conic(*this, *r, 0.f, edit_::two_pi_f, 0.1f, add);

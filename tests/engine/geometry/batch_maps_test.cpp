@@ -13,8 +13,11 @@
 #include "engine/geometry/atan_f32.h"
 #include "engine/geometry/conic_box.h"
 #include "engine/geometry/conic_sampler.h"
+#include "engine/geometry/edit_util.h"
 #include "engine/geometry/rotation.h"
 #include "engine/zaz_class.h"
+
+using edit_::box_;
 
 namespace {
 
@@ -197,6 +200,53 @@ TEST(batch_maps, unturned_conic_box_is_the_box_of_every_sample) {
     e.geometry.rot_sin_ = e.geometry.rot_cos_ = 0.5f;
     ASSERT_GT(e.add_arc_(1, 2, 3, 3, rot, 10, 80, -1, -2, 0, 0, 1), 0);
     EXPECT_TRUE(same_bits(e.geometry.rot_sin_, want_s) && same_bits(e.geometry.rot_cos_, want_c)) << rot;
+  }
+}
+
+// An insert's box from the few samples of its unturned arcs and circles that hold their
+// extremes is the box from all of them, bit for bit.
+TEST(batch_maps, insert_box_of_unturned_conics_is_the_box_of_every_sample) {
+  zaz_class_ e;
+  e.page_add_("a", 210, 297);
+  e.layer_add_("l", true_, true_, -1, -2, 0, 1);
+  std::mt19937 g(10);
+  std::uniform_real_distribution<float> u(-50, 50);
+  // One block per conic, so that each one's extremes show in its insert's box.
+  for (int i = 0; i < 24; ++i) {
+    const float turn = i % 6 == 5 ? 30.0f : 0.0f;  // a few turned ones walk every sample
+    const int32_t r = i % 2 ? e.add_circle_(u(g), u(g), std::fabs(u(g)) + 0.5f)
+                            : e.add_arc_(u(g), u(g), std::fabs(u(g)) + 0.5f, std::fabs(u(g)) + 0.5f, turn, u(g) * 7,
+                                         u(g) * 7 + 400, -1, -2, 0, 0, 1);
+    ASSERT_GT(r, 0);
+    e.store.live.objects[static_cast<size_t>(r)].selected = true_;
+    ASSERT_EQ(e.block_create_("conic" + std::to_string(i), 0, 0, false_), i + 1);
+  }
+  auto& t = std::as_const(e.store.live);
+  for (int k = 0; k < 100; ++k) {
+    const float x = u(g) * 100, y = u(g) * 100;
+    const float sx = k % 7 == 0 ? -1.5f : k % 5 == 0 ? 0.0f : u(g) / 10, sy = k % 3 == 0 ? 1.0f : u(g) / 10;
+    for (int32_t bid = 1; bid <= 24; ++bid) {
+      const object_rec_& o = t.objects[e.library.blocks[bid].members[1]];
+      const arc_rec_& c = o.type == ot_arc_ ? t.arcs[o.index] : t.circles[o.index];
+      // Every sample of the member, placed as an insert places it.
+      box_ want;
+      auto add = [&](float a) {
+        float rx = 0, ry = 0, px = 0, py = 0;
+        turn_00_::deg(c.rotation).apply(f32_(std::cos(static_cast<double>(a)) * c.rx),
+                                        f32_(std::sin(static_cast<double>(a)) * c.ry), rx, ry);
+        turn_00_::rad(0).apply(f32_(static_cast<double>(f32_(static_cast<double>(rx) + c.cx)) * sx),
+                               f32_(static_cast<double>(f32_(static_cast<double>(ry) + c.cy)) * sy), px, py);
+        want.add(f32_(static_cast<double>(px) + x), f32_(static_cast<double>(py) + y));
+      };
+      const float a1 = o.type == ot_arc_ ? c.a1 : 0.f, a2 = o.type == ot_arc_ ? c.a2 : 6.2831855f;
+      const double end = std::min(static_cast<double>(a2), static_cast<double>(a1) + 2.0 * 6.2831855f);
+      for (float a = a1; a <= end; a = f32_(static_cast<double>(a) + 0.1f)) add(a);
+      if (o.type == ot_arc_) add(c.a2);
+      float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+      e.block_extents_(bid, x, y, sx, sy, 0, x1, y1, x2, y2);
+      ASSERT_TRUE(same_bits(x1, want.x1) && same_bits(y1, want.y1) && same_bits(x2, want.x2) && same_bits(y2, want.y2))
+          << "block " << bid << " at " << x << ", " << y << " scaled " << sx << ", " << sy;
+    }
   }
 }
 
