@@ -187,9 +187,10 @@ bool group_code(std::string_view text, int32_t& code) {
 }
 
 // A polyline that says how many vertices it has gets room for them at once (and for the
-// first again, should it be closed), up to a bound: the count is only the file's word.
+// first again, should it be closed), up to a bound: the count is only the file's word, and a
+// file of many polylines that each claim millions must not cost megabytes apiece.
 void reserve_vertices(zaz_class_& e, double count) {
-  constexpr double most = double(1 << 20);
+  constexpr double most = double(1 << 16);
   if (!(count > 0)) return;
   std::vector<vertex_rec_>& v = e.vertices.main;
   const size_t before = v.capacity();

@@ -1,3 +1,4 @@
+// Boxes of unturned conics from the few samples that hold their extremes (see the header).
 #include "engine/geometry/conic_box.h"
 
 #include <algorithm>
