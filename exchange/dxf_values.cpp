@@ -98,17 +98,18 @@ bool plain_decimal(std::string_view s, size_t at, double& out) {
   uint64_t m = 0;
   int digits = 0, fraction = 0;
   // Past 19 digits m could overflow; such numbers go the long way anyway.
-  auto run = [&](int& count) {
+  auto run = [&] {  // the digits of one run, into m; how many they were
+    const int before = digits;
     uint32_t eight = 0;
-    while (digits + 8 <= 19 && eight_digits(p, e, eight)) m = m * 100000000 + eight, p += 8, digits += 8, count += 8;
-    for (; p < e && is_digit(*p); ++p, ++digits, ++count)
+    while (digits + 8 <= 19 && eight_digits(p, e, eight)) m = m * 100000000 + eight, p += 8, digits += 8;
+    for (; p < e && is_digit(*p); ++p, ++digits)
       if (digits < 19) m = m * 10 + uint64_t(*p - '0');
+    return digits - before;
   };
-  int whole = 0;
-  run(whole);
+  run();
   if (p < e && *p == '.') {
     ++p;
-    run(fraction);
+    fraction = run();
   }
   if (digits == 0 || digits > 19 || m > exact_limit || fraction > 22) return false;
   if (p < e && (*p == 'e' || *p == 'E')) return false;

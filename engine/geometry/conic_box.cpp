@@ -21,7 +21,6 @@ constexpr double near_ = 1e-9;
 constexpr float max_angle_ = 1e5f, min_angle_ = 0x1p-10f;
 constexpr float min_step_ = 0.01f, max_step_ = 1.0f;
 constexpr float max_coord_ = 1e7f;
-constexpr float two_turns_half_ = 6.2831855f;  // the sampling stops two of these past the start
 
 bool small(float v, float limit) { return std::fabs(v) <= limit; }
 
@@ -78,7 +77,7 @@ struct sweep_ {
 };
 
 void walk(sweep_& w, float a1, float step) {
-  const double top = static_cast<double>(a1) + 2.0 * static_cast<double>(two_turns_half_);
+  const double top = static_cast<double>(a1) + 2.0 * static_cast<double>(edit_::two_pi_f);
   w.t.assign(1, a1);
   w.crossings.clear();
   w.start_near = false;
@@ -146,7 +145,7 @@ int conic_extreme_samples_(float a1, double end, float step, conic_sample_* out)
     return -1;
   if (!(a1 <= end)) return 0;
   sweep_& w = sweep_for(a1, step);
-  if (w.start_near || !(end <= static_cast<double>(a1) + 2.0 * static_cast<double>(two_turns_half_)))
+  if (w.start_near || !(end <= static_cast<double>(a1) + 2.0 * static_cast<double>(edit_::two_pi_f)))
     return -1;
   // The samples up to end: the last one, and those beside every multiple passed before it.
   const size_t n = static_cast<size_t>(
@@ -172,7 +171,7 @@ int conic_extreme_samples_(float a1, double end, float step, conic_sample_* out)
 }
 
 conic_box_result_ unturned_conic_box_(float cx, float cy, float rx, float ry, float s, float a1,
-                                      double end, float step, conic_box_bounds_& out) {
+                                      double end, float step, edit_::box_& out) {
   if (!small(cx, max_coord_) || !small(cy, max_coord_) || !small(rx, max_coord_) ||
       !small(ry, max_coord_) || s != 0)
     return conic_box_result_::undecided;
@@ -180,20 +179,12 @@ conic_box_result_ unturned_conic_box_(float cx, float cy, float rx, float ry, fl
   const int n = conic_extreme_samples_(a1, end, step, samples);
   if (n < 0) return conic_box_result_::undecided;
   if (n == 0) return conic_box_result_::empty;
-  conic_box_bounds_ b{0, 0, 0, 0};
+  edit_::box_ b;
   for (int i = 0; i < n; ++i) {
     const float px = f32_(samples[i].c * rx), py = f32_(samples[i].s * ry);
     float qx = px, qy = py;
     rotate_by_sc_(px, py, s, 1.0f, qx, qy);
-    const float x = f32_(static_cast<double>(qx) + cx), y = f32_(static_cast<double>(qy) + cy);
-    if (i == 0) {
-      b = {x, y, x, y};
-    } else {
-      if (x < b.x1) b.x1 = x;
-      if (y < b.y1) b.y1 = y;
-      if (x > b.x2) b.x2 = x;
-      if (y > b.y2) b.y2 = y;
-    }
+    b.add(f32_(static_cast<double>(qx) + cx), f32_(static_cast<double>(qy) + cy));
   }
   // Which of two equal samples came first decides the sign of a zero: leave that to the walk.
   if (b.x1 == 0 || b.y1 == 0 || b.x2 == 0 || b.y2 == 0) return conic_box_result_::undecided;

@@ -9,12 +9,9 @@
 // last and the two on either side of every multiple of pi/2 the sweep passes. The steps are
 // far wider than the library's error, so neighbouring samples never swap places.
 #pragma once
+#include "engine/geometry/edit_util.h"
 
 enum class conic_box_result_ { box, empty, undecided };
-
-struct conic_box_bounds_ {
-  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
 
 // The library's cosine and sine of a sample's angle.
 struct conic_sample_ {
@@ -34,4 +31,4 @@ int conic_extreme_samples_(float a1, double end, float step, conic_sample_* out)
 // out, `empty` when there is no sample, `undecided` when the short way cannot vouch for the
 // result bit for bit (then the caller samples every point).
 conic_box_result_ unturned_conic_box_(float cx, float cy, float rx, float ry, float s, float a1,
-                                      double end, float step, conic_box_bounds_& out);
+                                      double end, float step, edit_::box_& out);

@@ -21,30 +21,29 @@ bool zaz_class_::conic_box_(const arc_rec_& c, float step, object_rec_& obj) {
   // Beyond two turns further samples only repeat the figure; stopping there keeps a
   // huge sweep from running for ever.
   const double end = std::min(static_cast<double>(c.a2), static_cast<double>(c.a1) + 2.0 * two_pi_f);
-  bool any = false;
   // The turn is the same for every sample: take its sine and cosine once. A zero turn (most
-  // conics) leaves what the rotation would: the sine of the negated angle, cosine 1.
+  // conics) leaves what the rotation would, the sine of the negated angle and cosine 1, and a
+  // few samples give the box.
   if (c.rotation == 0) {
     geometry.rot_sin_ = -c.rotation;
     geometry.rot_cos_ = 1.0f;
+    edit_::box_ b;
+    switch (unturned_conic_box_(c.cx, c.cy, c.rx, c.ry, geometry.rot_sin_, c.a1, end, step, b)) {
+      case conic_box_result_::box: obj.x1 = b.x1, obj.y1 = b.y1, obj.x2 = b.x2, obj.y2 = b.y2; return true;
+      case conic_box_result_::empty: return false;
+      case conic_box_result_::undecided: break;
+    }
   } else {
     float unused_x, unused_y;
     calc_rotate_00_deg_(c.rotation, 0, 0, unused_x, unused_y);
   }
   const float rs = geometry.rot_sin_, rc = geometry.rot_cos_;
-  if (c.rotation == 0) {  // a few samples give the box
-    conic_box_bounds_ b;
-    switch (unturned_conic_box_(c.cx, c.cy, c.rx, c.ry, rs, c.a1, end, step, b)) {
-      case conic_box_result_::box: obj.x1 = b.x1, obj.y1 = b.y1, obj.x2 = b.x2, obj.y2 = b.y2; return true;
-      case conic_box_result_::empty: return false;
-      case conic_box_result_::undecided: break;
-    }
-  }
   const bool turned = std::isfinite(c.rotation);  // else the samples stay unturned
   conic_points_ sampler(c.a1, step, c.rx, c.ry);
   size_t k = 0;
   const float cx = c.cx, cy = c.cy;
   float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // the box, written back at the end
+  bool any = false;
   for (float t = c.a1; t <= end;) {
     float px, py;
     sampler.at(k++, t, px, py);

@@ -125,23 +125,18 @@ TEST(batch_maps, arc_tangent_rounds_as_the_library_value) {
 
 // The box of every sample, walked one by one as the engine always did.
 conic_box_result_ every_sample_box(float cx, float cy, float rx, float ry, float s, float a1, double end,
-                                   float step, conic_box_bounds_& b) {
-  bool any = false;
+                                   float step, box_& b) {
   for (float t = a1; t <= end;) {
     const float px = f32_(std::cos(static_cast<double>(t)) * rx), py = f32_(std::sin(static_cast<double>(t)) * ry);
     float qx = px, qy = py;
     rotate_by_sc_(px, py, s, 1.0f, qx, qy);
     const float x = f32_(static_cast<double>(qx) + cx), y = f32_(static_cast<double>(qy) + cy);
-    if (!any) b = {x, y, x, y}, any = true;
-    if (x < b.x1) b.x1 = x;
-    if (y < b.y1) b.y1 = y;
-    if (x > b.x2) b.x2 = x;
-    if (y > b.y2) b.y2 = y;
+    b.add(x, y);
     const float next = f32_(static_cast<double>(t) + step);
     if (!(next > t)) break;
     t = next;
   }
-  return any ? conic_box_result_::box : conic_box_result_::empty;
+  return b.any ? conic_box_result_::box : conic_box_result_::empty;
 }
 
 // The box from a few samples is the box of all of them, bit for bit, or it declines.
@@ -171,7 +166,7 @@ TEST(batch_maps, unturned_conic_box_is_the_box_of_every_sample) {
     const float cx = pick({0.0f, -0.0f, -rx, 1e6f, -3e6f, (unit(g) - 0.5f) * 2000});
     const float cy = pick({0.0f, ry, 7e6f, (unit(g) - 0.5f) * 2000});
     const float s = g() % 2 ? 0.0f : -0.0f;
-    conic_box_bounds_ want, got;
+    box_ want, got;
     const conic_box_result_ w = every_sample_box(cx, cy, rx, ry, s, a1, end, step, want);
     const conic_box_result_ r = unturned_conic_box_(cx, cy, rx, ry, s, a1, end, step, got);
     // Arcs and circles as drawings have them: the engine's steps, the start anywhere, no side
